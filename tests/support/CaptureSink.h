@@ -1,0 +1,49 @@
+// Captures every Assert report while in scope, so tests can check the exact reports.
+#pragma once
+
+#include <vel/Assert.h>
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace Vel::Test {
+
+class CaptureSink : public CAssertSink {
+public:
+    CaptureSink();
+    ~CaptureSink() override;
+    CaptureSink(const CaptureSink&) = delete;
+    CaptureSink& operator=(const CaptureSink&) = delete;
+
+    void Report(const CAssertReport& report) override;
+
+    std::vector<CAssertReport> Reports() const;
+    std::size_t Count() const;
+    void Clear();
+    // The reports as readable lines, for failure messages.
+    std::string Describe() const;
+
+private:
+    CAssertSink* m_pPrevious;
+    mutable std::mutex m_mutex;
+    std::vector<CAssertReport> m_reports;
+};
+
+// Expected report, compared field by field; values as "name=value" with texts in quotes.
+struct ExpectedReport {
+    CAssertReport::Kind kind;
+    std::string condition;
+    std::string source;
+    int line;
+    std::string message;
+    std::vector<std::string> values;
+};
+
+// Checks that `sink` holds exactly the reports in `expected`, in order.
+::testing::AssertionResult HasReports(const CaptureSink& sink,
+                                      const std::vector<ExpectedReport>& expected);
+
+} // namespace Vel::Test
