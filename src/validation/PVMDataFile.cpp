@@ -135,3 +135,46 @@ bool CPVMDataFile::SectionExist(const CString& section) const {
 }
 
 } // namespace Vel
+
+namespace Vel {
+
+std::string CPVMDataFile::Pack(const std::string& readable) {
+    std::string packed;
+    packed.reserve(readable.size() + 1);
+    std::size_t pos = 0;
+    while (pos < readable.size()) {
+        auto end = readable.find('\n', pos);
+        if (end == std::string::npos) {
+            end = readable.size();
+        }
+        std::string_view line(readable.data() + pos, end - pos);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        packed.append(line).push_back('\0');
+        pos = end + 1;
+    }
+    unscramble(packed); // the scramble is its own inverse
+    return packed;
+}
+
+std::vector<std::string> CPVMDataFile::Unpack(const std::string& packed) {
+    std::string content(packed);
+    unscramble(content);
+    std::vector<std::string> entries;
+    std::size_t pos = 0;
+    while (pos < content.size()) {
+        auto end = content.find('\0', pos);
+        if (end == std::string::npos) {
+            end = content.size();
+        }
+        entries.push_back(content.substr(pos, end - pos));
+        pos = content.find_first_not_of('\0', end);
+        if (pos == std::string::npos) {
+            break;
+        }
+    }
+    return entries;
+}
+
+} // namespace Vel

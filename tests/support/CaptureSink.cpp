@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-namespace Vel::Test {
+namespace VelTest {
 
 CaptureSink::CaptureSink() : m_pPrevious(SetAssertSink(this)) {}
 
@@ -10,12 +10,12 @@ CaptureSink::~CaptureSink() {
     SetAssertSink(m_pPrevious);
 }
 
-void CaptureSink::Report(const CAssertReport& report) {
+void CaptureSink::Report(const Vel::CAssertReport& report) {
     std::lock_guard lock(m_mutex);
     m_reports.push_back(report);
 }
 
-std::vector<CAssertReport> CaptureSink::Reports() const {
+std::vector<Vel::CAssertReport> CaptureSink::Reports() const {
     std::lock_guard lock(m_mutex);
     return m_reports;
 }
@@ -40,7 +40,7 @@ std::string CaptureSink::Describe() const {
 
 namespace {
 
-std::string formatValue(const CAssertReport::Value& value) {
+std::string formatValue(const Vel::CAssertReport::Value& value) {
     return value.name + "=" + (value.isText ? "\"" + value.text + "\"" : value.text);
 }
 
@@ -70,4 +70,4 @@ std::string formatValue(const CAssertReport::Value& value) {
     return ::testing::AssertionSuccess();
 }
 
-} // namespace Vel::Test
+} // namespace VelTest

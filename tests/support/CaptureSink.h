@@ -9,32 +9,32 @@
 #include <string>
 #include <vector>
 
-namespace Vel::Test {
+namespace VelTest {
 
-class CaptureSink : public CAssertSink {
+class CaptureSink : public Vel::CAssertSink {
 public:
     CaptureSink();
     ~CaptureSink() override;
     CaptureSink(const CaptureSink&) = delete;
     CaptureSink& operator=(const CaptureSink&) = delete;
 
-    void Report(const CAssertReport& report) override;
+    void Report(const Vel::CAssertReport& report) override;
 
-    std::vector<CAssertReport> Reports() const;
+    std::vector<Vel::CAssertReport> Reports() const;
     std::size_t Count() const;
     void Clear();
     // The reports as readable lines, for failure messages.
     std::string Describe() const;
 
 private:
-    CAssertSink* m_pPrevious;
+    Vel::CAssertSink* m_pPrevious;
     mutable std::mutex m_mutex;
-    std::vector<CAssertReport> m_reports;
+    std::vector<Vel::CAssertReport> m_reports;
 };
 
 // Expected report, compared field by field; values as "name=value" with texts in quotes.
 struct ExpectedReport {
-    CAssertReport::Kind kind;
+    Vel::CAssertReport::Kind kind;
     std::string condition;
     std::string source;
     int line;
@@ -46,4 +46,4 @@ struct ExpectedReport {
 ::testing::AssertionResult HasReports(const CaptureSink& sink,
                                       const std::vector<ExpectedReport>& expected);
 
-} // namespace Vel::Test
+} // namespace VelTest
