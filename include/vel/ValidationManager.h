@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace Vel {
 
@@ -91,9 +92,7 @@ private:
     bool GetValue(const CString& section, const CString& key, CString& value) const;
     bool SectionExist(const CString& section) const;
     CString GetDataElement(const CString& dataKey, const CString& element) const;
-    CString TranslateKey(const CString& dataKey) const;
     long GetNumberElement(const CString& dataKey, const CString& element) const;
-    long GetPanelConfigNumber(const CString& section, const CString& key, int line) const;
     bool SetPanelCfgFile(int nType, int nVersion);
     void cleanValidationData();
 
@@ -107,6 +106,9 @@ private:
     int m_nDatabaseVersion = -1;
     int m_nProtocolVersion = -1;
     std::unordered_map<CString, std::unique_ptr<CValidationData>> m_ValidationCache;
+    // Records replaced in the cache stay alive until the cache is emptied, since their
+    // items may still hold them.
+    std::vector<std::unique_ptr<CValidationData>> m_ReplacedRecords;
     CCriticalSection m_CriticalSection;
 };
 
