@@ -1,0 +1,282 @@
+#include "support/CaptureSink.h"
+#include "support/TempValidationFolder.h"
+
+#include <vel/ValidationManager.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace Vel {
+namespace {
+
+using VelTest::CaptureSink;
+using VelTest::HasReports;
+
+constexpr int kType = 5;
+constexpr int kVersion = 1;
+constexpr const char* kMap = "[Model]\n"
+                             "V1 = Data1\n"
+                             "V2 = Data2\n"
+                             "V3 = Missing\n"
+                             "[VariantConfiguration]\n"
+                             "V1 = Cfg1\n"
+                             "V2 = Cfg2\n";
+
+// A family of its own over a temporary folder: type 5 is "Model", versions 1 to 4 are "V1"
+// to "V4" ("V4" has no map entry).
+class CTestManager : public CValidationManager {
+public:
+    explicit CTestManager(const std::string& folder) {
+        SetPath(folder.c_str());
+        LoadTypeVerMap("Map");
+    }
+
+protected:
+    CString GetMapPvmFileVer(int nVersion, int) const override {
+        return nVersion >= 1 && nVersion <= 4 ? CString::Formatted("V%d", nVersion) : CString();
+    }
+    CString GetMapPvmFileType(int nType) const override { return nType == kType ? "Model" : ""; }
+};
+
+class ValidationManagerTest : public ::testing::Test {
+protected:
+    ValidationManagerTest() { m_folder.Write("Map", kMap); }
+
+    // Writes the validation data and panel configuration of version 1 and selects them.
+    CTestManager& Load(const std::string& data, const std::string& config = "") {
+        m_folder.Write("Data1", data);
+        m_folder.Write("Cfg1", config);
+        m_pManager = std::make_unique<CTestManager>(m_folder.Path());
+        EXPECT_TRUE(m_pManager->InitPanelVersion(kType, kVersion));
+        return *m_pManager;
+    }
+
+    VelTest::TempValidationFolder m_folder;
+    std::unique_ptr<CTestManager> m_pManager;
+};
+
+TEST_F(ValidationManagerTest, ElementsAreInheritedThroughGrandParents) {
+    auto& m = Load("[Base]\nMaxNumber = 99\nMinNumber = 1\nDefault = 5\nAllowedChars = abc\n"
+                   "[Zone.Base]\nParent = Base\nMinNumber = 2\n"
+                   "[Zone.Timer]\nParent = Zone__Base\nDefault =\n");
+    EXPECT_EQ(m.GetMaxNumber("Zone.Timer"), 99);       // from the grand-parent
+    EXPECT_EQ(m.GetMinNumber("Zone.Timer"), 2);        // the nearer parent wins
+    EXPECT_EQ(m.GetDefaultNumber("Zone.Timer"), 0);    // an empty own value ends the search
+    EXPECT_EQ(m.GetAllowedChars("zone.timer"), "abc"); // sections ignore letter case
+    EXPECT_EQ(m.GetParent("Zone.Timer"), "Zone__Base");
+    EXPECT_EQ(m.GetParent("Base"), "");
+}
+
+TEST_F(ValidationManagerTest, ParentCyclesEndWithTheEmptyResult) {
+    auto& m = Load("[A]\nParent = B\n[B]\nParent = A\nMaxChars = 1\n"
+                   "[X]\nParent = Y\n[Y]\nParent = Z\n[Z]\nParent = Y\n"
+                   "[Self]\nParent = self\n");
+    EXPECT_EQ(m.GetMaxChars("A"), 1);
+    EXPECT_EQ(m.GetMinChars("A"), 0); // back at the start
+    EXPECT_EQ(m.GetMaxChars("X"), 0); // Y and Z loop without returning to X
+    EXPECT_EQ(m.GetDefaultString("X"), "");
+    EXPECT_FALSE(m.GetDisabled("X"));
+    EXPECT_EQ(m.GetMaxChars("Self"), 0);
+}
+
+TEST_F(ValidationManagerTest, AbsentElementsGiveTheirDefaults) {
+    auto& m = Load("[Present]\nParent = Nowhere\n");
+    for (const char* key : {"Present", "Unknown"}) {
+        SCOPED_TRACE(key);
+        EXPECT_FALSE(m.GetReadOnly(key));
+        EXPECT_FALSE(m.GetCheckImport(key));
+        EXPECT_TRUE(m.GetChoices(key).empty());
+        EXPECT_EQ(m.GetDefaultChoice(key), 0);
+        EXPECT_EQ(m.GetMaxChars(key), 0);
+        EXPECT_EQ(m.GetMinChars(key), 0);
+        EXPECT_EQ(m.GetMaxNumber(key), 0);
+        EXPECT_EQ(m.GetMinNumber(key), 0);
+        EXPECT_EQ(m.GetDefaultNumber(key), 0);
+        EXPECT_EQ(m.GetDefaultString(key), "");
+        EXPECT_EQ(m.GetAllowedChars(key), "");
+    }
+    // Only a key without a section of its own counts as disabled.
+    EXPECT_FALSE(m.GetDisabled("Present"));
+    EXPECT_TRUE(m.GetDisabled("Unknown"));
+}
+
+TEST_F(ValidationManagerTest, FlagsAreSetOnlyByTrueInAnyLetterCase) {
+    auto& m = Load("[Base]\nDisabled = TRUE\n"
+                   "[K]\nParent = Base\nReadOnly = True\nCheckImport = true ;hidden\n"
+                   "[L]\nReadOnly = yes\nCheckImport = 1\nDisabled = false\n");
+    EXPECT_TRUE(m.GetDisabled("K"));
+    EXPECT_TRUE(m.GetReadOnly("K"));
+    EXPECT_FALSE(m.GetCheckImport("K")); // the blank before the comment stays in the value
+    EXPECT_FALSE(m.GetReadOnly("L"));
+    EXPECT_FALSE(m.GetCheckImport("L"));
+    EXPECT_FALSE(m.GetDisabled("L"));
+}
+
+TEST_F(ValidationManagerTest, NumbersAreTheLeadingDecimalInteger) {
+    auto& m = Load("[N]\nDefault = abc12\nMaxNumber =  -7 days\nMinNumber = +3\n"
+                   "MaxChars = 99999999999\nMinChars = -99999999999\n");
+    EXPECT_EQ(m.GetDefaultNumber("N"), 0);
+    EXPECT_EQ(m.GetMaxNumber("N"), -7);
+    EXPECT_EQ(m.GetMinNumber("N"), 3);
+    EXPECT_EQ(m.GetMaxChars("N"), 2147483647); // saturated, not wrapped
+    EXPECT_EQ(m.GetMinChars("N"), -2147483647 - 1);
+    EXPECT_EQ(m.ParseUlong("4294967295"), 4294967295UL);
+    EXPECT_EQ(m.ParseUlong("-1"), 4294967295UL);
+    EXPECT_EQ(m.ParseUlong(""), 0UL);
+}
+
+TEST(ValidationManagerParse, ListSyntaxCarriesBoundsFromItemToItem) {
+    struct Case {
+        const char* text;
+        CIntList expected;
+        bool exclude;
+    };
+    const Case cases[] = {
+        {"", {}, false},
+        {"1..3,7,10-12", {1, 2, 3, 7, 10, 11, 12}, false},
+        {"5..2", {}, false},
+        {"-3", {0, 1, 2, 3}, false},
+        {"2..4,-6", {2, 3, 4, 2, 3, 4, 5, 6}, false},
+        {"2,,5", {2, 2, 5}, false},
+        {"1, 2 ,", {1, 2}, false},
+        {"4..6,..7", {4, 5, 6, 4, 5, 6, 7}, false},
+        {"8,x", {8, 8}, false},
+        {"\\3,\\5", {3, 5}, true},
+        {"1,\\4", {1, 4}, true},
+        {"x\\9", {9}, true},
+    };
+    const CValidationManager m;
+    for (const auto& c : cases) {
+        bool exclude = !c.exclude;
+        EXPECT_EQ(m.ParseIntList(c.text, exclude), c.expected) << '"' << c.text << '"';
+        EXPECT_EQ(exclude, c.exclude) << '"' << c.text << '"';
+    }
+    bool exclude = false;
+    EXPECT_EQ(m.ParseIntList("0..2000000000", exclude).size(), 65536U); // capped
+}
+
+TEST_F(ValidationManagerTest, ExclusionsRemoveValuesFromTheParentsChoices) {
+    auto& m = Load("[All]\nChoices = 0..9\nDefault = 4\n"
+                   "[Some]\nParent = All\nChoices = \\3,\\5\n"
+                   "[Mixed]\nParent = All\nChoices = \\3,5,42\n"
+                   "[Twice]\nParent = Dup\nChoices = \\1\n[Dup]\nChoices = 1,2,1\n"
+                   "[Plain]\nParent = All\nChoices = 7,8\n"
+                   "[Inherited]\nParent = All\n"
+                   "[Written]\nParent = Dup__X\nChoices = \\1\n[Dup.X]\nChoices = 1,2\n"
+                   "[First]\nChoices = 6..8\n");
+    EXPECT_EQ(m.GetChoices("Some"), (CIntList{0, 1, 2, 4, 6, 7, 8, 9}));
+    EXPECT_EQ(m.GetChoices("Mixed"), (CIntList{0, 1, 2, 4, 6, 7, 8, 9}));
+    EXPECT_EQ(m.GetChoices("Twice"), (CIntList{2, 1}));
+    EXPECT_EQ(m.GetChoices("Plain"), (CIntList{7, 8}));
+    EXPECT_EQ(m.GetChoices("Inherited"), (CIntList{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    // The exclusion's parent is taken exactly as written, without "__" translation.
+    EXPECT_TRUE(m.GetChoices("Written").empty());
+    EXPECT_EQ(m.GetDefaultChoice("Some"), 4);
+    EXPECT_EQ(m.GetDefaultChoice("First"), 6);
+}
+
+TEST_F(ValidationManagerTest, PanelConfigurationPrefersTheModelsValue) {
+    auto& m = Load("", "[Zones]\nLimit = 64\nModel = 32\nDefault = 16\n"
+                       "[Outputs]\nLimit = 8\nDefault = 4\n[Keypads]\nOther = 2\n");
+    CaptureSink sink;
+    EXPECT_EQ(m.GetPanelConfigLimit("zones"), 64);
+    EXPECT_EQ(m.GetPanelConfigVal("Zones"), 32);
+    EXPECT_EQ(m.GetPanelConfigVal("Outputs"), 4);
+    EXPECT_TRUE(HasReports(sink, {}));
+    EXPECT_EQ(m.GetPanelConfigLimit("Keypads"), 0);
+    EXPECT_EQ(m.GetPanelConfigVal("Keypads"), 0);
+    const char* text = "Data Key was not found in Validation Files.";
+    EXPECT_TRUE(
+        HasReports(sink, {{CAssertReport::Error, "false", "ValidationManagerVel", 509, text, {}},
+                          {CAssertReport::Error, "false", "ValidationManagerVel", 540, text, {}}}));
+}
+
+TEST_F(ValidationManagerTest, SelectingTheSameVersionAgainTouchesNothing) {
+    auto& m = Load("[K]\nMaxChars = 3\n");
+    auto* record = new CValidationData;
+    m.SetValidationData("K", *record);
+    std::filesystem::remove(m_folder.Path() + "Data1.vmd");
+    CaptureSink sink;
+    EXPECT_TRUE(m.InitPanelVersion(kType, kVersion));
+    EXPECT_EQ(m.GetValidationData("K"), record);
+    EXPECT_EQ(m.GetValidationData("k"), nullptr); // the cache is case-sensitive
+    EXPECT_EQ(m.GetMaxChars("K"), 3);
+    EXPECT_TRUE(HasReports(sink, {}));
+
+    m_folder.Write("Data2", "[K]\nMaxChars = 4\n");
+    m_folder.Write("Cfg2", "");
+    EXPECT_TRUE(m.InitPanelVersion(kType, 2));
+    EXPECT_EQ(m.GetValidationData("K"), nullptr);
+    EXPECT_EQ(m.GetMaxChars("K"), 4);
+    EXPECT_EQ(m.GetPanelType(), kType);
+    EXPECT_EQ(m.GetPanelVersion(), 2);
+}
+
+TEST_F(ValidationManagerTest, ReplacedRecordsStayAliveUntilTheCacheIsEmptied) {
+    auto& m = Load("");
+    auto* first = new CValidationData;
+    auto* second = new CValidationData;
+    m.SetValidationData("K", *first);
+    m.SetValidationData("K", *first);
+    m.SetValidationData("K", *second);
+    EXPECT_EQ(m.GetValidationData("K"), second);
+    first->SetMaxChars(1); // still valid memory: checked by the address sanitizer
+    m_folder.Write("Data2", "");
+    m_folder.Write("Cfg2", "");
+    EXPECT_TRUE(m.InitPanelVersion(kType, 2));
+    EXPECT_EQ(m.GetValidationData("K"), nullptr);
+}
+
+TEST_F(ValidationManagerTest, UnsupportedTypeOrVersionIsWarnedAboutOnce) {
+    auto& m = Load("[K]\nMaxChars = 3\n");
+    CaptureSink sink;
+    EXPECT_FALSE(m.InitPanelVersion(7, kVersion)); // no model folder
+    EXPECT_FALSE(m.InitPanelVersion(kType, 4));    // no map entry
+    EXPECT_TRUE(m.InitPanelVersion(kType, 4));     // already held, even though it failed
+    const char* text = "Unsupported version. Configuration and validation data missing.";
+    EXPECT_TRUE(HasReports(sink, {{CAssertReport::Warning,
+                                   "false",
+                                   "ValidationManagerVel",
+                                   143,
+                                   text,
+                                   {"nType=7", "nVersion=1"}},
+                                  {CAssertReport::Warning,
+                                   "false",
+                                   "ValidationManagerVel",
+                                   143,
+                                   text,
+                                   {"nType=5", "nVersion=4"}}}));
+    EXPECT_EQ(m.GetMaxChars("K"), 3); // what was loaded stays loaded
+    EXPECT_EQ(m.GetPanelVersion(), 4);
+}
+
+TEST_F(ValidationManagerTest, MissingFilesLeaveTheElementsAtTheirDefaults) {
+    auto& m = Load("[K]\nMaxChars = 3\n");
+    CaptureSink sink;
+    EXPECT_FALSE(m.InitPanelVersion(kType, 3)); // data file named but absent, no configuration
+    EXPECT_TRUE(m.GetDisabled("K"));
+    EXPECT_EQ(m.GetMaxChars("K"), 0);
+    const auto reports = sink.Reports();
+    ASSERT_EQ(reports.size(), 2U) << sink.Describe();
+    EXPECT_EQ(reports[0].source, "PVMDataFile");
+    EXPECT_EQ(reports[1].line, 143);
+}
+
+TEST(ValidationManagerBase, KnowsNoFilesAndAnswersDefaults) {
+    CValidationManager m;
+    EXPECT_EQ(m.GetPanelType(), -1);
+    EXPECT_EQ(m.GetPanelVersion(), -1);
+    EXPECT_EQ(m.GetActualPanelLanguage(), 1);
+    EXPECT_EQ(m.GetDatabaseVersion(), -1);
+    EXPECT_EQ(m.GetProtocolVersion(), -1);
+    EXPECT_TRUE(m.GetDisabled("Any"));
+    EXPECT_FALSE(m.GetPath().IsEmpty());
+    EXPECT_EQ(m.GetPath().Right(1), "/");
+    CaptureSink sink;
+    EXPECT_FALSE(m.InitPanelVersion(66, 650));
+    EXPECT_EQ(sink.Count(), 1U);
+}
+
+} // namespace
+} // namespace Vel
