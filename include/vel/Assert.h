@@ -9,6 +9,7 @@
 #include <vel/Export.h>
 #include <vel/String.h>
 
+#include <concepts>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,10 @@ public:
     ~Assert() = default;
 
     Assert& print_context(const char* source, int line);
-    Assert& value(const char* name, long long number);
+    // Any integer type; a template so that a literal 0 is a number, not a null text.
+    template <std::integral T> Assert& value(const char* name, T number) {
+        return number_value(name, static_cast<long long>(number));
+    }
     Assert& value(const char* name, const CString& text);
     Assert& value(const char* name, const char* text);
 
@@ -60,6 +64,7 @@ public:
     void warn(const char* message);
 
 private:
+    Assert& number_value(const char* name, long long number);
     void deliver(CAssertReport::Kind kind, const char* message);
 
     CAssertReport m_report;

@@ -34,13 +34,15 @@ public:
     bool SectionExist(const CString& section) const;
 
     // Loads scrambled file content already in memory under the full name `fullName`,
-    // exactly as SetFileName does after reading the file.
+    // exactly as SetFileName does after reading the file (content over kMaxFileBytes is
+    // refused with the same report).
     void LoadScrambled(const CString& fullName, const char* data, int length);
 
     // The file format's writer side, for tools and tests: every line of `readable` (line
     // ending removed) becomes one entry followed by a zero byte, all bytes scrambled.
     static std::string Pack(const std::string& readable);
-    // Unscrambles `packed` and splits it at zero bytes (runs of them count as one).
+    // The inverse of Pack: unscrambles `packed` and splits it at every zero byte, so an empty
+    // line packed comes back as an empty entry; a last entry without its zero byte is kept.
     static std::vector<std::string> Unpack(const std::string& packed);
 
 private:

@@ -54,7 +54,7 @@ Assert& Assert::print_context(const char* source, int line) {
     return *this;
 }
 
-Assert& Assert::value(const char* name, long long number) {
+Assert& Assert::number_value(const char* name, long long number) {
     m_report.values.push_back({name ? name : "", std::to_string(number), false});
     return *this;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/FileReader.h"
 
+#include <string_view>
 #include <unordered_map>
 
 namespace Vel {
@@ -9,6 +10,7 @@ namespace Vel {
 namespace {
 // Language files are small; the cap only protects against being pointed at something huge.
 constexpr std::size_t kMaxLangFileBytes = 64u << 20;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 } // namespace
 
 struct CFileLangText::Table {
@@ -34,7 +36,8 @@ bool CFileLangText::Load(const CString& fileName, std::string* error) {
 
 int CFileLangText::LoadText(const std::string& text) {
     int count = 0;
-    std::size_t pos = 0;
+    // Editors on other systems like to start UTF-8 files with a byte order mark.
+    std::size_t pos = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string::npos) {

@@ -67,10 +67,13 @@ void CString::Format(const char* format, ...) {
 }
 
 void CString::AppendFormat(const char* format, ...) {
+    // Formatted aside first: an argument may point into this very text.
+    std::string added;
     va_list args;
     va_start(args, format);
-    appendV(m_sText, format, args);
+    appendV(added, format, args);
     va_end(args);
+    m_sText += added;
 }
 
 CString CString::Formatted(const char* format, ...) {

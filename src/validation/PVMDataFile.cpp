@@ -3,6 +3,7 @@
 
 #include "platform/FileReader.h"
 
+#include <array>
 #include <string_view>
 #include <unordered_map>
 
@@ -22,23 +23,76 @@ std::string_view trimRight(std::string_view text) {
     return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
 }
 
-CString upper(std::string_view text) {
-    CString result(text);
-    result.MakeUpper();
+// Only ASCII letters change case; other bytes (UTF-8 included) are kept as they are.
+char upperAscii(char ch) {
+    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
+std::string upper(std::string_view text) {
+    std::string result(text);
+    for (char& ch : result) {
+        ch = upperAscii(ch);
+    }
     return result;
 }
 
-void unscramble(std::string& content) {
+// Upper-cases a look-up argument without allocating for names of ordinary length.
+class UpperName {
+public:
+    explicit UpperName(const CString& text) {
+        const std::string_view source = text.view();
+        char* out = m_aBuffer.data();
+        if (source.size() > m_aBuffer.size()) {
+            m_sLong.resize(source.size());
+            out = m_sLong.data();
+        }
+        for (std::size_t i = 0; i < source.size(); ++i) {
+            out[i] = upperAscii(source[i]);
+        }
+        m_view = std::string_view(out, source.size());
+    }
+    UpperName(const UpperName&) = delete;
+    UpperName& operator=(const UpperName&) = delete;
+
+    std::string_view view() const { return m_view; }
+
+private:
+    std::array<char, 96> m_aBuffer;
+    std::string m_sLong;
+    std::string_view m_view;
+};
+
+void scramble(std::string& content) {
     for (char& ch : content) {
         ch = static_cast<char>(static_cast<unsigned char>(ch) ^ CPVMDataFile::kScrambleKey);
     }
 }
 
+void reportUnreadable(const CString& fileName) {
+    Assert("false")
+        .print_context("PVMDataFile", 183)
+        .value("m_sFileName", fileName)
+        .error("Can't open Validation data file");
+}
+
 } // namespace
 
+// Tables keyed by upper-cased names; string_view look-ups avoid building a key per query.
 struct CPVMDataFile::Sections {
-    using KeyTable = std::unordered_map<CString, CString>;
-    std::unordered_map<CString, KeyTable> tables;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const noexcept {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    using KeyTable = std::unordered_map<std::string, CString, Hash, std::equal_to<>>;
+    std::unordered_map<std::string, KeyTable, Hash, std::equal_to<>> tables;
+
+    const KeyTable* find(const CString& section) const {
+        const UpperName name(section);
+        const auto it = tables.find(name.view());
+        return it == tables.end() ? nullptr : &it->second;
+    }
 };
 
 CPVMDataFile::CPVMDataFile() : m_pSections(std::make_unique<Sections>()) {}
@@ -54,28 +108,29 @@ void CPVMDataFile::SetFileName(const CString& fileName) {
     cleanData();
     std::string content;
     if (ReadWholeFile(m_sFileName.str(), kMaxFileBytes, content) != ReadFileResult::Ok) {
-        Assert("false")
-            .print_context("PVMDataFile", 183)
-            .value("m_sFileName", m_sFileName)
-            .error("Can't open Validation data file");
+        reportUnreadable(m_sFileName);
         return;
     }
-    unscramble(content);
+    scramble(content); // the scramble is its own inverse
     parse(content.data(), content.size());
 }
 
 void CPVMDataFile::LoadScrambled(const CString& fullName, const char* data, int length) {
     m_sFileName = fullName;
     cleanData();
+    if (length > kMaxFileBytes) {
+        reportUnreadable(m_sFileName);
+        return;
+    }
     std::string content(data, length > 0 ? static_cast<std::size_t>(length) : 0);
-    unscramble(content);
+    scramble(content);
     parse(content.data(), content.size());
 }
 
 void CPVMDataFile::parse(const char* data, std::size_t length) {
     const std::string_view content(data, length);
     Sections::KeyTable* current = nullptr; // the current section's table, created lazily
-    CString currentName;
+    std::string currentName;
     std::size_t pos = 0;
     while (pos < content.size()) {
         auto end = content.find('\0', pos);
@@ -95,7 +150,7 @@ void CPVMDataFile::parse(const char* data, std::size_t length) {
             continue;
         }
         const auto eq = entry.find('=');
-        if (eq == std::string_view::npos || eq == 0 || currentName.IsEmpty()) {
+        if (eq == std::string_view::npos || eq == 0 || currentName.empty()) {
             continue;
         }
         if (!current) {
@@ -107,12 +162,10 @@ void CPVMDataFile::parse(const char* data, std::size_t length) {
 
 bool CPVMDataFile::GetString(const CString& section, const CString& key, CString* value) const {
     if (!m_sFileName.IsEmpty()) {
-        CString sectionName(section);
-        const auto table = m_pSections->tables.find(sectionName.MakeUpper());
-        if (table != m_pSections->tables.end()) {
-            CString keyName(key);
-            const auto entry = table->second.find(keyName.MakeUpper());
-            if (entry != table->second.end()) {
+        if (const Sections::KeyTable* table = m_pSections->find(section)) {
+            const UpperName keyName(key);
+            const auto entry = table->find(keyName.view());
+            if (entry != table->end()) {
                 if (value) {
                     *value = entry->second;
                 }
@@ -127,16 +180,8 @@ bool CPVMDataFile::GetString(const CString& section, const CString& key, CString
 }
 
 bool CPVMDataFile::SectionExist(const CString& section) const {
-    if (m_sFileName.IsEmpty()) {
-        return false;
-    }
-    CString sectionName(section);
-    return m_pSections->tables.count(sectionName.MakeUpper()) != 0;
+    return !m_sFileName.IsEmpty() && m_pSections->find(section) != nullptr;
 }
-
-} // namespace Vel
-
-namespace Vel {
 
 std::string CPVMDataFile::Pack(const std::string& readable) {
     std::string packed;
@@ -154,13 +199,13 @@ std::string CPVMDataFile::Pack(const std::string& readable) {
         packed.append(line).push_back('\0');
         pos = end + 1;
     }
-    unscramble(packed); // the scramble is its own inverse
+    scramble(packed);
     return packed;
 }
 
 std::vector<std::string> CPVMDataFile::Unpack(const std::string& packed) {
     std::string content(packed);
-    unscramble(content);
+    scramble(content);
     std::vector<std::string> entries;
     std::size_t pos = 0;
     while (pos < content.size()) {
@@ -169,10 +214,7 @@ std::vector<std::string> CPVMDataFile::Unpack(const std::string& packed) {
             end = content.size();
         }
         entries.push_back(content.substr(pos, end - pos));
-        pos = content.find_first_not_of('\0', end);
-        if (pos == std::string::npos) {
-            break;
-        }
+        pos = end + 1;
     }
     return entries;
 }

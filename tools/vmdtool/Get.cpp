@@ -1,29 +1,15 @@
 #include "Commands.h"
 #include "ToolIO.h"
 
-#include <vel/Assert.h>
 #include <vel/PVMDataFile.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace VmdTool {
 
 namespace {
-
-// Keeps the loader's report so the tool can give its own one-line error instead.
-class LoadReports final : public Vel::CAssertSink {
-public:
-    LoadReports() : m_pPrevious(Vel::SetAssertSink(this)) {}
-    ~LoadReports() override { Vel::SetAssertSink(m_pPrevious); }
-    LoadReports(const LoadReports&) = delete;
-    LoadReports& operator=(const LoadReports&) = delete;
-
-    void Report(const Vel::CAssertReport& report) override { m_message = report.message; }
-    bool Any() const { return !m_message.empty(); }
-    const std::string& Message() const { return m_message; }
-
-private:
-    Vel::CAssertSink* m_pPrevious;
-    std::string m_message;
-};
 
 std::string withoutExtension(const std::string& name) {
     const std::string ext = ".vmd";
@@ -31,6 +17,19 @@ std::string withoutExtension(const std::string& name) {
         return name.substr(0, name.size() - ext.size());
     }
     return name;
+}
+
+// The loader only says it could not open the file; tell the user why.
+std::string describeUnloadable(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return "cannot open '" + path + "': " + std::strerror(errno);
+    }
+    if (S_ISREG(info.st_mode) && info.st_size > Vel::CPVMDataFile::kMaxFileBytes) {
+        return "'" + path + "' is " + std::to_string(info.st_size) + " bytes, more than the " +
+               std::to_string(Vel::CPVMDataFile::kMaxFileBytes) + " a validation file may hold";
+    }
+    return "cannot open '" + path + "'";
 }
 
 } // namespace
@@ -42,12 +41,10 @@ int RunGet(const Args& args) {
     const std::string base = withoutExtension(args[0]);
     Vel::CPVMDataFile file;
     {
-        LoadReports reports;
+        ReportCatcher reports;
         file.SetFileName(base.c_str());
         if (reports.Any()) {
-            return Fail("'" + base + ".vmd': " + reports.Message() +
-                        " (missing, unreadable or over " +
-                        std::to_string(Vel::CPVMDataFile::kMaxFileBytes) + " bytes)");
+            return Fail(describeUnloadable(base + ".vmd"));
         }
     }
     Vel::CString value;

@@ -1,0 +1,129 @@
+#include <vel/TriggerOtherValidationData.h>
+#include <vel/ValidationData.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace Vel {
+namespace {
+
+// Counts its own destructions, so double frees and leaks show as wrong counts (and under
+// AddressSanitizer as errors).
+class CountedOtherData : public CValidationDataOtherData {
+public:
+    explicit CountedOtherData(int* destroyed) : m_pDestroyed(destroyed) {}
+    ~CountedOtherData() override { ++*m_pDestroyed; }
+
+private:
+    int* m_pDestroyed;
+};
+
+TEST(ValidationData, NewRecordHoldsTheInitialValues) {
+    const CValidationData record;
+    EXPECT_FALSE(record.GetReadOnly());
+    EXPECT_FALSE(record.GetDisabled());
+    EXPECT_FALSE(record.GetCheckForImport());
+    EXPECT_TRUE(record.GetChoices().empty());
+    EXPECT_EQ(record.GetDefaultChoice(), -1);
+    EXPECT_EQ(record.GetMaxChars(), 2147483647);
+    EXPECT_EQ(record.GetMinChars(), 0);
+    EXPECT_TRUE(record.GetDefaultString().IsEmpty());
+    EXPECT_TRUE(record.GetAllowedChars().IsEmpty());
+    EXPECT_EQ(record.GetMaxNumber(), 0);
+    EXPECT_EQ(record.GetMinNumber(), 0);
+    EXPECT_EQ(record.GetDefaultNumber(), 0);
+    EXPECT_EQ(record.GetOtherData(), nullptr);
+}
+
+TEST(ValidationData, SettingTheSameExtensionTwiceKeepsIt) {
+    int destroyed = 0;
+    {
+        CValidationData record;
+        auto* data = new CountedOtherData(&destroyed);
+        record.SetOtherData(data);
+        record.SetOtherData(data);
+        EXPECT_EQ(record.GetOtherData(), data);
+        EXPECT_EQ(destroyed, 0);
+    }
+    EXPECT_EQ(destroyed, 1);
+}
+
+TEST(ValidationData, ReplacingTheExtensionDestroysThePreviousOnceOnly) {
+    int first = 0;
+    int second = 0;
+    {
+        CValidationData record;
+        record.SetOtherData(new CountedOtherData(&first));
+        record.SetOtherData(new CountedOtherData(&second));
+        EXPECT_EQ(first, 1);
+        EXPECT_EQ(second, 0);
+        record.SetOtherData(nullptr);
+        EXPECT_EQ(second, 1);
+        EXPECT_EQ(record.GetOtherData(), nullptr);
+    }
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 1);
+}
+
+// Decision: copies share the extension record; the last holder destroys it.
+TEST(ValidationData, CopiesShareTheExtensionAndFreeItOnce) {
+    int destroyed = 0;
+    auto original = std::make_unique<CValidationData>();
+    original->SetChoices({1, 2, 3});
+    original->SetDefaultString("abc");
+    original->SetOtherData(new CountedOtherData(&destroyed));
+
+    CValidationData copy(*original);
+    CValidationData assigned;
+    assigned = *original;
+    EXPECT_EQ(copy.GetOtherData(), original->GetOtherData());
+    EXPECT_EQ(assigned.GetOtherData(), original->GetOtherData());
+    EXPECT_EQ(copy.GetChoices(), (CIntList{1, 2, 3}));
+
+    original->SetChoices({9}); // lists and texts are copied by value
+    original->SetDefaultString("changed");
+    EXPECT_EQ(copy.GetChoices(), (CIntList{1, 2, 3}));
+    EXPECT_EQ(copy.GetDefaultString(), "abc");
+
+    original.reset();
+    assigned.SetOtherData(nullptr);
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_NE(copy.GetOtherData(), nullptr);
+    copy = CValidationData();
+    EXPECT_EQ(destroyed, 1);
+}
+
+TEST(TriggerOtherValidationData, RecordOwnsTheTriggerExtensionAndItsLists) {
+    CValidationData record;
+    auto* trigger = new CTriggerOtherValidationData;
+    EXPECT_EQ(trigger->GetTriggerNumbers(), nullptr);
+    EXPECT_TRUE(trigger->GetDefaultTriggers().empty());
+    trigger->SetTriggerNumbers({1, 2, 3, 4});
+    trigger->SetDefaultTriggers({2, 4});
+    record.SetOtherData(trigger);
+
+    const auto* held = dynamic_cast<CTriggerOtherValidationData*>(record.GetOtherData());
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(*held->GetTriggerNumbers(), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(held->GetDefaultTriggers(), (std::vector<int>{2, 4}));
+    // Freed with the record; AddressSanitizer's leak check catches a lost list.
+}
+
+TEST(TriggerOtherValidationData, CopiesShareTheTriggerNumbersAndOwnTheirDefaults) {
+    auto original = std::make_unique<CTriggerOtherValidationData>();
+    original->SetTriggerNumbers({1, 2});
+    original->SetDefaultTriggers({1});
+    CTriggerOtherValidationData copy(*original);
+    EXPECT_EQ(copy.GetTriggerNumbers(), original->GetTriggerNumbers());
+
+    original->GetDefaultTriggers().push_back(2);
+    EXPECT_EQ(copy.GetDefaultTriggers(), (std::vector<int>{1}));
+
+    original.reset(); // the shared list outlives the first holder
+    ASSERT_NE(copy.GetTriggerNumbers(), nullptr);
+    EXPECT_EQ(*copy.GetTriggerNumbers(), (std::vector<int>{1, 2}));
+}
+
+} // namespace
+} // namespace Vel

@@ -1,0 +1,139 @@
+#include "support/RunTool.h"
+#include "support/TempValidationFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using VelTest::RunTool;
+using VelTest::TempValidationFolder;
+using VelTest::ToolResult;
+
+// Runs vmdtool as a real process on files of a fresh folder.
+class VmdToolTest : public ::testing::Test {
+protected:
+    // Packs `readable` with vmdtool into F.vmd; answers the packed name without extension.
+    std::string Pack(const std::string& readable) {
+        const std::string source = m_folder.WriteRaw("F.txt", readable);
+        const ToolResult result = RunTool("vmdtool", {"pack", source, Path("F.vmd")});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_TRUE(result.out.empty() && result.err.empty()) << result.out << result.err;
+        return Path("F");
+    }
+    ToolResult Get(const std::string& file, const std::string& section, const std::string& key) {
+        return RunTool("vmdtool", {"get", file, section, key});
+    }
+    std::string Path(const std::string& name) const { return m_folder.Path() + name; }
+
+    TempValidationFolder m_folder;
+};
+
+// Exit 1 and nothing printed means "absent".
+void ExpectValue(const ToolResult& result, const std::string& expected, const char* name) {
+    EXPECT_EQ(result.status, 0) << name << ": " << result.err;
+    EXPECT_EQ(result.out, expected + "\n") << name;
+    EXPECT_EQ(result.err, "") << name;
+}
+void ExpectAbsent(const ToolResult& result, const char* name) {
+    EXPECT_EQ(result.status, 1) << name << ": " << result.err;
+    EXPECT_EQ(result.out, "") << name;
+    EXPECT_EQ(result.err, "") << name;
+}
+// One clear line on standard error, exit status 2.
+void ExpectFailure(const ToolResult& result, const std::string& mentions) {
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(result.err.starts_with("vmdtool: ")) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    EXPECT_NE(result.err.find(mentions), std::string::npos) << result.err;
+}
+
+TEST_F(VmdToolTest, GetAnswersAsTheLoaderReadsThePackedSource) {
+    const std::string file = Pack("Early = ignored\n"
+                                  "[Zone]\n"
+                                  "Spaced = v  ; trailing blanks stay\n"
+                                  "Plain = v  \n"
+                                  "\n\n\n" // several zero bytes in a row
+                                  "Twice = first\n"
+                                  "[Other] ; not a header, Zone goes on\n"
+                                  "AfterComment = zone\n"
+                                  "[ Inner Blanks ]\n"
+                                  "Key = inner\n"
+                                  "[zone]\n"
+                                  "Twice = second\n"
+                                  "Formula = a=b\n");
+    ExpectValue(Get(file, "zone", "spaced"), "v  ", "comment with trailing blanks");
+    ExpectValue(Get(file, "ZONE", "PLAIN"), "v", "trailing blanks without comment");
+    ExpectValue(Get(file, "Zone", "AfterComment"), "zone", "header followed by a comment");
+    ExpectAbsent(Get(file, "Other", "AfterComment"), "header followed by a comment");
+    ExpectValue(Get(file, " inner blanks ", "key"), "inner", "header with inner blanks");
+    ExpectAbsent(Get(file, "Inner Blanks", "Key"), "header with inner blanks, bare name");
+    ExpectValue(Get(file, "Zone", "Twice"), "second", "duplicate key and section");
+    ExpectValue(Get(file, "Zone", "Formula"), "a=b", "second '='");
+    ExpectAbsent(Get(file, "", "Early"), "entry before the first header");
+    ExpectValue(Get(file + ".vmd", "Zone", "Plain"), "v", "name given with its extension");
+}
+
+TEST_F(VmdToolTest, GetReadsALastEntryWithoutZeroByte) {
+    // Scrambled "[S]\0K=v" with no closing zero byte, which pack never writes.
+    std::string bytes = std::string("[S]\0K=v", 7);
+    for (char& ch : bytes) {
+        ch = static_cast<char>(ch ^ 0xA6);
+    }
+    m_folder.WriteRaw("Raw.vmd", bytes);
+    ExpectValue(Get(Path("Raw"), "S", "K"), "v", "last entry without zero byte");
+}
+
+TEST_F(VmdToolTest, EmptySourcePacksIntoAnEmptyFileThatHoldsNothing) {
+    const std::string file = Pack("");
+    EXPECT_EQ(std::filesystem::file_size(file + ".vmd"), 0u);
+    ExpectAbsent(Get(file, "S", "K"), "empty file");
+    const ToolResult unpacked = RunTool("vmdtool", {"unpack", file + ".vmd"});
+    EXPECT_EQ(unpacked.status, 0);
+    EXPECT_EQ(unpacked.out, "");
+}
+
+TEST_F(VmdToolTest, UnpackPrintsTheSourceBack) {
+    const std::string source = "; comment\n[S]\n\nK = v ;x\n";
+    const std::string file = Pack(source);
+    const ToolResult result = RunTool("vmdtool", {"unpack", file + ".vmd"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, source);
+}
+
+TEST_F(VmdToolTest, UnreadableInputFailsWithOneLine) {
+    ExpectFailure(Get(Path("Missing"), "S", "K"), "Missing.vmd");
+    ExpectFailure(RunTool("vmdtool", {"unpack", Path("Missing.vmd")}), "Missing.vmd");
+    ExpectFailure(RunTool("vmdtool", {"pack", Path("Missing.txt"), Path("Out.vmd")}),
+                  "Missing.txt");
+    ExpectFailure(RunTool("vmdtool", {"pack", m_folder.Path(), Path("Out.vmd")}), "cannot open");
+    EXPECT_FALSE(std::filesystem::exists(Path("Out.vmd")));
+}
+
+TEST_F(VmdToolTest, SourceTooLargeForTheLoaderIsRefused) {
+    const std::string source = m_folder.WriteRaw("Big.txt", std::string(100000, 'x'));
+    // 100,000 bytes plus the closing zero byte: one more than the loader reads.
+    ExpectFailure(RunTool("vmdtool", {"pack", source, Path("Big.vmd")}), "100000");
+    EXPECT_FALSE(std::filesystem::exists(Path("Big.vmd")));
+
+    m_folder.WriteRaw("Huge.vmd", std::string(100001, 'x'));
+    ExpectFailure(Get(Path("Huge"), "S", "K"), "100000");
+}
+
+TEST_F(VmdToolTest, UsageErrorsExitWithStatusTwo) {
+    ExpectFailure(RunTool("vmdtool", {"frobnicate"}), "frobnicate");
+    ExpectFailure(RunTool("vmdtool", {"get", "F", "S"}), "usage");
+    ExpectFailure(RunTool("vmdtool", {"pack", "F.txt"}), "usage");
+    ExpectFailure(RunTool("vmdtool", {"unpack"}), "usage");
+    const ToolResult none = RunTool("vmdtool", {});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("usage"), std::string::npos);
+
+    const ToolResult help = RunTool("vmdtool", {"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("vmdtool get"), std::string::npos);
+}
+
+} // namespace
