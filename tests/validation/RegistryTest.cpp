@@ -1,0 +1,187 @@
+#include "support/CaptureSink.h"
+
+#include <vel/PVMDataFile.h>
+#include <vel/ValidationManagerList.h>
+#include <vel/ValidationManagerTarvo.h>
+#include <vel/ValidationManagerV6.h>
+
+#include "platform/ModuleFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace Vel {
+namespace {
+
+using VelTest::CaptureSink;
+
+// Opens the families' naming hooks to the tests.
+class CV6Probe : public CValidationManagerV6 {
+public:
+    using CValidationManagerV6::GetMapPvmFileType;
+    using CValidationManagerV6::GetMapPvmFileVer;
+};
+
+class CTarvoProbe : public CValidationManagerTarvo {
+public:
+    using CValidationManagerTarvo::GetMapPvmFileType;
+    using CValidationManagerTarvo::GetMapPvmFileVer;
+};
+
+class RegistryTest : public ::testing::Test {
+protected:
+    ~RegistryTest() override { CValidationManagerList::CleanUp(); }
+
+    static CValidationManager* Access(int nType, int nVersion) {
+        return CValidationManagerList::Instance().AccessValidationManager(nType, nVersion);
+    }
+};
+
+struct VersionRow {
+    int version;
+    const char* folder;
+};
+
+TEST(ManagerFamilies, V6VersionTableMatchesExactVersionsOnly) {
+    const VersionRow rows[] = {
+        {600, "V6_0"},  {610, "V6_1"},  {620, "V6_1"},  {650, "V6_5"},  {655, "V6_55"},
+        {660, "V6_60"}, {670, "V6_60"}, {675, "V6_75"}, {678, "V6_78"}, {679, "V6_79"},
+        {680, "V6_80"}, {681, "V6_81"}, {684, "V6_84"}, {691, "V6_91"}, {695, "V6_95"},
+        {700, "V7_00"}, {701, "V7_01"}, {703, "V7_03"}, {605, ""},      {799, ""},
+        {0, ""},        {-1, ""},
+    };
+    const CV6Probe v6;
+    for (const auto& row : rows) {
+        EXPECT_EQ(v6.GetMapPvmFileVer(row.version, 66), row.folder) << row.version;
+        EXPECT_EQ(v6.GetMapPvmFileVer(row.version, 99), row.folder) << row.version;
+    }
+}
+
+TEST(ManagerFamilies, TarvoVersionTablesDependOnTheSeries) {
+    const VersionRow first[] = {
+        {100, "V1_0"},    {110, "V1_1"},    {112, "V1_12"},   {114, "V1_14"},   {300, "V3_0"},
+        {301, "V3_01"},   {310, "V3_10"},   {311, "V3_11"},   {312, "V3_12"},   {313, "V3_13"},
+        {314, "V3_14"},   {315, "V3_15"},   {316, "V3_16"},   {317, "V3_17"},   {335, "V3_35_2"},
+        {336, "V3_36_2"}, {337, "V3_37_2"}, {339, "V3_39_2"}, {340, "V3_40_2"}, {350, "V3_50_2"},
+        {351, "V3_51_2"}, {330, ""},        {359, ""},        {105, ""},
+    };
+    const VersionRow third[] = {
+        {330, "V3_30"},   {335, "V3_35_3"}, {336, "V3_36_3"}, {337, "V3_37_3"}, {339, "V3_39_3"},
+        {340, "V3_40_3"}, {350, "V3_50_3"}, {351, "V3_51_3"}, {100, ""},        {314, ""},
+    };
+    const CTarvoProbe tarvo;
+    for (const int type : {96, 97, 98, 65, 0}) {
+        for (const auto& row : first) {
+            EXPECT_EQ(tarvo.GetMapPvmFileVer(row.version, type), row.folder)
+                << type << "/" << row.version;
+        }
+    }
+    for (const int type : {99, 100, 101}) {
+        for (const auto& row : third) {
+            EXPECT_EQ(tarvo.GetMapPvmFileVer(row.version, type), row.folder)
+                << type << "/" << row.version;
+        }
+    }
+}
+
+TEST(ManagerFamilies, ModelFoldersAreSectionsOfTheShippedMapFiles) {
+    const CV6Probe v6;
+    const CTarvoProbe tarvo;
+    CPVMDataFile v6Map;
+    CPVMDataFile tarvoMap;
+    v6Map.SetFileName((GetModuleFolder() + "V6TypeVerMap").c_str());
+    tarvoMap.SetFileName((GetModuleFolder() + "BrioSeriesTypeVerMap").c_str());
+    const std::pair<int, const char*> v6Folders[] = {
+        {65, "V6Compact"}, {66, "V6Standard"}, {96, "V6Standard"}, {67, "V6Plus"},
+        {68, "V6Pro"},     {69, "V6Grand"},    {64, ""},           {70, ""}};
+    for (const auto& [type, folder] : v6Folders) {
+        EXPECT_EQ(v6.GetMapPvmFileType(type), folder) << type;
+        EXPECT_EQ(v6Map.SectionExist(folder), *folder != '\0') << folder;
+    }
+    const std::pair<int, const char*> tarvoFolders[] = {
+        {96, "TarvoS"},  {99, "TarvoS"}, {97, "TarvoM"}, {100, "TarvoM"}, {98, "TarvoL"},
+        {101, "TarvoL"}, {95, ""},       {102, ""},      {66, ""}};
+    for (const auto& [type, folder] : tarvoFolders) {
+        EXPECT_EQ(tarvo.GetMapPvmFileType(type), folder) << type;
+        EXPECT_EQ(tarvoMap.SectionExist(folder), *folder != '\0') << folder;
+    }
+}
+
+TEST_F(RegistryTest, V6TypeAndVersionSelectTheModelsFiles) {
+    CValidationManager* manager = Access(66, 650);
+    ASSERT_NE(manager, nullptr);
+    EXPECT_NE(dynamic_cast<CValidationManagerV6*>(manager), nullptr);
+    EXPECT_EQ(manager->GetPanelType(), 66);
+    EXPECT_EQ(manager->GetPanelVersion(), 650);
+    // V6Standard / V6_5 names V6/V6_5: bell time limited to 20 minutes, DHCP enabled.
+    EXPECT_EQ(manager->GetMaxNumber("System.BellTime"), 20);
+    EXPECT_FALSE(manager->GetDisabled("Network.Dhcp"));
+    EXPECT_EQ(manager->GetPanelConfigVal("Zones"), 16);
+    EXPECT_EQ(manager->GetPanelConfigLimit("Zones"), 96);
+}
+
+TEST_F(RegistryTest, Type96IsTarvoFromTheRegistryButV6Directly) {
+    CValidationManager* manager = Access(96, 340);
+    EXPECT_NE(dynamic_cast<CValidationManagerTarvo*>(manager), nullptr);
+    CaptureSink sink;
+    EXPECT_EQ(Access(96, 650), nullptr); // 650 is no Tarvo version
+    EXPECT_EQ(sink.Count(), 1U);
+
+    CV6Probe direct;
+    EXPECT_EQ(direct.GetMapPvmFileType(96), "V6Standard");
+    EXPECT_TRUE(direct.InitPanelVersion(96, 650));
+    EXPECT_EQ(direct.GetMaxNumber("System.BellTime"), 20);
+}
+
+TEST_F(RegistryTest, ThirdSeriesVersionsExistOnlyForTypes99To101) {
+    CaptureSink sink;
+    CValidationManager* manager = Access(99, 330);
+    ASSERT_NE(manager, nullptr);
+    EXPECT_FALSE(manager->GetDisabled("Network.DnsServer")); // only in Tarvo/V3_30
+    EXPECT_TRUE(sink.Reports().empty()) << sink.Describe();
+    EXPECT_EQ(Access(97, 330), nullptr);
+    EXPECT_EQ(Access(99, 610), nullptr);
+    EXPECT_TRUE(VelTest::HasReports(
+        sink, {{CAssertReport::Warning,
+                "false",
+                "ValidationManagerVel",
+                143,
+                "Unsupported version. Configuration and validation data missing.",
+                {"nType=97", "nVersion=330"}},
+               {CAssertReport::Warning,
+                "false",
+                "ValidationManagerVel",
+                143,
+                "Unsupported version. Configuration and validation data missing.",
+                {"nType=99", "nVersion=610"}}}));
+}
+
+TEST_F(RegistryTest, OnePairGivesOneManagerUntilCleanUp) {
+    CValidationManager* first = Access(66, 650);
+    ASSERT_NE(first, nullptr);
+    first->SetDatabaseVersion(42);
+    EXPECT_EQ(Access(66, 650), first);
+    EXPECT_NE(Access(66, 610), first);
+
+    CValidationManagerList::CleanUp();
+    CValidationManager* again = Access(66, 650);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->GetDatabaseVersion(), -1); // a new manager, whatever its address
+}
+
+TEST_F(RegistryTest, FailedRequestsLeaveTheRegistryUnchanged) {
+    CaptureSink sink;
+    CValidationManager* held = Access(65, 610);
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(Access(70, 610), nullptr); // no family: nothing created, nothing reported
+    EXPECT_EQ(sink.Count(), 0U);
+    EXPECT_EQ(Access(65, 605), nullptr);
+    EXPECT_EQ(Access(65, 605), nullptr); // tried again from the start
+    EXPECT_EQ(sink.Count(), 2U);
+    EXPECT_EQ(Access(65, 610), held);
+    EXPECT_EQ(held->GetPanelVersion(), 610);
+}
+
+} // namespace
+} // namespace Vel
