@@ -1,0 +1,64 @@
+// CData: the base of every leaf item, the node that holds one configuration value. Adds the
+// leaf's disabled and modified flags, the link to its validation record through the root's
+// validation manager, the test whether the item takes its default, copying of values between
+// trees with an exclusion list, and masking of bitmap values by the maximum.
+//
+// An item type supplies OnPanelChanged, GetType, Compare and copyDataValue, and extends
+// FillValidationData (calling this one first) for the record fields it uses.
+#pragma once
+
+#include <vel/DataValidationClient.h>
+#include <vel/Export.h>
+#include <vel/String.h>
+
+namespace Vel {
+
+class CValidationData;
+
+class VEL_API CData : public CDataValidationClient {
+public:
+    // A standalone item: no parent, empty data key.
+    CData();
+    CData(CDataValidationClient* pParent, const CString& sDataKey);
+    ~CData() override;
+
+    void OnPanelChanged() override = 0;
+    int GetType() const override = 0;
+    bool IsModified() override;
+    void ClearModified() override;
+    void ClearModified1() override;
+    void SetModified() override;
+    void CopyValues(CDataValidationClient& source, const CString& exclusionList) override;
+    int FindDifferencies(CDataValidationClient* other, CVelDataChange* changes, bool* pContinue,
+                         CHostWindow* progressWindow, bool thisIsLeft) override;
+    bool IsDisabled() override;
+
+    virtual bool FillValidationData(CValidationData& record) const;
+    virtual CString GetDbFieldCreateStr();
+    virtual CString GetExportDbFieldValue();
+    virtual bool Compare(CData* other) = 0;
+
+protected:
+    virtual void MaskValueByMaximum(unsigned short& value);
+    virtual void copyDataValue(CDataValidationClient& source) = 0;
+
+public:
+    void Disable(bool disabled) { m_bDisabled = disabled; }
+    // The record of the item's data key, shared through the manager's cache; null without a
+    // root or without a validation manager.
+    CValidationData* GetValidationData() const;
+    // True while the root brings the tree up for the first time or this item has not yet
+    // taken part in a panel change; the item then takes its default.
+    bool IsInitializing() const;
+
+protected:
+    // 2^k - 1, the smallest such mask not below `maximum`, within 16 bits.
+    static unsigned short GetMaskRoundedFromMaxValue(long maximum);
+    // "LMC_" + key + "_" + value, dots doubled to "__", upper-cased.
+    CString dataKey2ChoiceLanguageKey(const CString& key, int value) const;
+
+    bool m_bDisabled = false;
+    bool m_bModified = true;
+};
+
+} // namespace Vel

@@ -1,0 +1,120 @@
+#include <vel/Data.h>
+
+#include <vel/DataManagerBase.h>
+#include <vel/ValidationData.h>
+#include <vel/ValidationManager.h>
+
+#include <memory>
+
+namespace Vel {
+
+namespace {
+
+CValidationManager* ManagerOf(const CDataValidationClient& item) {
+    const CDataManagerBase* root = item.GetRootItem();
+    return root ? root->GetValidationManager() : nullptr;
+}
+
+} // namespace
+
+CData::CData() : CDataValidationClient(nullptr, CString()) {}
+
+CData::CData(CDataValidationClient* pParent, const CString& sDataKey)
+    : CDataValidationClient(pParent, sDataKey) {}
+
+CData::~CData() = default;
+
+bool CData::IsModified() {
+    return m_bModified || CDataValidationClient::IsModified();
+}
+
+void CData::ClearModified() {
+    m_bModified = false;
+    CDataValidationClient::ClearModified();
+}
+
+void CData::ClearModified1() {
+    m_bModified = false;
+}
+
+void CData::SetModified() {
+    m_bModified = true;
+    CDataValidationClient::SetModified();
+}
+
+void CData::CopyValues(CDataValidationClient& source, const CString& exclusionList) {
+    if (exclusionList.IsEmpty() || exclusionList.Find("," + m_sDataKey + ",") < 0) {
+        copyDataValue(source);
+    }
+    CDataValidationClient::CopyValues(source, exclusionList);
+}
+
+bool CData::IsDisabled() {
+    return m_bDisabled;
+}
+
+CValidationData* CData::GetValidationData() const {
+    CValidationManager* manager = ManagerOf(*this);
+    if (!manager) {
+        return nullptr;
+    }
+    if (CValidationData* record = manager->GetValidationData(m_sDataKey)) {
+        return record;
+    }
+    // Filled once per data key and manager, then shared through the manager's cache.
+    auto record = std::make_unique<CValidationData>();
+    FillValidationData(*record);
+    CValidationData* shared = record.release();
+    manager->SetValidationData(m_sDataKey, *shared);
+    return shared;
+}
+
+bool CData::FillValidationData(CValidationData& record) const {
+    const CValidationManager* manager = ManagerOf(*this);
+    if (!manager) {
+        return false;
+    }
+    const bool disabled = manager->GetDisabled(m_sDataKey);
+    record.SetDisabled(disabled);
+    record.SetReadOnly(manager->GetReadOnly(m_sDataKey));
+    record.SetCheckForImport(manager->GetCheckImport(m_sDataKey));
+    return disabled;
+}
+
+bool CData::IsInitializing() const {
+    const CDataManagerBase* root = GetRootItem();
+    return (root && root->IsInitializing()) || !m_bInitialized;
+}
+
+void CData::MaskValueByMaximum(unsigned short& value) {
+    const CValidationData* record = GetValidationData();
+    if (!record) {
+        return;
+    }
+    const long maximum = record->GetMaxNumber();
+    if (maximum > 0) {
+        value &= GetMaskRoundedFromMaxValue(maximum);
+    }
+}
+
+unsigned short CData::GetMaskRoundedFromMaxValue(long maximum) {
+    if (maximum > 0xFFFF) {
+        return 0xFFFF;
+    }
+    unsigned int mask = 0x0001;
+    while (static_cast<long>(mask) < maximum) {
+        mask = (mask << 1) | 1U;
+    }
+    return static_cast<unsigned short>(mask);
+}
+
+CString CData::dataKey2ChoiceLanguageKey(const CString& key, int value) const {
+    CString languageKey = "LMC_" + key + "_";
+    languageKey.Replace(".", "__");
+    // The number is appended rather than formatted in, so a "%" in a key stays harmless.
+    languageKey.AppendFormat("%d", value);
+    languageKey.MakeUpper();
+    return languageKey;
+}
+
+} // namespace Vel

@@ -1,0 +1,7 @@
+#include <vel/ValidationClient.h>
+
+namespace Vel {
+
+CValidationClient::~CValidationClient() = default;
+
+} // namespace Vel

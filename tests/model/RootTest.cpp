@@ -1,0 +1,191 @@
+// The root: manager choice, panel changes, initialisation, site, language class, load and
+// store dispatch and their reports.
+#include "ModelFixture.h"
+
+#include <vel/DataManagerBase.h>
+#include <vel/FileLangText.h>
+#include <vel/ValidationManager.h>
+
+namespace VelTest {
+namespace {
+
+using Vel::CAssertReport;
+
+class RootTest : public ModelFixture {};
+
+TEST_F(RootTest, FirstChangeTakesDefaultsWithoutMarkingModified) {
+    Panel();
+    TestTree tree(&managers);
+    tree.root.ClearModified();
+    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, 612));
+    EXPECT_EQ(tree.root.GetActualPanelType(), kType);
+    EXPECT_EQ(tree.root.GetActualPanelVersion(), 612);
+    EXPECT_EQ(tree.root.GetActualPanelMajorVersion(), 610);
+    EXPECT_EQ(tree.root.GetValidationManager(), managers.Access(kType, 610));
+    EXPECT_EQ(tree.exitTime.GetValue(), 5);
+    EXPECT_EQ(tree.entryTime.GetValue(), 30);
+    ASSERT_EQ(tree.zones.GetSize(), 4); // the configuration's limit
+    EXPECT_EQ(tree.Zone(3).m_Level.GetValue(), 1);
+    EXPECT_FALSE(tree.system.IsModified());
+    EXPECT_TRUE(tree.Zone(3).m_Delay.IsModified()); // created by the change: new items are
+    EXPECT_TRUE(tree.Zone(3).m_Delay.IsInitialized());
+    EXPECT_TRUE(tree.root.IsInitialized());
+    EXPECT_FALSE(tree.root.IsInitializing());
+    EXPECT_EQ(tree.root.InteractedChecks(), 1);
+    EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
+}
+
+TEST_F(RootTest, LaterChangeKeepsValuesAndClampsToNewLimits) {
+    Panel();
+    Panel(650,
+          "[System.ExitTime]\nMinNumber=1\nMaxNumber=4\nDefault=2\n"
+          "[System.EntryTime]\nMinNumber=40\nMaxNumber=60\nDefault=45\n",
+          "[Zone]\nLimit=2\n");
+    TestTree tree(&managers);
+    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, kVersion));
+    ASSERT_EQ(tree.exitTime.SetValue(3), 0);
+    tree.root.ClearModified();
+
+    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, 650));
+    EXPECT_EQ(tree.exitTime.GetValue(), 3); // kept: within the new limits
+    EXPECT_FALSE(tree.exitTime.IsModified());
+    EXPECT_EQ(tree.entryTime.GetValue(), 40); // clamped up
+    EXPECT_TRUE(tree.entryTime.IsModified());
+    EXPECT_EQ(tree.zones.GetSize(), 2);
+    EXPECT_EQ(tree.root.InteractedChecks(), 2);
+}
+
+TEST_F(RootTest, SameMajorVersionKeepsManagerAndVersionNumber) {
+    Panel();
+    TestTree tree(&managers);
+    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, 611));
+    Vel::CValidationManager* manager = tree.root.GetValidationManager();
+    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, 613));
+    EXPECT_EQ(tree.root.GetValidationManager(), manager);
+    EXPECT_EQ(tree.root.GetActualPanelVersion(), 611);
+}
+
+TEST_F(RootTest, FailedChangeChangesNothing) {
+    Panel();
+    TestTree tree(&managers);
+    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, kVersion));
+    tree.exitTime.SetValue(9);
+    Vel::CValidationManager* manager = tree.root.GetValidationManager();
+
+    EXPECT_FALSE(tree.root.ChangePanelVersion(kType, 700)); // no files for 700
+    EXPECT_FALSE(tree.root.ChangePanelVersion(kType, -1));  // no major version
+    EXPECT_EQ(tree.root.GetValidationManager(), manager);
+    EXPECT_EQ(tree.root.GetActualPanelVersion(), kVersion);
+    EXPECT_EQ(tree.exitTime.GetValue(), 9);
+    EXPECT_EQ(tree.root.InteractedChecks(), 1);
+
+    Vel::CDataManagerBase plain("Plain"); // the base has no version rule
+    EXPECT_FALSE(plain.ChangePanelVersion(66, 610));
+    EXPECT_EQ(plain.GetActualPanelType(), -1);
+    EXPECT_EQ(plain.GetActualPanelMajorVersion(), -1);
+    EXPECT_EQ(plain.GetValidationManager(), nullptr);
+}
+
+TEST_F(RootTest, InitializeBringsUpTheTreeWithoutInteractionCheck) {
+    Panel();
+    TestTree tree(&managers);
+    ASSERT_TRUE(tree.root.SetValidationManagerByPanelVersion(kType, kVersion));
+    tree.root.Initialize();
+    EXPECT_EQ(tree.zones.GetSize(), 4);
+    EXPECT_EQ(tree.exitTime.GetValue(), 5);
+    EXPECT_EQ(tree.root.InteractedChecks(), 0);
+}
+
+TEST_F(RootTest, ResetDefaultsBringsASubtreeBack) {
+    Panel();
+    TestTree tree(&managers);
+    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, kVersion));
+    tree.exitTime.SetValue(9);
+    tree.Zone(0).m_Delay.SetValue(7);
+    tree.system.ResetDefaults();
+    EXPECT_EQ(tree.exitTime.GetValue(), 5);
+    EXPECT_EQ(tree.Zone(0).m_Delay.GetValue(), 7);
+    EXPECT_TRUE(tree.exitTime.IsInitialized());
+}
+
+TEST_F(RootTest, ReportsOfMissingManagerSiteAndLanguageClass) {
+    TestRoot root;
+    root.OnPanelChanged();
+    EXPECT_EQ(root.GetSiteID(), -1);
+    EXPECT_EQ(root.CallTranslate("LML_X"), "");
+    EXPECT_TRUE(HasReports(sink, {{CAssertReport::Error,
+                                   "pVd",
+                                   "DataManagerBaseVel",
+                                   117,
+                                   "Validation manager hasn't been set",
+                                   {}},
+                                  {CAssertReport::Warning,
+                                   "m_lSiteID>=0",
+                                   "DataManagerBaseVel",
+                                   363,
+                                   "SiteID hasn't been set.",
+                                   {}},
+                                  {CAssertReport::Error,
+                                   "m_pLangText",
+                                   "DataManagerBaseVel",
+                                   180,
+                                   "Language class is not set.",
+                                   {}}}));
+    EXPECT_FALSE(root.IsInitialized()); // the walk did not run
+
+    sink.Clear();
+    root.SetSiteID(0);
+    EXPECT_EQ(root.GetSiteID(), 0);
+    Vel::CFileLangText texts;
+    texts.LoadText("LML_X=Caption\n");
+    root.SetLanguageClass(&texts);
+    EXPECT_EQ(root.CallTranslate("LML_X"), "Caption");
+    EXPECT_EQ(sink.Count(), 0u);
+}
+
+// A screen whose load and store answer as told and count their calls.
+class DbScreen : public TestScreen {
+public:
+    DbScreen(Vel::CDataValidationClient* parent, bool answer)
+        : TestScreen(parent, "DbScreen"), m_bAnswer(answer), m_Item(this, "Db.Item") {}
+    bool LoadScreenFromDb(Vel::CDatabase*, bool&, long index, bool, bool check) override {
+        ++m_nCalls;
+        m_lIndex = index;
+        m_bChecked = check;
+        SetAllValuesInDb(m_bAnswer);
+        return m_bAnswer;
+    }
+    bool StoreScreenToDb(Vel::CDatabase*, bool) override {
+        ++m_nCalls;
+        return m_bAnswer;
+    }
+    bool m_bAnswer;
+    Vel::CDataNumber m_Item;
+    int m_nCalls = 0;
+    long m_lIndex = 0;
+    bool m_bChecked = true;
+};
+
+TEST_F(RootTest, LoadAndStoreDispatchToScreensUntilTheFirstFailure) {
+    TestRoot root;
+    DbScreen first(&root, true), second(&root, false), third(&root, true);
+    bool notInDb = false;
+    root.SetAllValuesInDb(true);
+    EXPECT_FALSE(root.LoadDataDb2Vel(nullptr, notInDb, false));
+    EXPECT_EQ(third.m_nCalls, 0);
+    EXPECT_EQ(first.m_lIndex, -1);
+    EXPECT_FALSE(first.m_bChecked);
+    EXPECT_TRUE(first.m_Item.IsModified()); // flags stay as they were
+    EXPECT_FALSE(third.m_Item.GetValueInDb());
+    EXPECT_FALSE(root.StoreDataVel2Db(nullptr, true));
+    EXPECT_EQ(third.m_nCalls, 0);
+
+    TestRoot good;
+    DbScreen only(&good, true);
+    EXPECT_TRUE(good.LoadDataDb2Vel(nullptr, notInDb, true));
+    EXPECT_FALSE(good.IsModified());
+    EXPECT_TRUE(good.StoreDataVel2Db(nullptr, false));
+}
+
+} // namespace
+} // namespace VelTest

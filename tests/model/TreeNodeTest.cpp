@@ -1,0 +1,179 @@
+// The tree node: structure, keys and paths, lookup by key, walks and pattern matching.
+#include "ModelFixture.h"
+
+#include <vel/DataValidationClient.h>
+
+#include <tuple>
+#include <vector>
+
+namespace VelTest {
+namespace {
+
+using Vel::CDataValidationClient;
+using Vel::CString;
+
+class TreeNodeTest : public ModelFixture {};
+
+TEST_F(TreeNodeTest, LastDataKeyAndComparisonKey) {
+    TestRoot root;
+    TestScreen abc(&root, "A.B.C"), plain(&root, "ABC"), trailingDot(&root, "A.");
+    EXPECT_EQ(abc.GetLastDataKey(), "C");
+    EXPECT_EQ(plain.GetLastDataKey(), "ABC");
+    EXPECT_EQ(trailingDot.GetLastDataKey(), "");
+
+    TestScreen year(&root, "HolidayInterval.Year"), portal(&root, ".RFPortal"),
+        year2(&root, "HolidayInterval.Year2");
+    EXPECT_EQ(year.GetDataKey4Cmp(), "");
+    EXPECT_EQ(portal.GetDataKey4Cmp(), "");
+    EXPECT_EQ(year2.GetDataKey4Cmp(), "HolidayInterval.Year2");
+}
+
+TEST_F(TreeNodeTest, ConstructionAppendsToParentInOrder) {
+    TestRoot root;
+    TestScreen first(&root, "First"), second(&root, "Second");
+    ASSERT_EQ(root.GetChildListRef().size(), 2u);
+    EXPECT_EQ(root.GetChildListRef()[0], &first);
+    EXPECT_EQ(root.GetChildListRef()[1], &second);
+    EXPECT_EQ(second.GetParent(), &root);
+    EXPECT_EQ(first.GetRootItem(), &root);
+    EXPECT_EQ(root.GetRootItem(), &root);
+    EXPECT_EQ(first.GetDataManagerUsingType(), &root);
+
+    TestScreen detached(nullptr, "Alone");
+    TestScreen below(&detached, "Below");
+    EXPECT_EQ(below.GetRootItem(), nullptr);
+    EXPECT_EQ(below.GetDataManagerUsingType(), nullptr);
+    EXPECT_EQ(below.GetPanelFamilyPrefix(), "");
+    EXPECT_EQ(first.GetPanelFamilyPrefix(), "Tst_");
+}
+
+TEST_F(TreeNodeTest, UniqueKeysAndPathsAtEveryDepth) {
+    TestTree tree(nullptr, 3);
+    tree.zones.InitCollection();
+    TestZone& third = tree.Zone(2);
+    EXPECT_EQ(third.m_Level.GetItemUniqueKey(true), "ZoneScreen.Zones.3.Level");
+    EXPECT_EQ(third.m_Level.GetItemUniqueKey(false), "ZoneScreen.Zones.Level");
+    EXPECT_EQ(third.m_Level.GetItemPath(), "ZoneScreen.Zone(3).Level");
+    EXPECT_EQ(third.GetItemUniqueKey(true), "ZoneScreen.Zones.3");
+    EXPECT_EQ(third.GetItemUniqueKey(false), "ZoneScreen.Zones");
+    EXPECT_EQ(third.GetItemPath(), "ZoneScreen.Zone(3)");
+    EXPECT_EQ(tree.zones.GetItemUniqueKey(true), "ZoneScreen.Zones");
+    EXPECT_EQ(tree.exitTime.GetItemUniqueKey(true), "SystemScreen.ExitTime");
+    EXPECT_EQ(tree.exitTime.GetItemPath(), "SystemScreen.ExitTime");
+    EXPECT_EQ(tree.system.GetItemUniqueKey(true), "SystemScreen");
+    EXPECT_EQ(tree.root.GetItemUniqueKey(true), "Root");
+    EXPECT_EQ(tree.root.GetItemPath(), "Root");
+}
+
+TEST_F(TreeNodeTest, FindItemByKeyThroughWalkAndThroughKeyMap) {
+    TestTree tree(nullptr, 3);
+    tree.zones.InitCollection();
+    // Without a key map the walk finds the first element answering the key without index.
+    EXPECT_EQ(tree.root.FindItemByKey("ZoneScreen.Zones.Delay", false), &tree.Zone(0).m_Delay);
+    EXPECT_EQ(tree.root.FindItemByKey("ZoneScreen.Zones.2.Delay", false), nullptr);
+    EXPECT_EQ(tree.root.FindItemByKey("SystemScreen.EntryTime", true), &tree.entryTime);
+
+    tree.root.CreateKeyMap();
+    const Vel::CItemMap first = *tree.root.GetAllItemsMap();
+    EXPECT_EQ(tree.root.FindItemByKey("ZoneScreen.Zones.2.Delay"), &tree.Zone(1).m_Delay);
+    EXPECT_EQ(tree.exitTime.FindItemByKey("ZoneScreen.Zones.3"), &tree.Zone(2));
+    // The root itself is not entered; 2 screens, 2 numbers, the collection, 3 x (zone + 2).
+    EXPECT_EQ(first.size(), 14u);
+    EXPECT_FALSE(first.contains("Root"));
+
+    tree.root.CreateKeyMap();
+    EXPECT_EQ(*tree.root.GetAllItemsMap(), first);
+}
+
+TEST_F(TreeNodeTest, KeyMapKeepsTheLaterOfTwoItemsWithOneKey) {
+    TestRoot root;
+    TestScreen screen(&root, "Screen");
+    Vel::CDataNumber earlier(&screen, "Same.Key"), later(&screen, "Other.Key");
+    TestScreen screen2(&root, "Screen");
+    Vel::CDataNumber third(&screen2, "Same.Key");
+    root.CreateKeyMap();
+    EXPECT_EQ(root.FindItemByKey("Screen.Key"), &third);
+}
+
+TEST_F(TreeNodeTest, ModifiedAndValueInDbFlagsOverSubtrees) {
+    TestTree tree(nullptr, 2);
+    tree.zones.InitCollection();
+    TestScreen empty(&tree.root, "Empty");
+    EXPECT_FALSE(empty.IsModified());
+    EXPECT_TRUE(empty.IsDisabled());
+
+    EXPECT_TRUE(tree.root.IsModified()); // new items count as modified
+    tree.root.ClearModified();
+    EXPECT_FALSE(tree.root.MarkAsModified());
+    tree.Zone(1).m_Delay.SetModified();
+    EXPECT_TRUE(tree.zones.IsModified());
+    EXPECT_FALSE(tree.system.IsModified());
+    tree.zoneScreen.ClearModified1Layer(); // reaches only the screen's own fields
+    EXPECT_TRUE(tree.zones.IsModified());
+    tree.Zone(1).ClearModified1Layer();
+    EXPECT_FALSE(tree.root.IsModified());
+    tree.system.SetModified();
+    EXPECT_TRUE(tree.exitTime.IsModified() && tree.entryTime.IsModified());
+
+    tree.root.SetAllValuesInDb(true);
+    EXPECT_TRUE(tree.Zone(1).m_Level.GetValueInDb());
+    tree.root.SetAllValuesInDb(false);
+    tree.zoneScreen.SetValuesInDb1();
+    EXPECT_TRUE(tree.zoneScreen.GetValueInDb());
+    EXPECT_TRUE(tree.zones.GetValueInDb());
+    EXPECT_FALSE(tree.Zone(0).GetValueInDb());
+}
+
+TEST_F(TreeNodeTest, CopyValuesPairsChildrenOfTheSameTypeOnly) {
+    Panel();
+    TestTree target(&managers, 3), source(&managers, 5);
+    ASSERT_TRUE(target.root.ChangePanelVersion(kType, kVersion));
+    ASSERT_TRUE(source.root.ChangePanelVersion(kType, kVersion));
+    for (int i = 0; i < 5; ++i) {
+        source.zones.GetElement(i)->m_Delay.SetValue(10 + i);
+    }
+    target.zoneScreen.CopyValues(source.exitTime, ""); // container from leaf: nothing
+    EXPECT_EQ(target.Zone(0).m_Delay.GetValue(), 0);
+
+    target.zones.CopyValues(source.zones, "");
+    EXPECT_EQ(target.zones.GetSize(), 3);
+    EXPECT_EQ(target.Zone(2).m_Delay.GetValue(), 12);
+}
+
+class TestReplacer : public TestScreen {
+public:
+    TestReplacer(CDataValidationClient* parent, bool answer)
+        : TestScreen(parent, "Replacer"), m_bAnswer(answer) {}
+    bool FindAndReplaceData(CString, CString) override {
+        ++m_nCalls;
+        return m_bAnswer;
+    }
+    bool m_bAnswer;
+    int m_nCalls = 0;
+};
+
+TEST_F(TreeNodeTest, FindAndReplaceVisitsEveryChild) {
+    TestRoot root;
+    TestReplacer hit(&root, true), miss(&root, false), later(&root, true);
+    EXPECT_TRUE(root.FindAndReplaceData("a", "b"));
+    EXPECT_EQ(later.m_nCalls, 1);
+    TestRoot none;
+    TestReplacer only(&none, false);
+    EXPECT_FALSE(none.FindAndReplaceData("a", "b"));
+}
+
+TEST_F(TreeNodeTest, CompareInputDataMarkers) {
+    const std::vector<std::tuple<const char*, const char*, bool>> cases = {
+        {"abc", "{+}", true},       {"abc", "{+}bc", true},  {"abc", "ab{+}", true},
+        {"abc", "ABC", false},      {"abc", "abc", true},    {"xabcx", "{+}abc{+}", true},
+        {"abc", "{+}ab", false},    {"abc", "bc{+}", false}, {"", "{+}", true},
+        {"ab", "{+}abc{+}", false}, {"abc", "{+}{+}", true}, {"b", "{+}abc", false},
+    };
+    for (const auto& [value, pattern, expected] : cases) {
+        EXPECT_EQ(CDataValidationClient::CompareInputData(value, pattern), expected)
+            << "value " << value << ", pattern " << pattern;
+    }
+}
+
+} // namespace
+} // namespace VelTest

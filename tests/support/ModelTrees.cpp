@@ -1,0 +1,100 @@
+#include "support/ModelTrees.h"
+
+#include <vel/String.h>
+
+#include <string>
+
+namespace VelTest {
+
+namespace {
+
+const char kMapName[] = "TestTypeVerMap";
+
+std::string VersionFolder(int type, int version) {
+    return "V" + std::to_string(type) + "_" + std::to_string(version);
+}
+
+std::string Suffix(int type, int version) {
+    return std::to_string(type) + "_" + std::to_string(version);
+}
+
+} // namespace
+
+TestValidationManager::TestValidationManager(const std::string& folder) {
+    SetPath(folder);
+    LoadTypeVerMap(kMapName);
+}
+
+Vel::CString TestValidationManager::GetMapPvmFileVer(int nVersion, int nType) const {
+    return VersionFolder(nType, nVersion);
+}
+
+Vel::CString TestValidationManager::GetMapPvmFileType(int nType) const {
+    return "Model" + std::to_string(nType);
+}
+
+void TestManagers::AddVersion(int type, int version, const std::string& validation,
+                              const std::string& configuration) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_folder.Write("Validation" + Suffix(type, version), validation);
+    m_folder.Write("Config" + Suffix(type, version), configuration);
+    m_versions.insert({type, version});
+    writeMap();
+}
+
+void TestManagers::writeMap() const {
+    std::string map;
+    std::string variants = "[VariantConfiguration]\n";
+    for (const auto& [type, version] : m_versions) {
+        map += "[Model" + std::to_string(type) + "]\n" + VersionFolder(type, version) +
+               "=Validation" + Suffix(type, version) + "\n";
+        variants += VersionFolder(type, version) + "=Config" + Suffix(type, version) + "\n";
+    }
+    m_folder.Write(kMapName, map + variants);
+}
+
+Vel::CValidationManager* TestManagers::Access(int type, int version) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_versions.contains({type, version})) {
+        return nullptr;
+    }
+    std::unique_ptr<TestValidationManager>& manager = m_managers[{type, version}];
+    if (!manager) {
+        manager = std::make_unique<TestValidationManager>(m_folder.Path());
+        manager->InitPanelVersion(type, version);
+    }
+    return manager.get();
+}
+
+TestRoot::TestRoot(TestManagers* managers, const Vel::CString& key)
+    : Vel::CDataManagerBase(key), m_pManagers(managers) {}
+
+bool TestRoot::GetMajorVersion(int panelVersion, int& majorVersion, int) {
+    if (panelVersion < 0) {
+        return false;
+    }
+    majorVersion = panelVersion - panelVersion % 5;
+    return true;
+}
+
+Vel::CValidationManager* TestRoot::AccessValidationManager(int panelType, int majorVersion) {
+    if (!m_pManagers) {
+        return Vel::CDataManagerBase::AccessValidationManager(panelType, majorVersion);
+    }
+    return m_pManagers->Access(panelType, majorVersion);
+}
+
+TestTree::TestTree(TestManagers* managers, int zoneCount)
+    : root(managers), system(&root, "SystemScreen"), exitTime(&system, "System.ExitTime"),
+      entryTime(&system, "System.EntryTime"), zoneScreen(&root, "ZoneScreen"),
+      zones(zoneCount < 0 ? TestZones(&zoneScreen, "Zones", "Zones", Vel::CString("Zone"))
+                          : TestZones(&zoneScreen, "Zones", "Zones", zoneCount)) {}
+
+std::string StandardValidation() {
+    return "[System.ExitTime]\nMinNumber=1\nMaxNumber=10\nDefault=5\n"
+           "[System.EntryTime]\nMinNumber=0\nMaxNumber=60\nDefault=30\n"
+           "[Zone.Level]\nMinNumber=0\nMaxNumber=3\nDefault=1\n"
+           "[Zone.Delay]\nMinNumber=0\nMaxNumber=20\nDefault=0\n";
+}
+
+} // namespace VelTest
