@@ -1,0 +1,302 @@
+#include <vel/XMLDocument.h>
+#include <vel/XMLNode.h>
+
+#include "xmldoc/XMLParser.h"
+#include "xmldoc/XMLWriter.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace Vel {
+
+namespace {
+
+const char* OrEmpty(const char* text) {
+    return text ? text : "";
+}
+
+// Runs one parse with the caller's info, or with a fresh copy of the defaults.
+template <typename Step>
+const char* RunParse(const char* xml, const char* end, _tagParseInfo* pi, Step step) {
+    _tagParseInfo local;
+    if (!pi) {
+        local = piDefault;
+        local.m_bErrorOccurred = false;
+        local.m_pErrorPosition = nullptr;
+        local.m_nErrorCode = PIE_PARSE_WELFORMED;
+        local.m_sErrorText.clear();
+        pi = &local;
+    }
+    if (!xml)
+        return nullptr;
+    pi->m_pSource = xml;
+    CXMLParser parser(*pi, end ? end : xml + std::strlen(xml));
+    return step(parser);
+}
+
+bool IsAncestorOrSelf(const _tagXMLNode* candidate, const _tagXMLNode* node) {
+    for (; node; node = node->m_pParent)
+        if (node == candidate)
+            return true;
+    return false;
+}
+
+_tagXMLAttr* CopyAttr(const _tagXMLAttr& attr, _tagXMLNode* parent) {
+    auto* copy = new _tagXMLAttr;
+    copy->m_sName = attr.m_sName;
+    copy->m_sValue = attr.m_sValue;
+    copy->m_pParent = parent;
+    return copy;
+}
+
+// The node's own data and attribute copies, without children and without links.
+_tagXMLNode* ShallowCopy(const _tagXMLNode& node) {
+    auto* copy = new _tagXMLNode;
+    copy->m_sName = node.m_sName;
+    copy->m_sValue = node.m_sValue;
+    copy->m_nType = node.m_nType;
+    copy->m_vAttributes.reserve(node.m_vAttributes.size());
+    for (const _tagXMLAttr* attr : node.m_vAttributes)
+        if (attr)
+            copy->m_vAttributes.push_back(CopyAttr(*attr, copy));
+    return copy;
+}
+
+// Deep copy of a subtree; every copy below the top takes `doc`.
+_tagXMLNode* DeepCopy(const _tagXMLNode& branch, _tagXMLDocument* doc) {
+    _tagXMLNode* top = ShallowCopy(branch);
+    std::vector<std::pair<const _tagXMLNode*, _tagXMLNode*>> pending{{&branch, top}};
+    while (!pending.empty()) {
+        const auto [source, target] = pending.back();
+        pending.pop_back();
+        target->m_vChildren.reserve(source->m_vChildren.size());
+        for (const _tagXMLNode* child : source->m_vChildren) {
+            if (!child)
+                continue;
+            _tagXMLNode* copy = ShallowCopy(*child);
+            copy->m_pParent = target;
+            copy->m_pDocument = doc;
+            target->m_vChildren.push_back(copy);
+            pending.emplace_back(child, copy);
+        }
+    }
+    return top;
+}
+
+} // namespace
+
+_tagXMLNode::~_tagXMLNode() {
+    Close();
+}
+
+void _tagXMLNode::Close() {
+    // Children are taken apart one by one, so a deep subtree never recurses.
+    XNodes pending = std::move(m_vChildren);
+    m_vChildren.clear();
+    while (!pending.empty()) {
+        _tagXMLNode* node = pending.back();
+        pending.pop_back();
+        if (!node)
+            continue;
+        pending.insert(pending.end(), node->m_vChildren.begin(), node->m_vChildren.end());
+        node->m_vChildren.clear();
+        delete node;
+    }
+    for (_tagXMLAttr* attr : m_vAttributes)
+        delete attr;
+    m_vAttributes.clear();
+}
+
+const char* _tagXMLNode::Load(const char* xml, _tagParseInfo* pi) {
+    return RunParse(xml, nullptr, pi, [&](CXMLParser& parser) {
+        return m_nType == XNODE_DOC ? parser.LoadDocument(*this, xml)
+                                    : parser.LoadElement(*this, xml);
+    });
+}
+
+const char* _tagXMLNode::LoadAttributes(const char* xml, _tagParseInfo* pi) {
+    return RunParse(xml, nullptr, pi, [&](CXMLParser& parser) {
+        return parser.LoadAttributes(*this, xml, xml + std::strlen(xml), false);
+    });
+}
+
+const char* _tagXMLNode::LoadAttributes(const char* xml, const char* end, _tagParseInfo* pi) {
+    if (xml && (!end || end < xml))
+        return nullptr;
+    return RunParse(xml, end, pi, [&](CXMLParser& parser) {
+        return parser.LoadAttributes(*this, xml, end, true);
+    });
+}
+
+const char* _tagXMLNode::LoadProcessingInstrunction(const char* xml, _tagParseInfo* pi) {
+    return RunParse(xml, nullptr, pi, [&](CXMLParser& parser) {
+        return parser.LoadProcessingInstruction(m_pDocument, xml);
+    });
+}
+
+const char* _tagXMLNode::LoadComment(const char* xml, _tagParseInfo* pi) {
+    return RunParse(xml, nullptr, pi, [&](CXMLParser& parser) {
+        return parser.LoadSection(m_pParent, m_pDocument, xml, XNODE_COMMENT);
+    });
+}
+
+const char* _tagXMLNode::LoadCDATA(const char* xml, _tagParseInfo* pi) {
+    return RunParse(xml, nullptr, pi, [&](CXMLParser& parser) {
+        return parser.LoadSection(m_pParent, m_pDocument, xml, XNODE_CDATA);
+    });
+}
+
+std::string _tagXMLNode::GetXML(const _tagDispOption* opt) const {
+    return CXMLWriter(opt ? *opt : optDefault).Xml(*this);
+}
+
+std::string _tagXMLNode::GetText(const _tagDispOption* opt) const {
+    return CXMLWriter(opt ? *opt : optDefault).Text(*this);
+}
+
+_tagXMLNode* _tagXMLNode::CreateNode(const char* name, const char* value) {
+    auto* node = new _tagXMLNode;
+    node->m_sName = OrEmpty(name);
+    node->m_sValue = OrEmpty(value);
+    return node;
+}
+
+_tagXMLAttr* _tagXMLNode::CreateAttr(const char* name, const char* value) {
+    auto* attr = new _tagXMLAttr;
+    attr->m_sName = OrEmpty(name);
+    attr->m_sValue = OrEmpty(value);
+    return attr;
+}
+
+_tagXMLNode* _tagXMLNode::AppendChild(const char* name, const char* value) {
+    return AppendChild(CreateNode(name, value));
+}
+
+_tagXMLNode* _tagXMLNode::AppendChild(_tagXMLNode* node) {
+    if (!node || IsAncestorOrSelf(node, this))
+        return nullptr;
+    if (node->m_pParent)
+        node->m_pParent->DetachChild(node);
+    node->m_pParent = this;
+    node->m_pDocument = m_pDocument;
+    m_vChildren.push_back(node);
+    return node;
+}
+
+_tagXMLAttr* _tagXMLNode::AppendAttr(const char* name, const char* value) {
+    return AppendAttr(CreateAttr(name, value));
+}
+
+_tagXMLAttr* _tagXMLNode::AppendAttr(_tagXMLAttr* attr) {
+    if (!attr)
+        return nullptr;
+    if (attr->m_pParent == this && GetAttrIterator(attr) != m_vAttributes.end())
+        return attr;
+    if (attr->m_pParent)
+        attr->m_pParent->DetachAttr(attr);
+    attr->m_pParent = this;
+    m_vAttributes.push_back(attr);
+    return attr;
+}
+
+bool _tagXMLNode::RemoveChild(_tagXMLNode* node) {
+    _tagXMLNode* detached = DetachChild(node);
+    delete detached;
+    return detached != nullptr;
+}
+
+bool _tagXMLNode::RemoveAttr(_tagXMLAttr* attr) {
+    _tagXMLAttr* detached = DetachAttr(attr);
+    delete detached;
+    return detached != nullptr;
+}
+
+_tagXMLNode* _tagXMLNode::DetachChild(_tagXMLNode* node) {
+    const auto it = GetChildIterator(node);
+    if (!node || it == m_vChildren.end())
+        return nullptr;
+    m_vChildren.erase(it);
+    node->m_pParent = nullptr;
+    return node;
+}
+
+_tagXMLAttr* _tagXMLNode::DetachAttr(_tagXMLAttr* attr) {
+    const auto it = GetAttrIterator(attr);
+    if (!attr || it == m_vAttributes.end())
+        return nullptr;
+    m_vAttributes.erase(it);
+    attr->m_pParent = nullptr;
+    return attr;
+}
+
+void _tagXMLNode::CopyNode(const _tagXMLNode* node) {
+    if (!node || node == this)
+        return;
+    // Copied before Close, which may delete `node` when it lies below this one.
+    _tagXMLNode* copy = ShallowCopy(*node);
+    _tagXMLNode* parent = node->m_pParent;
+    _tagXMLDocument* doc = node->m_pDocument;
+    Close();
+    m_sName = std::move(copy->m_sName);
+    m_sValue = std::move(copy->m_sValue);
+    m_nType = copy->m_nType;
+    m_pParent = parent;
+    m_pDocument = doc;
+    m_vAttributes = std::move(copy->m_vAttributes);
+    copy->m_vAttributes.clear();
+    for (_tagXMLAttr* attr : m_vAttributes)
+        attr->m_pParent = this;
+    delete copy;
+}
+
+void _tagXMLNode::CopyBranch(const _tagXMLNode* branch, _tagXMLDocument* doc) {
+    _CopyBranch(branch, doc);
+}
+
+void _tagXMLNode::_CopyBranch(const _tagXMLNode* branch, _tagXMLDocument* doc) {
+    if (!branch || branch == this)
+        return;
+    // The whole copy is made first, so `branch` may lie inside this node.
+    _tagXMLNode* copy = DeepCopy(*branch, doc ? doc : branch->m_pDocument);
+    CopyNode(branch);
+    if (doc)
+        m_pDocument = doc;
+    m_vChildren = std::move(copy->m_vChildren);
+    copy->m_vChildren.clear();
+    for (_tagXMLNode* child : m_vChildren)
+        child->m_pParent = this;
+    delete copy;
+}
+
+_tagXMLNode* _tagXMLNode::AppendChildBranch(const _tagXMLNode* node) {
+    if (!node)
+        return nullptr;
+    _tagXMLNode* copy = DeepCopy(*node, m_pDocument);
+    copy->m_pParent = nullptr;
+    return AppendChild(copy);
+}
+
+_tagXMLDocument::_tagXMLDocument() {
+    m_nType = XNODE_DOC;
+    m_pDocument = this;
+}
+
+_tagXMLNode* _tagXMLDocument::GetRoot() {
+    return const_cast<_tagXMLNode*>(std::as_const(*this).GetRoot());
+}
+
+const _tagXMLNode* _tagXMLDocument::GetRoot() const {
+    for (const _tagXMLNode* child : m_vChildren)
+        if (child && child->m_nType == XNODE_ELEMENT)
+            return child;
+    return nullptr;
+}
+
+std::string _tagXMLAttr::GetXML(const _tagDispOption* opt) const {
+    std::string out;
+    CXMLWriter(opt ? *opt : optDefault).AppendAttr(out, *this);
+    return out;
+}
+
+} // namespace Vel

@@ -1,0 +1,439 @@
+#include "xmldoc/XMLParser.h"
+
+#include "xmldoc/XMLText.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace Vel {
+
+using XMLText::Format;
+using XMLText::IsSpace;
+using XMLText::SkipSpace;
+
+namespace {
+
+constexpr const char* kNotClosed = "Element must be closed.";
+
+bool StartsWith(const char* pos, const char* end, std::string_view marker) {
+    return static_cast<std::size_t>(end - pos) >= marker.size() &&
+           std::memcmp(pos, marker.data(), marker.size()) == 0;
+}
+
+bool IsNameEnd(char ch) {
+    return IsSpace(ch) || ch == '/' || ch == '>';
+}
+
+bool IsAttrNameEnd(char ch) {
+    return IsSpace(ch) || ch == '=' || ch == '>' || ch == '/';
+}
+
+const char* FindChar(const char* from, char ch, const char* end) {
+    return static_cast<const char*>(std::memchr(from, ch, static_cast<std::size_t>(end - from)));
+}
+
+} // namespace
+
+const char* CXMLParser::LoadElement(_tagXMLNode& root, const char* xml) {
+    root.Close();
+    root.m_sName.clear();
+    root.m_sValue.clear();
+    const char* pos = xml;
+    switch (OpenElement(root, pos)) {
+    case EOpen::NoTag:
+    case EOpen::Failed:
+        return nullptr;
+    case EOpen::Opened:
+        break;
+    default:
+        return pos;
+    }
+    m_vOpen.assign(1, &root);
+    // Either the next child of the innermost open element is loaded, or that element's last
+    // child has just ended at `pos` and what follows it is looked at.
+    bool childEnded = false;
+    for (;;) {
+        _tagXMLNode& top = *m_vOpen.back();
+        if (childEnded) {
+            childEnded = false;
+            if (StartsWith(pos, m_pEnd, "</")) {
+                const EEnd end = ReadEndTag(top, pos);
+                if (end == EEnd::Failed)
+                    return Fail();
+                if (end == EEnd::Matched) {
+                    if (!CloseTop())
+                        return pos;
+                    childEnded = true;
+                }
+                continue;
+            }
+            if (!ReadTextBetweenChildren(top, pos))
+                return Fail();
+            continue;
+        }
+        if (pos == m_pEnd) {
+            // The end of the text ends every open element's loop in turn.
+            if (!CloseTop())
+                return pos;
+            childEnded = true;
+            continue;
+        }
+        auto* child = new _tagXMLNode;
+        child->m_pParent = &top;
+        child->m_pDocument = top.m_pDocument;
+        child->m_nType = top.m_nType;
+        switch (OpenElement(*child, pos)) {
+        case EOpen::Opened:
+            m_vOpen.push_back(child);
+            continue;
+        case EOpen::Closed:
+        case EOpen::Detached:
+            Adopt(top, child);
+            break;
+        case EOpen::EndTag:
+            delete child;
+            break;
+        case EOpen::NoTag:
+            // Only text is left: as if the text had ended.
+            delete child;
+            pos = m_pEnd;
+            break;
+        case EOpen::Failed:
+            Adopt(top, child);
+            return Fail();
+        }
+        childEnded = true;
+    }
+}
+
+const char* CXMLParser::LoadDocument(_tagXMLNode& doc, const char* xml) {
+    doc.Close();
+    auto* root = new _tagXMLNode;
+    root->m_pParent = &doc;
+    root->m_pDocument = doc.m_pDocument;
+    const char* pos = LoadElement(*root, xml);
+    // What was read before an error stays, so that a host can show it.
+    Adopt(doc, root);
+    if (!pos)
+        return nullptr;
+    // Processing instructions and comments may follow the root element.
+    _tagXMLNode after;
+    after.m_pParent = &doc;
+    after.m_pDocument = doc.m_pDocument;
+    for (;;) {
+        pos = SkipSpace(pos, m_pEnd);
+        const EOther other = LoadOtherNode(after, pos);
+        if (other == EOther::Failed)
+            return nullptr;
+        if (other == EOther::None)
+            return pos;
+    }
+}
+
+CXMLParser::EOpen CXMLParser::OpenElement(_tagXMLNode& node, const char*& pos) {
+    const char* at = FindChar(pos, '<', m_pEnd);
+    for (;;) {
+        if (!at)
+            return EOpen::NoTag;
+        if (StartsWith(at, m_pEnd, "</")) {
+            pos = at;
+            return EOpen::EndTag;
+        }
+        const EOther other = LoadOtherNode(node, at);
+        if (other == EOther::None)
+            break;
+        if (other == EOther::Failed)
+            return EOpen::Failed;
+        if (other == EOther::Detached) {
+            pos = at;
+            return EOpen::Detached;
+        }
+        at = FindChar(at, '<', m_pEnd);
+    }
+    const char* name = at + 1;
+    const char* cursor = name;
+    while (cursor < m_pEnd && !IsNameEnd(*cursor))
+        ++cursor;
+    node.m_sName.assign(name, cursor);
+    cursor = LoadAttributes(node, cursor, m_pEnd, false);
+    if (!cursor)
+        return EOpen::Failed;
+    if (*cursor == '/') {
+        if (cursor + 1 < m_pEnd && cursor[1] == '>') {
+            pos = cursor + 2;
+            return EOpen::Closed;
+        }
+        m_pInfo->SetError(PIE_ALONE_NOT_CLOSED, cursor + 1, kNotClosed);
+        return EOpen::Failed;
+    }
+    ++cursor;
+    const char* text = FindUnescaped(cursor, '<', m_pEnd);
+    if (!text) {
+        m_pInfo->SetError(PIE_NOT_CLOSED, cursor,
+                          Format("%.256s must be closed with </%.256s>", node.m_sName.c_str(),
+                                 node.m_sName.c_str()));
+        return EOpen::Failed;
+    }
+    SetText(node.m_sValue, cursor, text);
+    pos = text;
+    return EOpen::Opened;
+}
+
+CXMLParser::EOther CXMLParser::LoadOtherNode(_tagXMLNode& node, const char*& pos) {
+    if (StartsWith(pos, m_pEnd, "<?")) {
+        pos = LoadProcessingInstruction(node.m_pDocument, pos);
+        return pos ? EOther::Consumed : EOther::Failed;
+    }
+    int type = XNODE_COMMENT;
+    if (!StartsWith(pos, m_pEnd, "<!--")) {
+        if (!StartsWith(pos, m_pEnd, "<![CDATA["))
+            return EOther::None;
+        type = XNODE_CDATA;
+    }
+    pos = LoadSection(node.m_pParent, node.m_pDocument, pos, type);
+    if (!pos)
+        return EOther::Failed;
+    // Below the top level a section ends the node's parse, so that the section stands
+    // among the parent's children where it was written.
+    if (node.m_pParent && node.m_pParent->m_nType != XNODE_DOC)
+        return EOther::Detached;
+    return EOther::Consumed;
+}
+
+CXMLParser::EEnd CXMLParser::ReadEndTag(const _tagXMLNode& node, const char*& pos) {
+    const char* name = SkipSpace(pos + 2, m_pEnd);
+    const char* nameEnd = name;
+    while (nameEnd < m_pEnd && !IsSpace(*nameEnd) && *nameEnd != '>')
+        ++nameEnd;
+    const char* close = FindChar(nameEnd, '>', m_pEnd);
+    if (!close) {
+        m_pInfo->SetError(PIE_NOT_CLOSED, name,
+                          Format("it must be closed with </%.768s>", node.m_sName.c_str()));
+        return EEnd::Failed;
+    }
+    pos = close + 1;
+    const std::string_view endName(name, static_cast<std::size_t>(nameEnd - name));
+    if (endName == node.m_sName)
+        return EEnd::Matched;
+    if (m_pInfo->m_bForceParse)
+        return EEnd::Skipped;
+    m_pInfo->SetError(PIE_NOT_NESTED, name,
+                      Format("'<%.256s> ... </%.256s>' is not wel-formed.", node.m_sName.c_str(),
+                             std::string(endName).c_str()));
+    return EEnd::Failed;
+}
+
+bool CXMLParser::ReadTextBetweenChildren(_tagXMLNode& node, const char*& pos) {
+    // Only the first text counts; later texts are skipped by the next child's search.
+    if (!XMLText::IsBlank(node.m_sValue) || (pos < m_pEnd && *pos == '<'))
+        return true;
+    const char* text = FindUnescaped(pos, '<', m_pEnd);
+    if (!text) {
+        m_pInfo->SetError(PIE_NOT_CLOSED, pos,
+                          Format("it must be closed with </%.768s>", node.m_sName.c_str()));
+        return false;
+    }
+    SetText(node.m_sValue, pos, text);
+    pos = text;
+    return true;
+}
+
+bool CXMLParser::CloseTop() {
+    _tagXMLNode* done = m_vOpen.back();
+    m_vOpen.pop_back();
+    if (m_vOpen.empty())
+        return false;
+    Adopt(*m_vOpen.back(), done);
+    return true;
+}
+
+const char* CXMLParser::Fail() {
+    // Every open element keeps what it has read and joins its parent.
+    while (CloseTop()) {
+    }
+    return nullptr;
+}
+
+void CXMLParser::Adopt(_tagXMLNode& parent, _tagXMLNode* child) {
+    if (child->m_sName.empty())
+        delete child;
+    else
+        parent.m_vChildren.push_back(child);
+}
+
+const char* CXMLParser::LoadAttributes(_tagXMLNode& node, const char* xml, const char* end,
+                                       bool bounded) {
+    m_vAttrs.clear();
+    const char* pos = xml;
+    const char* result = nullptr;
+    for (;;) {
+        pos = SkipSpace(pos, end);
+        if (pos == end) {
+            if (bounded)
+                result = end;
+            else
+                m_pInfo->SetError(PIE_ALONE_NOT_CLOSED, pos, kNotClosed);
+            break;
+        }
+        if (*pos == '>' || *pos == '/') {
+            result = pos;
+            break;
+        }
+        const char* nameEnd = pos;
+        while (nameEnd < end && !IsAttrNameEnd(*nameEnd))
+            ++nameEnd;
+        if (nameEnd == pos || (nameEnd == end && !bounded)) {
+            m_pInfo->SetError(PIE_ATTR_NO_VALUE, pos,
+                              Format("<%.768s> attribute has error ", node.m_sName.c_str()));
+            break;
+        }
+        auto* attr = new _tagXMLAttr;
+        attr->m_sName.assign(pos, nameEnd);
+        attr->m_pParent = &node;
+        m_vAttrs.push_back(attr);
+        pos = SkipSpace(nameEnd, end);
+        if (pos == end || *pos != '=')
+            continue;
+        pos = SkipSpace(pos + 1, end);
+        if (pos < end && (*pos == '"' || *pos == '\'')) {
+            const char* close = FindUnescaped(pos + 1, *pos, end);
+            if (!close) {
+                m_pInfo->SetError(PIE_ATTR_NO_VALUE, pos,
+                                  Format("<%.768s> attribute has error ", node.m_sName.c_str()));
+                break;
+            }
+            SetText(attr->m_sValue, pos + 1, close);
+            pos = close + 1;
+        } else {
+            const char* stop = FindUnquotedEnd(pos, end);
+            SetText(attr->m_sValue, pos, stop);
+            pos = stop;
+        }
+    }
+    // Collected first so that the list is allocated once per element.
+    node.m_vAttributes.insert(node.m_vAttributes.end(), m_vAttrs.begin(), m_vAttrs.end());
+    return result;
+}
+
+const char* CXMLParser::LoadProcessingInstruction(_tagXMLDocument* doc, const char* xml) {
+    if (!StartsWith(xml, m_pEnd, "<?"))
+        return nullptr;
+    const char* close = xml + 2;
+    for (;;) {
+        close = FindUnescaped(close, '?', m_pEnd);
+        if (!close || (close + 1 < m_pEnd && close[1] == '>'))
+            break;
+        ++close;
+    }
+    if (!close) {
+        m_pInfo->SetError(PIE_ALONE_NOT_CLOSED, xml, kNotClosed);
+        return nullptr;
+    }
+    if (doc) {
+        auto* node = new _tagXMLNode;
+        node->m_nType = XNODE_PI;
+        node->m_pParent = doc;
+        node->m_pDocument = doc;
+        const char* name = xml + 2;
+        const char* nameEnd = name;
+        while (nameEnd < close && !IsSpace(*nameEnd) && *nameEnd != '?' && *nameEnd != '>')
+            ++nameEnd;
+        node->m_sName.assign(name, nameEnd);
+        doc->m_vChildren.push_back(node);
+        if (!LoadAttributes(*node, nameEnd, close, true))
+            return nullptr;
+    }
+    return close + 2;
+}
+
+const char* CXMLParser::LoadSection(_tagXMLNode* owner, _tagXMLDocument* doc, const char* xml,
+                                    int type) {
+    const bool comment = type == XNODE_COMMENT;
+    const std::string_view open = comment ? "<!--" : "<![CDATA[";
+    const std::string_view close = comment ? "-->" : "]]>";
+    if (!StartsWith(xml, m_pEnd, open))
+        return nullptr;
+    const std::string_view rest(xml + open.size(),
+                                static_cast<std::size_t>(m_pEnd - xml) - open.size());
+    const std::size_t length = rest.find(close);
+    if (length == std::string_view::npos) {
+        m_pInfo->SetError(PIE_ALONE_NOT_CLOSED, xml, kNotClosed);
+        return nullptr;
+    }
+    // A section belongs to the node's parent, or at the top level to the document.
+    _tagXMLNode* target = owner ? owner : doc;
+    if (target) {
+        auto* node = new _tagXMLNode;
+        node->m_nType = type;
+        node->m_sName = comment ? "#COMMENT" : "#CDATA";
+        node->m_sValue.assign(rest.data(), length);
+        node->m_pParent = target;
+        node->m_pDocument = doc;
+        target->m_vChildren.push_back(node);
+    }
+    return rest.data() + length + close.size();
+}
+
+const char* CXMLParser::FindUnescaped(const char* from, char ch, const char* end) const {
+    const char* hit = FindChar(from, ch, end);
+    const char escape = m_pInfo->m_cEscape;
+    if (escape == '\0' || !FindChar(from, escape, hit ? hit : end))
+        return hit;
+    for (const char* pos = from; pos < end; ++pos) {
+        if (*pos == escape) {
+            if (++pos == end)
+                break;
+        } else if (*pos == ch) {
+            return pos;
+        }
+    }
+    return nullptr;
+}
+
+const char* CXMLParser::FindUnquotedEnd(const char* from, const char* end) const {
+    const char escape = m_pInfo->m_cEscape;
+    for (const char* pos = from; pos < end; ++pos) {
+        if (escape != '\0' && *pos == escape) {
+            if (++pos == end)
+                break;
+        } else if (IsSpace(*pos) || *pos == '>') {
+            return pos;
+        }
+    }
+    return end;
+}
+
+void CXMLParser::SetText(std::string& out, const char* begin, const char* end) {
+    if (m_pInfo->m_bTrimValue) {
+        begin = SkipSpace(begin, end);
+        while (end > begin && IsSpace(end[-1]))
+            --end;
+    }
+    std::string_view text(begin, static_cast<std::size_t>(end - begin));
+    const char escape = m_pInfo->m_cEscape;
+    const bool escaped = escape != '\0' && FindChar(begin, escape, end);
+    const CXMLEntityTable* table = m_pInfo->m_bReplaceEntities ? m_pInfo->m_pEntityTable : nullptr;
+    const bool refs = table && table->MayHoldRef(text);
+    if (!escaped && !refs) {
+        out.assign(text);
+        return;
+    }
+    if (escaped) {
+        m_sUnescaped.clear();
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == escape)
+                ++i;
+            if (i < text.size())
+                m_sUnescaped += text[i];
+        }
+        text = m_sUnescaped;
+    }
+    if (refs) {
+        out.clear();
+        table->AppendRef2Entity(out, text);
+    } else {
+        out.assign(text);
+    }
+}
+
+} // namespace Vel
