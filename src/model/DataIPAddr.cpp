@@ -1,0 +1,228 @@
+#include <vel/DataIPAddr.h>
+
+#include <vel/Assert.h>
+#include <vel/DataManagerBase.h>
+#include <vel/IPAddressSupport.h>
+#include <vel/ValidationData.h>
+#include <vel/ValidationManager.h>
+
+#include <cstdint>
+#include <string_view>
+
+namespace Vel {
+
+namespace {
+
+using Parts = unsigned char[4];
+
+// Width of the default text: four three-digit parts and three separators.
+constexpr int kFixedTextLength = 15;
+
+bool IsBlankChar(char ch) {
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
+
+// The leading decimal integer of `text` as its low 8 bits: leading blanks skipped, a sign
+// allowed, no digits giving 0.
+unsigned char LeadingNumber(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && IsBlankChar(text[at])) {
+        ++at;
+    }
+    const bool negative = at < text.size() && text[at] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
+        ++at;
+    }
+    unsigned value = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        value = value * 10 + static_cast<unsigned>(text[at] - '0');
+    }
+    return static_cast<unsigned char>((negative ? 0u - value : value) & 0xFFu);
+}
+
+bool Decode(const CString& text, Parts& parts) {
+    return CIPAddressSupport::DecodeIPAddress(text, parts[0], parts[1], parts[2], parts[3]);
+}
+
+} // namespace
+
+CDataIPAddr::CDataIPAddr(CDataValidationClient* pParent, const CString& sDataKey)
+    : CData(pParent, sDataKey) {}
+
+CDataIPAddr::~CDataIPAddr() = default;
+
+void CDataIPAddr::OnPanelChanged() {
+    const CValidationData* pvd = GetValidationData();
+    if (!pvd) {
+        return;
+    }
+    Disable(pvd->GetDisabled());
+    if (!IsInitializing()) {
+        return;
+    }
+    const CString& text = pvd->GetDefaultString();
+    if (text.IsEmpty()) {
+        SetBlank(true);
+        return;
+    }
+    // A text of the wrong width keeps the parts, yet the address counts as set.
+    SetFromString(text);
+    changeBlank(false);
+}
+
+bool CDataIPAddr::FindAndReplaceData(CString find, CString replace) {
+    Parts from = {};
+    Parts to = {};
+    if (!Decode(find, from) || !Decode(replace, to) || !partsEqual(from)) {
+        return false;
+    }
+    SetValue(to[0], to[1], to[2], to[3]);
+    return true;
+}
+
+CString CDataIPAddr::GetValueString() {
+    return CString::Formatted("%d.%d.%d.%d", m_byFields[0], m_byFields[1], m_byFields[2],
+                              m_byFields[3]);
+}
+
+bool CDataIPAddr::FillValidationData(CValidationData& record) const {
+    const bool result = CData::FillValidationData(record);
+    const CDataManagerBase* root = GetRootItem();
+    if (const CValidationManager* manager = root ? root->GetValidationManager() : nullptr) {
+        record.SetDefaultString(manager->GetDefaultString(m_sDataKey));
+    }
+    return result;
+}
+
+bool CDataIPAddr::Compare(CData* other) {
+    const auto* address = dynamic_cast<const CDataIPAddr*>(other);
+    return address && address->GetValue() == GetValue() && address->m_bBlank == m_bBlank;
+}
+
+void CDataIPAddr::copyDataValue(CDataValidationClient& source) {
+    const auto* address = dynamic_cast<const CDataIPAddr*>(&source);
+    if (!address) {
+        return;
+    }
+    if (!partsEqual(address->m_byFields)) {
+        storeParts(address->m_byFields);
+        SetModified();
+    }
+    if (address->m_bBlank != m_bBlank) {
+        SetBlank(address->m_bBlank);
+    }
+}
+
+int CDataIPAddr::SetValue(long value) {
+    const auto number = static_cast<std::uint32_t>(value);
+    const Parts parts = {
+        static_cast<unsigned char>(number >> 24), static_cast<unsigned char>(number >> 16),
+        static_cast<unsigned char>(number >> 8), static_cast<unsigned char>(number)};
+    return SetValue(parts[0], parts[1], parts[2], parts[3]);
+}
+
+int CDataIPAddr::SetValue(unsigned char f1, unsigned char f2, unsigned char f3, unsigned char f4) {
+    const Parts parts = {f1, f2, f3, f4};
+    if (!partsEqual(parts)) {
+        SetModified();
+        storeParts(parts);
+    }
+    return Accepted;
+}
+
+int CDataIPAddr::SetFieldValue(unsigned char nFieldNo, unsigned char value) {
+    if (nFieldNo >= 4) {
+        Assert("(nFieldNo>=0)&&(nFieldNo<4)")
+            .print_context("DataIPAddrVel", 306)
+            .error("Wrong IP address part index");
+        return Accepted;
+    }
+    if (m_byFields[nFieldNo] != value) {
+        SetModified();
+        m_byFields[nFieldNo] = value;
+    }
+    return Accepted;
+}
+
+int CDataIPAddr::SetValueAndUpdateBlank(unsigned char f1, unsigned char f2, unsigned char f3,
+                                        unsigned char f4) {
+    SetValue(f1, f2, f3, f4);
+    UpdateBlankByData();
+    return Accepted;
+}
+
+void CDataIPAddr::SetBlank(bool blank) {
+    if (blank && GetValue() != 0) {
+        static const Parts zero = {};
+        storeParts(zero);
+        SetModified();
+    }
+    changeBlank(blank);
+}
+
+long CDataIPAddr::GetValue() const {
+    const std::uint32_t number = std::uint32_t{m_byFields[0]} << 24 |
+                                 std::uint32_t{m_byFields[1]} << 16 |
+                                 std::uint32_t{m_byFields[2]} << 8 | m_byFields[3];
+    return static_cast<long>(number);
+}
+
+int CDataIPAddr::GetValue(unsigned char& f1, unsigned char& f2, unsigned char& f3,
+                          unsigned char& f4) const {
+    f1 = m_byFields[0];
+    f2 = m_byFields[1];
+    f3 = m_byFields[2];
+    f4 = m_byFields[3];
+    return Accepted;
+}
+
+int CDataIPAddr::SetFromString(const CString& text) {
+    if (text.GetLength() < kFixedTextLength) {
+        return TooShort;
+    }
+    if (text.GetLength() > kFixedTextLength) {
+        return TooLong;
+    }
+    for (int part = 0; part < 4; ++part) {
+        m_byFields[part] = LeadingNumber(text.view().substr(4 * part, 3));
+    }
+    return Accepted;
+}
+
+void CDataIPAddr::UpdateBlankByData() {
+    changeBlank(GetValue() == 0);
+}
+
+bool CDataIPAddr::partsEqual(const unsigned char (&fields)[4]) const {
+    return fields[0] == m_byFields[0] && fields[1] == m_byFields[1] && fields[2] == m_byFields[2] &&
+           fields[3] == m_byFields[3];
+}
+
+void CDataIPAddr::storeParts(const unsigned char (&fields)[4]) {
+    for (int part = 0; part < 4; ++part) {
+        m_byFields[part] = fields[part];
+    }
+}
+
+void CDataIPAddr::changeBlank(bool blank) {
+    if (blank != m_bBlank) {
+        m_bBlank = blank;
+        SetModified();
+    }
+}
+
+// The database column texts and the XML form come with their layers; until then the leaf's
+// base answers.
+CString CDataIPAddr::GetDbFieldCreateStr() {
+    return CData::GetDbFieldCreateStr();
+}
+
+CString CDataIPAddr::GetExportDbFieldValue() {
+    return CData::GetExportDbFieldValue();
+}
+
+void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
+    CData::SaveToXml(xml, indent);
+}
+
+} // namespace Vel
