@@ -4,6 +4,7 @@
 #include <vel/Export.h>
 #include <vel/XMLDispOption.h>
 
+#include <cstddef>
 #include <string>
 
 namespace Vel {
@@ -14,6 +15,10 @@ struct VEL_API _tagXMLAttr {
     std::string m_sName;
     std::string m_sValue;
     _tagXMLNode* m_pParent = nullptr;
+
+    // Attributes live in pooled fixed-size slots, as nodes do.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* attr, std::size_t size);
 
     // ' name="value"', the value with references when the options ask for them.
     std::string GetXML(const _tagDispOption* opt = &optDefault) const;

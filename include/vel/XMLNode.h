@@ -10,6 +10,7 @@
 #include <vel/XMLDispOption.h>
 #include <vel/XMLParseInfo.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ struct VEL_API _tagXMLNode {
     ~_tagXMLNode();
     _tagXMLNode(const _tagXMLNode&) = delete;
     _tagXMLNode& operator=(const _tagXMLNode&) = delete;
+    // Nodes live in pooled fixed-size slots: documents make and free them in bulk.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* node, std::size_t size);
 
     // Parsing. Without parse info a copy of piDefault is used, so the process-wide defaults
     // never collect errors. Load parses one element from the first "<" (a node of type

@@ -2,6 +2,7 @@
 #include <vel/XMLNode.h>
 
 #include "xmldoc/XMLParser.h"
+#include "xmldoc/XMLSlotPool.h"
 #include "xmldoc/XMLWriter.h"
 
 #include <algorithm>
@@ -86,26 +87,48 @@ _tagXMLNode* DeepCopy(const _tagXMLNode& branch, _tagXMLDocument* doc) {
 
 } // namespace
 
+void* _tagXMLNode::operator new(std::size_t size) {
+    return CXMLSlotPool::Allocate(size);
+}
+
+void _tagXMLNode::operator delete(void* node, std::size_t size) {
+    CXMLSlotPool::Release(node, size);
+}
+
+void* _tagXMLAttr::operator new(std::size_t size) {
+    return CXMLSlotPool::Allocate(size);
+}
+
+void _tagXMLAttr::operator delete(void* attr, std::size_t size) {
+    CXMLSlotPool::Release(attr, size);
+}
+
 _tagXMLNode::~_tagXMLNode() {
     Close();
 }
 
 void _tagXMLNode::Close() {
-    // Children are taken apart one by one, so a deep subtree never recurses.
-    XNodes pending = std::move(m_vChildren);
-    m_vChildren.clear();
-    while (!pending.empty()) {
-        _tagXMLNode* node = pending.back();
-        pending.pop_back();
-        if (!node)
-            continue;
-        pending.insert(pending.end(), node->m_vChildren.begin(), node->m_vChildren.end());
-        node->m_vChildren.clear();
-        delete node;
+    // The subtree is taken apart from its last leaf backwards with an explicit stack, so no
+    // destructor recurses and the freed slots are reused in the order the next parse takes.
+    if (!m_vChildren.empty()) {
+        XNodes open{this};
+        while (!open.empty()) {
+            _tagXMLNode* node = open.back();
+            if (!node->m_vChildren.empty()) {
+                if (_tagXMLNode* child = node->m_vChildren.back())
+                    open.push_back(child);
+                node->m_vChildren.pop_back();
+                continue;
+            }
+            open.pop_back();
+            if (node != this)
+                delete node;
+        }
+        m_vChildren = XNodes();
     }
     for (_tagXMLAttr* attr : m_vAttributes)
         delete attr;
-    m_vAttributes.clear();
+    m_vAttributes = XAttrs();
 }
 
 const char* _tagXMLNode::Load(const char* xml, _tagParseInfo* pi) {

@@ -48,12 +48,14 @@ const char* CXMLParser::LoadElement(_tagXMLNode& root, const char* xml) {
     default:
         return pos;
     }
-    m_vOpen.assign(1, &root);
+    m_vOpen.clear();
+    m_vChildren.clear();
+    Open(&root);
     // Either the next child of the innermost open element is loaded, or that element's last
     // child has just ended at `pos` and what follows it is looked at.
     bool childEnded = false;
     for (;;) {
-        _tagXMLNode& top = *m_vOpen.back();
+        _tagXMLNode& top = *m_vOpen.back().pNode;
         if (childEnded) {
             childEnded = false;
             if (StartsWith(pos, m_pEnd, "</")) {
@@ -84,7 +86,7 @@ const char* CXMLParser::LoadElement(_tagXMLNode& root, const char* xml) {
         child->m_nType = top.m_nType;
         switch (OpenElement(*child, pos)) {
         case EOpen::Opened:
-            m_vOpen.push_back(child);
+            Open(child);
             continue;
         case EOpen::Closed:
         case EOpen::Detached:
@@ -238,12 +240,19 @@ bool CXMLParser::ReadTextBetweenChildren(_tagXMLNode& node, const char*& pos) {
     return true;
 }
 
+void CXMLParser::Open(_tagXMLNode* node) {
+    m_vOpen.push_back({node, m_vChildren.size()});
+}
+
 bool CXMLParser::CloseTop() {
-    _tagXMLNode* done = m_vOpen.back();
+    const SOpen done = m_vOpen.back();
     m_vOpen.pop_back();
+    const auto first = m_vChildren.begin() + static_cast<std::ptrdiff_t>(done.nFirstChild);
+    done.pNode->m_vChildren.insert(done.pNode->m_vChildren.end(), first, m_vChildren.end());
+    m_vChildren.erase(first, m_vChildren.end());
     if (m_vOpen.empty())
         return false;
-    Adopt(*m_vOpen.back(), done);
+    Adopt(*m_vOpen.back().pNode, done.pNode);
     return true;
 }
 
@@ -257,6 +266,8 @@ const char* CXMLParser::Fail() {
 void CXMLParser::Adopt(_tagXMLNode& parent, _tagXMLNode* child) {
     if (child->m_sName.empty())
         delete child;
+    else if (!m_vOpen.empty() && m_vOpen.back().pNode == &parent)
+        m_vChildren.push_back(child);
     else
         parent.m_vChildren.push_back(child);
 }
@@ -369,7 +380,7 @@ const char* CXMLParser::LoadSection(_tagXMLNode* owner, _tagXMLDocument* doc, co
         node->m_sValue.assign(rest.data(), length);
         node->m_pParent = target;
         node->m_pDocument = doc;
-        target->m_vChildren.push_back(node);
+        Adopt(*target, node);
     }
     return rest.data() + length + close.size();
 }

@@ -34,9 +34,10 @@ private:
     EOther LoadOtherNode(_tagXMLNode& node, const char*& pos);
     EEnd ReadEndTag(const _tagXMLNode& node, const char*& pos);
     bool ReadTextBetweenChildren(_tagXMLNode& node, const char*& pos);
+    void Open(_tagXMLNode* node);
     bool CloseTop();
     const char* Fail();
-    static void Adopt(_tagXMLNode& parent, _tagXMLNode* child);
+    void Adopt(_tagXMLNode& parent, _tagXMLNode* child);
 
     const char* FindUnescaped(const char* from, char ch, const char* end) const;
     const char* FindUnquotedEnd(const char* from, const char* end) const;
@@ -44,7 +45,14 @@ private:
 
     _tagParseInfo* m_pInfo;
     const char* m_pEnd;
-    std::vector<_tagXMLNode*> m_vOpen;
+    struct SOpen {
+        _tagXMLNode* pNode;
+        std::size_t nFirstChild; // of the node's children waiting in m_vChildren
+    };
+    // Open elements, innermost last. Their children wait in one shared list and move into
+    // each element at its end, so every child list is allocated once at its final size.
+    std::vector<SOpen> m_vOpen;
+    std::vector<_tagXMLNode*> m_vChildren;
     std::vector<_tagXMLAttr*> m_vAttrs;
     std::string m_sUnescaped;
 };
