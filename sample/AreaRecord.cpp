@@ -1,0 +1,7 @@
+#include "AreaRecord.h"
+
+namespace Vel::Sample {
+
+CAreaRecord::CAreaRecord(CDataValidationClient* pParent) : CDataContainerBase(pParent, "Area") {}
+
+} // namespace Vel::Sample

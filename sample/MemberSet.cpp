@@ -1,0 +1,62 @@
+#include "MemberSet.h"
+
+#include <vel/DataManagerBase.h>
+#include <vel/ValidationManager.h>
+
+namespace Vel::Sample {
+
+CMemberSet::CMemberSet(CDataValidationClient* pParent, const CString& sDataKey)
+    : CDataSet<int>(pParent, sDataKey) {}
+
+void CMemberSet::OnPanelChanged() {
+    // The list is the item's own: the base binds to it, and the record may be another one
+    // after the panel changed.
+    if (const CValidationData* record = GetValidationData()) {
+        m_vecMembers = record->GetChoices();
+    }
+    CDataSet<int>::OnPanelChanged();
+}
+
+bool CMemberSet::FillValidationData(CValidationData& record) const {
+    const bool result = CDataSet<int>::FillValidationData(record);
+    const CDataManagerBase* root = GetRootItem();
+    if (const CValidationManager* manager = root ? root->GetValidationManager() : nullptr) {
+        record.SetChoices(manager->GetChoices(m_sDataKey));
+    }
+    return result;
+}
+
+void CMemberSet::SetToDefault() {
+    const CValidationData* record = GetValidationData();
+    const CDataManagerBase* root = GetRootItem();
+    const CValidationManager* manager = root ? root->GetValidationManager() : nullptr;
+    CIntList defaults;
+    if (record && manager && !record->GetDefaultString().IsEmpty()) {
+        bool exclude = false;
+        defaults = manager->ParseIntList(record->GetDefaultString(), exclude);
+    }
+    CBitList bits(m_vecMembers.size(), false);
+    for (int member : defaults) {
+        for (std::size_t position = 0; position < m_vecMembers.size(); ++position) {
+            if (m_vecMembers[position] == member) {
+                bits[position] = true;
+            }
+        }
+    }
+    if (bits != GetBitmapInBite()) {
+        SetBitmapInBite(bits);
+    }
+}
+
+CString CMemberSet::GetMemberText(int member) const {
+    const CDataManagerBase* root = GetRootItem();
+    if (!root) {
+        return CString();
+    }
+    const CString text = searchLanguageText(
+        *root, [&](const CString& key) { return dataKey2ChoiceLanguageKey(key, member); },
+        [&](const CString& key) { return root->CallTranslate(key); });
+    return text.IsEmpty() ? CString::Formatted("LM==>%s %d", m_sDataKey.c_str(), member) : text;
+}
+
+} // namespace Vel::Sample

@@ -1,0 +1,66 @@
+#include "OutputRecord.h"
+
+#include "OutputCollection.h"
+
+#include <vel/Data.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace Vel::Sample {
+
+namespace {
+
+// Output types that signal the alarm of one zone function.
+constexpr std::pair<int, int> kFollowedFunctions[] = {
+    {4, 5},   // fire alarm: fire zones
+    {5, 6},   // panic alarm: panic zones
+    {15, 10}, // gas alarm: gas zones
+    {16, 11}, // water alarm: water zones
+    {17, 12}, // technical alarm: technical zones
+};
+
+constexpr int kUnused = 0;
+
+CString kindOf(const CDataValidationClient* parent) {
+    const auto* outputs = dynamic_cast<const COutputCollection*>(parent);
+    return outputs ? outputs->GetKind() : CString();
+}
+
+} // namespace
+
+COutputRecord::COutputRecord(CDataValidationClient* pParent)
+    : COutputRecord(pParent, kindOf(pParent)) {}
+
+COutputRecord::COutputRecord(CDataValidationClient* pParent, const CString& sKind)
+    : CDataContainerBase(pParent, "Output." + sKind), m_Name(this, "Output.Name"),
+      m_Type(this, "Output." + sKind + ".Type"), m_Polarity(this, "Output.Polarity"),
+      m_PulseTime(this, "Output.PulseTime"), m_Triggers(this, "Output.Triggers") {}
+
+int COutputRecord::FollowedZoneFunction(int outputType) {
+    for (const auto& [type, function] : kFollowedFunctions) {
+        if (type == outputType) {
+            return function;
+        }
+    }
+    return -1;
+}
+
+void COutputRecord::FollowZoneFunctions(const CIntList& zoneFunctions, bool resetUnsupported) {
+    const int function = FollowedZoneFunction(m_Type.GetValue());
+    const bool supported = function < 0 || std::find(zoneFunctions.begin(), zoneFunctions.end(),
+                                                     function) != zoneFunctions.end();
+    if (supported) {
+        return;
+    }
+    if (resetUnsupported && m_Type.SetValue(kUnused) == CDataChoiceBase::Accepted) {
+        return;
+    }
+    for (CDataValidationClient* child : GetChildListRef()) {
+        if (auto* item = dynamic_cast<CData*>(child)) {
+            item->Disable(true);
+        }
+    }
+}
+
+} // namespace Vel::Sample

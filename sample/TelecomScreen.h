@@ -1,0 +1,25 @@
+// CTelecomScreen: the reporting settings of the panel (screen "Telecom") with its receiving
+// centres.
+#pragma once
+
+#include "ArcRecord.h"
+
+#include <vel/DataCollection.h>
+#include <vel/DataContainerBase.h>
+#include <vel/DataIntChoice.h>
+#include <vel/DataNumber.h>
+#include <vel/DataString.h>
+
+namespace Vel::Sample {
+
+class CTelecomScreen : public CDataContainerBase {
+public:
+    explicit CTelecomScreen(CDataValidationClient* pParent);
+
+    CDataString m_AccountNumber;
+    CDataNumber m_DialAttempts;
+    CDataIntChoice m_Format;
+    CDataCollection<CArcRecord> m_Arcs;
+};
+
+} // namespace Vel::Sample
