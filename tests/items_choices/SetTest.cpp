@@ -1,0 +1,215 @@
+// Set items: every bitmap form, the two write families with their member order and
+// modification, single-unit writes, AddByObject, copying, comparing and panel changes.
+#include "ItemsFixture.h"
+
+#include <vel/DataNumber.h>
+#include <vel/DataSet.h>
+
+#include <utility>
+#include <vector>
+
+namespace VelTest {
+namespace {
+
+using Vel::CAssertReport;
+using Vel::CBitList;
+using Vel::CByteList;
+using Vel::CDWordList;
+using Vel::CWordList;
+using Ints = std::vector<int>;
+
+// A host set that keeps its own possible members and defaults.
+template <typename T> class HostSet : public Vel::CDataSet<T> {
+public:
+    HostSet(Vel::CDataValidationClient* parent, std::vector<T> all, std::vector<T> defaults = {})
+        : Vel::CDataSet<T>(parent, "Set"), m_All(std::move(all)), m_Defaults(std::move(defaults)) {}
+    const std::vector<T>* GetAllData() const override { return &m_All; }
+    void SetToDefault() override { this->m_vecData = m_Defaults; }
+
+    std::vector<T> m_All;
+    std::vector<T> m_Defaults;
+};
+using IntSet = HostSet<int>;
+
+// first, first + step, ... (count members)
+Ints Series(int first, int step, int count) {
+    Ints members;
+    for (int i = 0; i < count; ++i) {
+        members.push_back(first + i * step);
+    }
+    return members;
+}
+
+class SetTest : public ItemsFixture {
+protected:
+    void SetUp() override {
+        ItemsFixture::SetUp();
+        Panel(610, "[Set]\n");
+        Panel(615, "[Set]\n");
+    }
+};
+
+TEST_F(SetTest, WorkedExampleInEveryForm) {
+    IntSet set(&screen, Series(10, 10, 20), {10, 30, 170, 200});
+    Change(610);
+    CBitList bits(20, false);
+    bits[0] = bits[2] = bits[16] = bits[19] = true;
+    EXPECT_EQ(set.GetBitmapInBite(), bits);
+    EXPECT_EQ(set.GetBitmapInByte(), (CByteList{0x05, 0x00, 0x09}));
+    EXPECT_EQ(set.GetBitmapInWord(), (CWordList{0x0005, 0x0009}));
+    EXPECT_EQ(set.GetBitmapInWord(1), 0x0009);
+    EXPECT_EQ(set.GetBitmapInWord(2), 0);
+    EXPECT_EQ(set.GetBitmapInWord(-1), 0);
+    EXPECT_EQ(set.GetBitmapInDWord(), (CDWordList{0x00090005}));
+    EXPECT_EQ(set.GetValue(), 0x00090005U);
+
+    set.ClearModified();
+    set.SetBitmapInWord(0x0002, 0); // only the first unit changes; 20 goes behind the others
+    EXPECT_EQ(set.GetDataList(), (Ints{170, 200, 20}));
+    EXPECT_EQ(set.GetBitmapInWord(), (CWordList{0x0002, 0x0009}));
+    EXPECT_TRUE(set.IsModified());
+    set.ClearModified();
+    set.SetBitmapInWord(0x0002, 0);
+    set.SetBitmapInWord(0xFFFF, 2); // beyond the list
+    set.SetBitmapInWord(0xFFFF, -1);
+    EXPECT_EQ(set.GetDataList(), (Ints{170, 200, 20}));
+    EXPECT_FALSE(set.IsModified());
+}
+
+TEST_F(SetTest, UnitCountsFollowTheNumberOfPossibleMembers) {
+    struct Case {
+        int members;
+        CByteList bytes;
+        CWordList words;
+        CDWordList dwords;
+    };
+    const Case cases[] = {
+        {0, {}, {}, {}},
+        {9, {0xFF, 0x01}, {0x01FF}, {0x1FF}},
+        {32, CByteList(4, 0xFF), CWordList(2, 0xFFFF), {0xFFFFFFFF}},
+        {33, {0xFF, 0xFF, 0xFF, 0xFF, 0x01}, {0xFFFF, 0xFFFF, 0x0001}, {0xFFFFFFFF, 0x1}},
+    };
+    for (const Case& c : cases) {
+        IntSet set(&screen, Series(1, 1, c.members));
+        Change(610);
+        set.SetBitmapInBite(CBitList(static_cast<std::size_t>(c.members), true));
+        EXPECT_EQ(set.GetBitmapInByte(), c.bytes) << c.members << " members";
+        EXPECT_EQ(set.GetBitmapInWord(), c.words) << c.members << " members";
+        EXPECT_EQ(set.GetBitmapInDWord(), c.dwords) << c.members << " members";
+        EXPECT_EQ(set.GetValue(), c.dwords.empty() ? 0U : c.dwords[0]) << c.members;
+        screen.ClearChildren();
+    }
+}
+
+TEST_F(SetTest, FlagWritesKeepTheOrderWhenNothingChanges) {
+    IntSet set(&screen, Series(1, 1, 5));
+    Change(610);
+    set.AddByObject(3);
+    set.AddByObject(1);
+    set.ClearModified();
+    set.SetBitmapInBite({true, false, true, false, false});
+    EXPECT_EQ(set.GetDataList(), (Ints{3, 1}));
+    EXPECT_FALSE(set.IsModified());
+    set.SetBitmapInBite({true, true, true, false, false, true}); // the sixth flag has no member
+    EXPECT_EQ(set.GetDataList(), (Ints{1, 2, 3}));
+    EXPECT_TRUE(set.IsModified());
+}
+
+TEST_F(SetTest, UnitWritesRebuildInListOrderAndMarkOnlyChanges) {
+    IntSet set(&screen, Series(1, 1, 5));
+    Change(610);
+    set.AddByObject(3);
+    set.AddByObject(1);
+    set.ClearModified();
+    set.SetBitmapInDWord({0x5});
+    EXPECT_EQ(set.GetDataList(), (Ints{1, 3}));
+    EXPECT_FALSE(set.IsModified());
+    set.SetValue(0xFFFFFFE4); // bits beyond the five members are ignored
+    EXPECT_EQ(set.GetDataList(), (Ints{3}));
+    EXPECT_TRUE(set.IsModified());
+    set.SetBitmapInByte({0x03, 0xFF});
+    EXPECT_EQ(set.GetDataList(), (Ints{1, 2}));
+    set.SetBitmapInWord(CWordList{0x0010});
+    EXPECT_EQ(set.GetDataList(), (Ints{5}));
+    set.SetBitmapInWord(CWordList{});
+    EXPECT_EQ(set.GetDataList(), Ints{});
+}
+
+TEST_F(SetTest, AddByObjectRefusesDuplicatesAndReportsStrangers) {
+    IntSet set(&screen, Series(1, 1, 5));
+    Change(610);
+    EXPECT_TRUE(set.AddByObject(2));
+    set.ClearModified();
+    EXPECT_FALSE(set.AddByObject(2));
+    EXPECT_FALSE(set.IsModified());
+    EXPECT_TRUE(set.AddByObject(99));
+    EXPECT_TRUE(set.IsModified());
+    EXPECT_EQ(set.GetDataList(), (Ints{2, 99}));
+    EXPECT_EQ(set.GetValue(), 0x2U);
+    EXPECT_TRUE(HasReports(sink, {{CAssertReport::Error,
+                                   "m_pAllData && std::find(m_pAllData->begin(), "
+                                   "m_pAllData->end(), object) != m_pAllData->end()",
+                                   "DataSetVel",
+                                   117,
+                                   "Object has to be in allData vectorSet",
+                                   {}}}));
+}
+
+TEST_F(SetTest, CompareSeesOnlyTheFirst32MembersAndCopyGoesByPosition) {
+    IntSet left(&screen, Series(1, 1, 40)), right(&screen, Series(1, 1, 40));
+    IntSet tens(&screen, Series(10, 10, 40));
+    Change(610);
+    right.AddByObject(35);
+    EXPECT_TRUE(left.Compare(&right));
+    right.AddByObject(3);
+    EXPECT_FALSE(left.Compare(&right));
+    tens.CopyValues(right, "");
+    EXPECT_EQ(tens.GetDataList(), (Ints{30, 350}));
+    EXPECT_TRUE(tens.Compare(&right));
+    Vel::CDataNumber number(&screen, "Set");
+    EXPECT_FALSE(tens.Compare(&number));
+}
+
+TEST_F(SetTest, PanelChangesChooseDefaultsThenDropWhatIsNoLongerPossible) {
+    IntSet set(&screen, Series(1, 1, 10), {4, 2, 9});
+    Change(610);
+    EXPECT_EQ(set.GetDataList(), (Ints{4, 2, 9}));
+    set.ClearModified();
+    Change(615);
+    EXPECT_EQ(set.GetDataList(), (Ints{4, 2, 9}));
+    EXPECT_FALSE(set.IsModified());
+
+    set.m_All = Series(1, 1, 5);
+    Change(610);
+    EXPECT_EQ(set.GetDataList(), (Ints{4, 2}));
+    EXPECT_TRUE(set.IsModified());
+    EXPECT_EQ(set.GetBitmapInByte(), (CByteList{0x0A}));
+}
+
+TEST_F(SetTest, WithoutPossibleMembersNothingIsShownOrWritten) {
+    IntSet set(&screen, Series(1, 1, 5)); // no panel change: no list bound
+    EXPECT_TRUE(set.GetBitmapInBite().empty());
+    EXPECT_TRUE(set.GetBitmapInDWord().empty());
+    EXPECT_EQ(set.GetValue(), 0U);
+    set.SetValue(0x3);
+    set.SetBitmapInWord(0x3, 0);
+    EXPECT_TRUE(set.GetDataList().empty());
+}
+
+TEST_F(SetTest, NodeMembersAreComparedByIdentity) {
+    Vel::CDataNumber a(&root, "A"), b(&root, "B"), c(&root, "C");
+    using NodeSet = HostSet<Vel::CDataValidationClient*>;
+    NodeSet set(&screen, {&a, &b, &c}, {&c});
+    Change(610);
+    EXPECT_EQ(set.GetValue(), 0x4U);
+    set.SetBitmapInWord(0x3, 0);
+    EXPECT_EQ(set.GetDataList(), (NodeSet::CMemberList{&a, &b}));
+    EXPECT_TRUE(set.AddByObject(&c));
+    EXPECT_FALSE(set.AddByObject(&a));
+    set.SetBitmapInDWord({0x1});
+    EXPECT_EQ(set.GetDataList(), NodeSet::CMemberList{&a});
+    EXPECT_EQ(set.GetType(), Vel::PanelDataTypes::SET);
+}
+
+} // namespace
+} // namespace VelTest
