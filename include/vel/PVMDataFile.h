@@ -47,6 +47,7 @@ public:
 
 private:
     void cleanData();
+    // Reads the entries of still scrambled content.
     void parse(const char* data, std::size_t length);
 
     struct Sections;

@@ -4,67 +4,134 @@
 #include "platform/FileReader.h"
 
 #include <array>
+#include <cstddef>
+#include <memory>
+#include <memory_resource>
+#include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace Vel {
 
 namespace {
-
-constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-
-std::string_view trimLeft(std::string_view text) {
-    const auto first = text.find_first_not_of(kWhiteSpace);
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-std::string_view trimRight(std::string_view text) {
-    const auto last = text.find_last_not_of(kWhiteSpace);
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
 
 // Only ASCII letters change case; other bytes (UTF-8 included) are kept as they are.
 char upperAscii(char ch) {
     return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-std::string upper(std::string_view text) {
-    std::string result(text);
-    for (char& ch : result) {
-        ch = upperAscii(ch);
-    }
-    return result;
+// The loader parses the scrambled bytes where they lie and unscrambles only what it keeps,
+// so loading needs no copy of the whole content.
+constexpr char scrambledOf(char ch) {
+    return static_cast<char>(static_cast<unsigned char>(ch) ^ CPVMDataFile::kScrambleKey);
 }
 
-// Upper-cases a look-up argument without allocating for names of ordinary length.
-class UpperName {
+bool isBlankScrambled(char scrambled) {
+    switch (scrambledOf(scrambled)) {
+    case ' ':
+    case '\t':
+    case '\r':
+    case '\n':
+    case '\v':
+    case '\f':
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string_view trimLeft(std::string_view scrambled) {
+    std::size_t first = 0;
+    while (first < scrambled.size() && isBlankScrambled(scrambled[first])) {
+        ++first;
+    }
+    return scrambled.substr(first);
+}
+
+std::string_view trimRight(std::string_view scrambled) {
+    std::size_t size = scrambled.size();
+    while (size > 0 && isBlankScrambled(scrambled[size - 1])) {
+        --size;
+    }
+    return scrambled.substr(0, size);
+}
+
+char plainOf(char scrambled) {
+    return scrambledOf(scrambled);
+}
+char plainUpperOf(char scrambled) {
+    return upperAscii(scrambledOf(scrambled));
+}
+
+// A converted copy of a short text on the stack (longer ones spill to the heap), so that
+// look-ups and the loader build no string they do not keep.
+class Converted {
 public:
-    explicit UpperName(const CString& text) {
-        const std::string_view source = text.view();
+    Converted(std::string_view source, char (*convert)(char)) {
         char* out = m_aBuffer.data();
         if (source.size() > m_aBuffer.size()) {
             m_sLong.resize(source.size());
             out = m_sLong.data();
         }
         for (std::size_t i = 0; i < source.size(); ++i) {
-            out[i] = upperAscii(source[i]);
+            out[i] = convert(source[i]);
         }
         m_view = std::string_view(out, source.size());
     }
-    UpperName(const UpperName&) = delete;
-    UpperName& operator=(const UpperName&) = delete;
+    Converted(const Converted&) = delete;
+    Converted& operator=(const Converted&) = delete;
 
     std::string_view view() const { return m_view; }
 
 private:
-    std::array<char, 96> m_aBuffer;
+    std::array<char, 128> m_aBuffer;
     std::string m_sLong;
     std::string_view m_view;
 };
 
+// Bump allocation from fixed chunks, all freed together. Chunks stay below the size at
+// which malloc maps fresh pages, so repeated loads reuse warm heap memory.
+class ChunkArena final : public std::pmr::memory_resource {
+public:
+    ChunkArena() = default;
+    ChunkArena(const ChunkArena&) = delete;
+    ChunkArena& operator=(const ChunkArena&) = delete;
+    ~ChunkArena() override = default;
+
+private:
+    static constexpr std::size_t kChunkBytes = 32 * 1024;
+
+    void* do_allocate(std::size_t bytes, std::size_t alignment) override {
+        if (bytes > kChunkBytes / 4) {
+            return newChunk(bytes);
+        }
+        std::size_t space = kChunkBytes - m_nUsed;
+        void* next = m_pCurrent + m_nUsed;
+        if (!m_pCurrent || !std::align(alignment, bytes, next, space)) {
+            m_pCurrent = newChunk(kChunkBytes);
+            next = m_pCurrent;
+        }
+        m_nUsed = static_cast<std::size_t>(static_cast<std::byte*>(next) - m_pCurrent) + bytes;
+        return next;
+    }
+    void do_deallocate(void*, std::size_t, std::size_t) override {}
+    std::byte* newChunk(std::size_t bytes) {
+        // Left uninitialised: zeroing would cost more than the parse itself.
+        return m_chunks.emplace_back(new std::byte[bytes]).get();
+    }
+    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
+        return this == &other;
+    }
+
+    std::vector<std::unique_ptr<std::byte[]>> m_chunks;
+    std::byte* m_pCurrent = nullptr;
+    std::size_t m_nUsed = 0;
+};
+
 void scramble(std::string& content) {
     for (char& ch : content) {
-        ch = static_cast<char>(static_cast<unsigned char>(ch) ^ CPVMDataFile::kScrambleKey);
+        ch = scrambledOf(ch);
     }
 }
 
@@ -78,20 +145,34 @@ void reportUnreadable(const CString& fileName) {
 } // namespace
 
 // Tables keyed by upper-cased names; string_view look-ups avoid building a key per query.
+// All names and values live in one arena, freed at once by cleanData.
 struct CPVMDataFile::Sections {
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view text) const noexcept {
+        // Deliberately not noexcept: libstdc++ then keeps each node's hash code, which spares
+        // rehashing and most key comparisons.
+        std::size_t operator()(std::string_view text) const {
             return std::hash<std::string_view>{}(text);
         }
     };
-    using KeyTable = std::unordered_map<std::string, CString, Hash, std::equal_to<>>;
-    std::unordered_map<std::string, KeyTable, Hash, std::equal_to<>> tables;
+    using Text = std::pmr::string;
+    using KeyTable = std::pmr::unordered_map<Text, Text, Hash, std::equal_to<>>;
+
+    std::pmr::monotonic_buffer_resource arena;
+    std::pmr::unordered_map<Text, KeyTable, Hash, std::equal_to<>> tables{&arena};
 
     const KeyTable* find(const CString& section) const {
-        const UpperName name(section);
+        const Converted name(section.view(), upperAscii);
         const auto it = tables.find(name.view());
         return it == tables.end() ? nullptr : &it->second;
+    }
+    KeyTable& insert(std::string_view section) {
+        const auto it = tables.find(section);
+        return it != tables.end() ? it->second
+                                  : tables.try_emplace(Text(section, &arena)).first->second;
+    }
+    void set(KeyTable& table, std::string_view key, std::string_view value) {
+        table.try_emplace(Text(key, &arena)).first->second.assign(value);
     }
 };
 
@@ -100,18 +181,19 @@ CPVMDataFile::CPVMDataFile() : m_pSections(std::make_unique<Sections>()) {}
 CPVMDataFile::~CPVMDataFile() = default;
 
 void CPVMDataFile::cleanData() {
-    m_pSections->tables.clear();
+    m_pSections = std::make_unique<Sections>();
 }
 
 void CPVMDataFile::SetFileName(const CString& fileName) {
     m_sFileName = fileName + ".vmd";
     cleanData();
-    std::string content;
+    // The read buffer is kept per thread: a fresh 100 KB block per load costs page faults
+    // that outweigh the parse.
+    thread_local std::string content;
     if (ReadWholeFile(m_sFileName.str(), kMaxFileBytes, content) != ReadFileResult::Ok) {
         reportUnreadable(m_sFileName);
         return;
     }
-    scramble(content); // the scramble is its own inverse
     parse(content.data(), content.size());
 }
 
@@ -122,52 +204,60 @@ void CPVMDataFile::LoadScrambled(const CString& fullName, const char* data, int 
         reportUnreadable(m_sFileName);
         return;
     }
-    std::string content(data, length > 0 ? static_cast<std::size_t>(length) : 0);
-    scramble(content);
-    parse(content.data(), content.size());
+    parse(data, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 void CPVMDataFile::parse(const char* data, std::size_t length) {
-    const std::string_view content(data, length);
-    Sections::KeyTable* current = nullptr; // the current section's table, created lazily
+    // Typical proportions of validation files; reserving spares most rehashing.
+    constexpr std::size_t kBytesPerSection = 256;
+    constexpr std::size_t kKeysPerSection = 8;
+    constexpr char kEnd = scrambledOf('\0');
+    constexpr char kComment = scrambledOf(';');
+    constexpr char kEquals = scrambledOf('=');
+    const std::string_view content(data, length); // still scrambled
+    Sections::KeyTable* current = nullptr;        // the current section's table, made lazily
     std::string currentName;
+    m_pSections->tables.reserve(length / kBytesPerSection);
     std::size_t pos = 0;
     while (pos < content.size()) {
-        auto end = content.find('\0', pos);
+        auto end = content.find(kEnd, pos);
         if (end == std::string_view::npos) {
             end = content.size();
         }
         std::string_view entry = trimRight(trimLeft(content.substr(pos, end - pos)));
         pos = end + 1;
         // Comments are cut after trimming, so blanks before ';' stay with the entry.
-        entry = entry.substr(0, entry.find(';'));
+        entry = entry.substr(0, entry.find(kComment));
         if (entry.empty()) {
             continue;
         }
-        if (entry.size() >= 2 && entry.front() == '[' && entry.back() == ']') {
-            currentName = upper(entry.substr(1, entry.size() - 2));
+        if (entry.size() >= 2 && entry.front() == scrambledOf('[') &&
+            entry.back() == scrambledOf(']')) {
+            currentName = Converted(entry.substr(1, entry.size() - 2), plainUpperOf).view();
             current = nullptr;
             continue;
         }
-        const auto eq = entry.find('=');
+        const auto eq = entry.find(kEquals);
         if (eq == std::string_view::npos || eq == 0 || currentName.empty()) {
             continue;
         }
         if (!current) {
-            current = &m_pSections->tables[currentName];
+            current = &m_pSections->insert(currentName);
+            current->reserve(kKeysPerSection);
         }
-        (*current)[upper(trimRight(entry.substr(0, eq)))] = CString(trimLeft(entry.substr(eq + 1)));
+        m_pSections->set(*current, Converted(trimRight(entry.substr(0, eq)), plainUpperOf).view(),
+                         Converted(trimLeft(entry.substr(eq + 1)), plainOf).view());
     }
 }
 
 bool CPVMDataFile::GetString(const CString& section, const CString& key, CString* value) const {
     if (!m_sFileName.IsEmpty()) {
         if (const Sections::KeyTable* table = m_pSections->find(section)) {
-            const UpperName keyName(key);
+            const Converted keyName(key.view(), upperAscii);
             const auto entry = table->find(keyName.view());
             if (entry != table->end()) {
                 if (value) {
-                    *value = entry->second;
+                    *value = CString(std::string_view(entry->second));
                 }
                 return true;
             }
