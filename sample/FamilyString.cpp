@@ -12,7 +12,8 @@ CString CFamilyString::dataKey2DefaultStringLanguageKey(const CString& key) cons
     if (!root) {
         return CDataString::dataKey2DefaultStringLanguageKey(key);
     }
-    return CDataString::dataKey2DefaultStringLanguageKey(root->GetFamilyName() + "." + key);
+    return CDataString::dataKey2DefaultStringLanguageKey(
+        CString::Formatted("%s.%s", root->GetFamilyName().c_str(), key.c_str()));
 }
 
 } // namespace Vel::Sample

@@ -33,9 +33,11 @@ COutputRecord::COutputRecord(CDataValidationClient* pParent)
     : COutputRecord(pParent, kindOf(pParent)) {}
 
 COutputRecord::COutputRecord(CDataValidationClient* pParent, const CString& sKind)
-    : CDataContainerBase(pParent, "Output." + sKind), m_Name(this, "Output.Name"),
-      m_Type(this, "Output." + sKind + ".Type"), m_Polarity(this, "Output.Polarity"),
-      m_PulseTime(this, "Output.PulseTime"), m_Triggers(this, "Output.Triggers") {}
+    : CDataContainerBase(pParent, CString::Formatted("Output.%s", sKind.c_str())),
+      m_Name(this, "Output.Name"),
+      m_Type(this, CString::Formatted("Output.%s.Type", sKind.c_str())),
+      m_Polarity(this, "Output.Polarity"), m_PulseTime(this, "Output.PulseTime"),
+      m_Triggers(this, "Output.Triggers") {}
 
 int COutputRecord::FollowedZoneFunction(int outputType) {
     for (const auto& [type, function] : kFollowedFunctions) {

@@ -1,0 +1,155 @@
+#include "ItemInput.h"
+
+#include "ItemView.h"
+
+#include <vel/DataIPAddr.h>
+#include <vel/DataIntChoice.h>
+#include <vel/DataManagerBase.h>
+#include <vel/DataNumber.h>
+#include <vel/DataSet.h>
+#include <vel/DataString.h>
+#include <vel/IPAddressSupport.h>
+#include <vel/ValidationData.h>
+#include <vel/ValidationManager.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+namespace Vel::Sample {
+
+namespace {
+
+bool parseLong(const CString& text, long& value) {
+    if (text.IsEmpty()) {
+        return false;
+    }
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text.c_str(), &end, 10);
+    return errno == 0 && end && *end == '\0';
+}
+
+bool applyNumber(CDataNumber& number, const CString& text, const CValidationData& record,
+                 CString& reason) {
+    long value = 0;
+    if (!parseLong(text, value)) {
+        reason = "not a whole number";
+        return false;
+    }
+    switch (number.SetValue(value)) {
+    case CDataNumber::AboveMaximum:
+        reason.Format("above the maximum %ld", record.GetMaxNumber());
+        return false;
+    case CDataNumber::BelowMinimum:
+        reason.Format("below the minimum %ld", record.GetMinNumber());
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool applyString(CDataString& item, const CString& text, const CValidationData& record,
+                 CString& reason) {
+    switch (item.SetValue(text)) {
+    case CDataString::TooLong:
+        reason.Format("longer than %d characters",
+                      std::min(record.GetMaxChars(), item.IsCrypted()
+                                                         ? CDataString::kMaxCryptedLength
+                                                         : record.GetMaxChars()));
+        return false;
+    case CDataString::TooShort:
+        reason.Format("shorter than %d characters", record.GetMinChars());
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool applyAddress(CDataIPAddr& item, const CString& text, CString& reason) {
+    if (text.IsEmpty() || text == "blank") {
+        item.SetBlank(true);
+        return true;
+    }
+    unsigned char parts[4] = {};
+    if (!CIPAddressSupport::DecodeIPAddress(text, parts[0], parts[1], parts[2], parts[3])) {
+        reason = "not a dotted IPv4 address";
+        return false;
+    }
+    item.SetValueAndUpdateBlank(parts[0], parts[1], parts[2], parts[3]);
+    return true;
+}
+
+bool applyChoice(CDataIntChoice& item, const CString& text, const CValidationData& record,
+                 CString& reason) {
+    long value = 0;
+    if (!parseLong(text, value) || item.SetValue(static_cast<int>(value)) != 0) {
+        reason.Format("not one of the choices %s",
+                      CItemView::FormatList(record.GetChoices()).c_str());
+        return false;
+    }
+    return true;
+}
+
+bool applySet(CDataSet<int>& set, const CString& text, CString& reason) {
+    const CIntList possible = set.GetAllData() ? *set.GetAllData() : CIntList();
+    CBitList bits(possible.size(), false);
+    CIntList members;
+    if (!text.IsEmpty() && text != "none") {
+        const CDataManagerBase* root = set.GetRootItem();
+        bool exclude = false;
+        members = root->GetValidationManager()->ParseIntList(text, exclude);
+        if (members.empty() || exclude) {
+            reason = "not a list of members";
+            return false;
+        }
+    }
+    for (int member : members) {
+        const auto found = std::find(possible.begin(), possible.end(), member);
+        if (found == possible.end()) {
+            reason.Format("%d is not a possible member (%s)", member,
+                          CItemView::FormatList(possible).c_str());
+            return false;
+        }
+        bits[static_cast<std::size_t>(found - possible.begin())] = true;
+    }
+    set.SetBitmapInBite(bits);
+    return true;
+}
+
+} // namespace
+
+bool CItemInput::Apply(CData& item, const CString& text, CString& reason) {
+    const CValidationData* record = item.GetValidationData();
+    if (!record) {
+        reason = "no validation data: the panel has not been opened";
+        return false;
+    }
+    if (item.IsDisabled()) {
+        reason = "disabled on this panel";
+        return false;
+    }
+    if (record->GetReadOnly()) {
+        reason = "read-only";
+        return false;
+    }
+    if (auto* number = dynamic_cast<CDataNumber*>(&item)) {
+        return applyNumber(*number, text, *record, reason);
+    }
+    if (auto* string = dynamic_cast<CDataString*>(&item)) {
+        return applyString(*string, text, *record, reason);
+    }
+    if (auto* address = dynamic_cast<CDataIPAddr*>(&item)) {
+        return applyAddress(*address, text, reason);
+    }
+    if (auto* choice = dynamic_cast<CDataIntChoice*>(&item)) {
+        return applyChoice(*choice, text, *record, reason);
+    }
+    if (auto* set = dynamic_cast<CDataSet<int>*>(&item)) {
+        return applySet(*set, text, reason);
+    }
+    reason = "items of this type take no typed values";
+    return false;
+}
+
+} // namespace Vel::Sample

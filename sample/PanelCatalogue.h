@@ -1,0 +1,28 @@
+// CPanelCatalogue: the panels the sample host supports: every panel type of both families
+// with every validation version for which the shipped type and version map files name a
+// validation file, with the model and version folders they are filed under.
+#pragma once
+
+#include <vel/String.h>
+
+#include <vector>
+
+namespace Vel::Sample {
+
+struct SPanelEntry {
+    CString sFamily;
+    int nType = 0;
+    int nVersion = 0;
+    CString sModelFolder;
+    CString sVersionFolder;
+    // The validation data file, relative to the validation folder, without ".vmd".
+    CString sValidationFile;
+};
+
+class CPanelCatalogue {
+public:
+    // Families in turn, types ascending, versions ascending.
+    static std::vector<SPanelEntry> Supported();
+};
+
+} // namespace Vel::Sample
