@@ -24,6 +24,9 @@ class TextLeaf : public CDataNumber {
 public:
     using CDataNumber::CDataNumber;
     CString Formatted(const CString& text) const { return formatWithElementNumber(text); }
+    CString ChoiceKey(const CString& key, int value) const {
+        return dataKey2ChoiceLanguageKey(key, value);
+    }
 };
 
 class CaptionTest : public ModelFixture {
@@ -48,8 +51,10 @@ protected:
 };
 
 TEST_F(CaptionTest, LanguageKeysOfEveryKind) {
-    CDataNumber name(&tree.system, "Zone.Name");
+    TextLeaf name(&tree.system, "Zone.Name");
     EXPECT_EQ(name.GetLabelTextKey(), "LML_ZONE__NAME");
+    EXPECT_EQ(name.ChoiceKey("Zone.Type", 3), "LMC_ZONE__TYPE_3");
+    EXPECT_EQ(name.ChoiceKey("a.b", -1), "LMC_A__B_-1");
     EXPECT_EQ(tree.zones.GetLabelTextKey(), "LML_ZONES");
     EXPECT_EQ(tree.Zone(0).GetLabelTextKey(), "LML_ZONE");
     EXPECT_EQ(name.GetDescriptionText(), "LM==>Zone.Name");

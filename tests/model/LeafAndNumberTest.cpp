@@ -37,9 +37,6 @@ public:
         return value;
     }
     static unsigned short Mask(long maximum) { return GetMaskRoundedFromMaxValue(maximum); }
-    Vel::CString ChoiceKey(const Vel::CString& key, int value) const {
-        return dataKey2ChoiceLanguageKey(key, value);
-    }
     mutable int m_nFills = 0;
 
 protected:
@@ -116,12 +113,6 @@ TEST_F(LeafTest, MasksRoundUpToAllOnes) {
     EXPECT_EQ(unmasked.Masked(0x01FF), 0x01FF);
 }
 
-TEST_F(LeafTest, ChoiceLanguageKeys) {
-    CountingLeaf leaf;
-    EXPECT_EQ(leaf.ChoiceKey("Zone.Type", 3), "LMC_ZONE__TYPE_3");
-    EXPECT_EQ(leaf.ChoiceKey("a.b", -1), "LMC_A__B_-1");
-}
-
 class NumberTest : public ModelFixture {
 protected:
     // One number item under a root, brought up with `validation` for the key "N".
@@ -166,25 +157,21 @@ TEST_F(NumberTest, DefaultOutOfRangeIsReportedAndClamped) {
                 {"m_nCurrentNumber=12", "GetDataKey()=\"N\""}}}));
 }
 
-TEST_F(NumberTest, MissingElementsAcceptOnlyZero) {
-    CDataNumber& number = Number("[N]\n");
-    EXPECT_EQ(number.GetValue(), 0);
-    EXPECT_EQ(number.SetValue(1), CDataNumber::AboveMaximum);
-    EXPECT_EQ(number.SetValue(-1), CDataNumber::BelowMinimum);
-    EXPECT_EQ(number.SetValue(0), CDataNumber::Accepted);
-}
-
-TEST_F(NumberTest, KeyWithoutSectionIsDisabled) {
-    CDataNumber& number = Number("[Other]\n");
-    EXPECT_TRUE(number.IsDisabled());
-}
-
-TEST_F(NumberTest, InvertedLimitsRefuseEverything) {
-    CDataNumber& number = Number("[N]\nMinNumber=10\nMaxNumber=5\nDefault=7\n");
-    EXPECT_EQ(number.GetValue(), 5); // above the maximum, which wins
-    EXPECT_EQ(number.SetValue(7), CDataNumber::BelowMinimum);
-    EXPECT_EQ(number.SetValue(12), CDataNumber::AboveMaximum);
-    EXPECT_EQ(sink.Count(), 1u);
+TEST_F(NumberTest, LimitsOfOddRecords) {
+    // No number elements: limits and default 0, only 0 is accepted.
+    CDataNumber& bare =
+        Number("[N]\nReadOnly=false\n[Inverted]\nMinNumber=10\nMaxNumber=5\nDefault=7\n");
+    EXPECT_FALSE(bare.IsDisabled());
+    EXPECT_EQ(bare.SetValue(1), CDataNumber::AboveMaximum);
+    EXPECT_EQ(bare.SetValue(-1), CDataNumber::BelowMinimum);
+    EXPECT_EQ(bare.SetValue(0), CDataNumber::Accepted);
+    // A minimum above the maximum: the maximum wins, every value is refused.
+    CDataNumber inverted(&m_root, "Inverted"), unknown(&m_root, "Unknown");
+    m_root.ChangePanelVersion(kType, kVersion); // later change: new items take defaults
+    EXPECT_EQ(inverted.GetValue(), 5);
+    EXPECT_EQ(inverted.SetValue(7), CDataNumber::BelowMinimum);
+    EXPECT_EQ(inverted.SetValue(12), CDataNumber::AboveMaximum);
+    EXPECT_TRUE(unknown.IsDisabled()); // a key without a section of its own
 }
 
 TEST_F(NumberTest, StandaloneAcceptsEveryValueAndConverts) {
@@ -194,12 +181,10 @@ TEST_F(NumberTest, StandaloneAcceptsEveryValueAndConverts) {
     EXPECT_EQ(static_cast<short>(number), 1);
     EXPECT_EQ(static_cast<unsigned short>(number), 1);
     EXPECT_EQ(static_cast<unsigned char>(number), 1);
-    EXPECT_EQ(static_cast<int>(number), 65537);
-    EXPECT_EQ(static_cast<long>(number), 65537);
     EXPECT_EQ(number.GetValueByte(), 1);
-    EXPECT_EQ(number.GetValueInt(), 65537);
     number.OnPanelChanged(); // no record: nothing happens
     EXPECT_EQ(number.GetValueLong(), 65537);
+    EXPECT_EQ(number.GetValueString(), "65537");
 }
 
 TEST_F(NumberTest, CopyTakesOnlyValuesWithinRangeAndComparesValues) {

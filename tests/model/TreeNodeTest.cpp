@@ -16,16 +16,13 @@ class TreeNodeTest : public ModelFixture {};
 
 TEST_F(TreeNodeTest, LastDataKeyAndComparisonKey) {
     TestRoot root;
-    TestScreen abc(&root, "A.B.C"), plain(&root, "ABC"), trailingDot(&root, "A.");
-    EXPECT_EQ(abc.GetLastDataKey(), "C");
-    EXPECT_EQ(plain.GetLastDataKey(), "ABC");
-    EXPECT_EQ(trailingDot.GetLastDataKey(), "");
-
-    TestScreen year(&root, "HolidayInterval.Year"), portal(&root, ".RFPortal"),
+    TestScreen abc(&root, "A.B.C"), plain(&root, "ABC"), dot(&root, "A."),
+        year(&root, "HolidayInterval.Year"), portal(&root, ".RFPortal"),
         year2(&root, "HolidayInterval.Year2");
-    EXPECT_EQ(year.GetDataKey4Cmp(), "");
-    EXPECT_EQ(portal.GetDataKey4Cmp(), "");
-    EXPECT_EQ(year2.GetDataKey4Cmp(), "HolidayInterval.Year2");
+    EXPECT_EQ(abc.GetLastDataKey() + "|" + plain.GetLastDataKey() + "|" + dot.GetLastDataKey(),
+              "C|ABC|");
+    EXPECT_EQ(year.GetDataKey4Cmp() + "|" + portal.GetDataKey4Cmp() + "|" + year2.GetDataKey4Cmp(),
+              "||HolidayInterval.Year2");
 }
 
 TEST_F(TreeNodeTest, ConstructionAppendsToParentInOrder) {
