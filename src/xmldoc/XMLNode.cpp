@@ -37,9 +37,12 @@ const char* RunParse(const char* xml, const char* end, _tagParseInfo* pi, Step s
 }
 
 bool IsAncestorOrSelf(const _tagXMLNode* candidate, const _tagXMLNode* node) {
-    for (; node; node = node->m_pParent)
+    for (const _tagXMLNode* start = node; node; node = node->m_pParent) {
         if (node == candidate)
             return true;
+        if (node->m_pParent == start)
+            break;
+    }
     return false;
 }
 
@@ -256,9 +259,10 @@ _tagXMLAttr* _tagXMLNode::DetachAttr(_tagXMLAttr* attr) {
 void _tagXMLNode::CopyNode(const _tagXMLNode* node) {
     if (!node || node == this)
         return;
-    // Copied before Close, which may delete `node` when it lies below this one.
+    // Copied before Close, which may delete `node` when it lies below this one; such a node's
+    // parent would be this node or one being deleted, so this node keeps its own.
     _tagXMLNode* copy = ShallowCopy(*node);
-    _tagXMLNode* parent = node->m_pParent;
+    _tagXMLNode* parent = IsAncestorOrSelf(this, node) ? m_pParent : node->m_pParent;
     _tagXMLDocument* doc = node->m_pDocument;
     Close();
     m_sName = std::move(copy->m_sName);

@@ -1,0 +1,37 @@
+// Helpers of the XML parser tests: a document parsed with settings a test may change, the
+// error position as an offset, compact output (no new lines) and a tree comparison.
+#pragma once
+
+#include <vel/XMLDocument.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace VelTest {
+
+class XmlTest : public ::testing::Test {
+protected:
+    // Parses `text` as a whole document into m_doc; null when the parse failed.
+    const char* Parse(std::string text) {
+        m_sText = std::move(text);
+        m_pEnd = m_doc.Load(m_sText.c_str(), &m_info);
+        return m_pEnd;
+    }
+    Vel::_tagXMLNode* Root() { return m_doc.GetRoot(); }
+    long Offset(const char* position) const { return position ? position - m_sText.c_str() : -1; }
+
+    std::string m_sText;
+    Vel::_tagXMLDocument m_doc;
+    Vel::_tagParseInfo m_info;
+    const char* m_pEnd = nullptr;
+};
+
+// Output without new lines, so expected texts read like the input.
+std::string Compact(const Vel::_tagXMLNode& node, bool references = true);
+
+// Empty when both trees have the same names, values, types, attributes and children;
+// otherwise the path of the first difference.
+std::string TreeDifference(const Vel::_tagXMLNode& left, const Vel::_tagXMLNode& right);
+
+} // namespace VelTest

@@ -1,0 +1,49 @@
+// Writing nodes back: XML text under every display option, and plain text.
+#include "XmlFixture.h"
+
+using namespace Vel;
+using VelTest::Compact;
+using VelTest::XmlTest;
+
+namespace {
+class XmlOutput : public XmlTest {};
+} // namespace
+
+TEST_F(XmlOutput, CompactOutputOfEveryNodeType) {
+    const std::string text =
+        "<?xml version=\"1.0\"?><!--c--><a x=\"1&amp;\"><b/><c>v</c><![CDATA[<d>]]></a>";
+    ASSERT_NE(Parse(text), nullptr);
+    EXPECT_EQ(Compact(m_doc), text);
+    EXPECT_EQ(Compact(*Root()->GetChild("c")), "<c>v</c>");
+}
+
+TEST_F(XmlOutput, NewLinesStartEveryNodeIndentedByTabs) {
+    ASSERT_NE(Parse("<?pi?><a>t<b>v</b><c><d/></c></a>"), nullptr);
+    EXPECT_EQ(m_doc.GetXML(),
+              "\r\n<?pi?>\r\n<a>t\r\n\t<b>v</b>\r\n\t<c>\r\n\t\t<d/>\r\n\t</c>\r\n</a>");
+    _tagDispOption opt;
+    opt.m_nTabBase = 1;
+    EXPECT_EQ(Root()->GetChild("c")->GetXML(&opt), "\r\n\t<c>\r\n\t\t<d/>\r\n\t</c>");
+}
+
+TEST_F(XmlOutput, QuotationMarkAndReferencesFollowTheOptions) {
+    ASSERT_NE(Parse("<a x=\"it's &lt;\">1 &lt; 2</a>"), nullptr);
+    _tagDispOption opt;
+    opt.m_bNewLine = false;
+    opt.m_cQuotationMark = '\'';
+    EXPECT_EQ(Root()->GetXML(&opt), "<a x='it&apos;s &lt;'>1 &lt; 2</a>");
+    EXPECT_EQ(Compact(*Root(), false), "<a x=\"it's <\">1 < 2</a>");
+    EXPECT_EQ(Root()->GetAttr(0)->GetXML(), " x=\"it&apos;s &lt;\"");
+    opt.m_pEntityTable = nullptr;
+    EXPECT_EQ(Root()->GetXML(&opt), "<a x='it's <'>1 < 2</a>");
+}
+
+TEST_F(XmlOutput, GetTextJoinsValuesOfElementsCommentsAndCData) {
+    ASSERT_NE(Parse("<?pi?><a>1<b>2</b><!--3--><![CDATA[4]]><c>&lt;</c></a>"), nullptr);
+    EXPECT_EQ(m_doc.GetText(), "1234&lt;");
+    _tagDispOption plain;
+    plain.m_bWriteReferences = false;
+    EXPECT_EQ(Root()->GetText(&plain), "1234<");
+    EXPECT_EQ(Root()->GetChildText("c", &plain), "<");
+    EXPECT_EQ(m_doc.GetChild(0)->GetText(), "");
+}

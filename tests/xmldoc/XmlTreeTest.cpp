@@ -1,0 +1,184 @@
+// Walking and changing a tree: lookups (also on const nodes), editing, copying.
+#include "XmlFixture.h"
+
+#include <memory>
+
+using namespace Vel;
+using VelTest::Compact;
+using VelTest::TreeDifference;
+using VelTest::XmlTest;
+
+namespace {
+
+class XmlLookup : public XmlTest {
+protected:
+    void SetUp() override {
+        ASSERT_NE(Parse("<cfg><zone id=\"1\" type=\"a\">Front<name>Door</name></zone>"
+                        "<zone id=\"2\"><name>Back</name><area id=\"2\"/></zone>"
+                        "<area id=\"1\"/></cfg>"),
+                  nullptr);
+        m_pZone = Root()->GetChild("zone");
+        ASSERT_NE(m_pZone, nullptr);
+    }
+    _tagXMLNode* m_pZone = nullptr;
+};
+
+class XmlEdit : public XmlTest {};
+
+} // namespace
+
+TEST_F(XmlLookup, AttributesByNameAndIndex) {
+    _tagXMLAttr* type = m_pZone->GetAttr("type");
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->m_sValue, "a");
+    EXPECT_EQ(m_pZone->GetAttr(1), type);
+    EXPECT_EQ(m_pZone->GetAttr(2), nullptr);
+    EXPECT_EQ(m_pZone->GetAttr(-1), nullptr);
+    EXPECT_EQ(m_pZone->GetAttr("ID"), nullptr);
+    EXPECT_EQ(m_pZone->GetAttrValue("none"), nullptr);
+    EXPECT_EQ(m_pZone->GetAttrs("id").size(), 1u);
+    EXPECT_EQ(m_pZone->GetAttrIterator(type) - m_pZone->m_vAttributes.begin(), 1);
+    _tagXMLAttr foreign;
+    EXPECT_EQ(m_pZone->GetAttrIterator(&foreign), m_pZone->m_vAttributes.end());
+}
+
+TEST_F(XmlLookup, ChildrenByNameAndIndex) {
+    _tagXMLNode& cfg = *Root();
+    EXPECT_EQ(cfg.GetChildCount(), 3);
+    EXPECT_EQ(cfg.GetChild(0), m_pZone);
+    EXPECT_EQ(cfg[0], m_pZone);
+    EXPECT_EQ(cfg.GetChild(3), nullptr);
+    EXPECT_EQ(cfg.GetChilds().size(), 3u);
+    EXPECT_EQ(cfg.GetChilds("zone").size(), 2u);
+    EXPECT_STREQ(cfg.GetChildValue("zone"), "Front");
+    EXPECT_EQ(cfg.GetChildValue("Zone"), nullptr);
+    EXPECT_EQ(cfg.GetChildText("zone"), "FrontDoor");
+    EXPECT_EQ(cfg.GetChildText("none"), "");
+    EXPECT_EQ(cfg.GetChildAttr("zone", "type"), m_pZone->GetAttr("type"));
+    EXPECT_STREQ(cfg.GetChildAttrValue("area", "id"), "1");
+    EXPECT_EQ(cfg.GetChildAttrValue("area", "none"), nullptr);
+    EXPECT_EQ(cfg.GetChildAttrValue("none", "id"), nullptr);
+    EXPECT_EQ(*cfg.GetChildIterator(cfg.GetChild(2)), cfg.GetChild(2));
+    EXPECT_EQ(cfg.GetChildIterator(&m_doc), cfg.m_vChildren.end());
+}
+
+TEST_F(XmlLookup, FindSearchesDescendantsDepthFirstInDocumentOrder) {
+    EXPECT_STREQ(m_doc.Find("name")->m_sValue.c_str(), "Door");
+    EXPECT_STREQ(Root()->Find("area")->GetAttrValue("id"), "2");
+    EXPECT_EQ(Root()->Find("area", "1"), Root()->GetChild(2));
+    EXPECT_EQ(Root()->Find("zone", "3"), nullptr);
+    EXPECT_EQ(Root()->Find("cfg"), nullptr);
+    EXPECT_EQ(m_doc.Find("cfg"), Root());
+}
+
+TEST_F(XmlLookup, ConstNodesAnswerTheSame) {
+    const _tagXMLDocument& doc = m_doc;
+    const _tagXMLNode& cfg = *doc.GetRoot();
+    EXPECT_EQ(&cfg, Root());
+    EXPECT_EQ(cfg.GetChild("zone"), m_pZone);
+    EXPECT_EQ(cfg.GetChild(0), cfg[0]);
+    EXPECT_EQ(cfg.GetChilds().size(), 3u);
+    EXPECT_EQ(cfg.GetChilds("zone").size(), 2u);
+    EXPECT_EQ(cfg.GetChildAttr("zone", "id"), m_pZone->GetAttr(0));
+    EXPECT_EQ(cfg.Find("area", "1"), Root()->GetChild(2));
+    EXPECT_EQ(cfg.Find("name"), m_pZone->GetChild(0));
+    const _tagXMLNode& zone = *m_pZone;
+    EXPECT_EQ(zone.GetAttr("id"), zone.GetAttr(0));
+    EXPECT_EQ(zone.GetAttrs("type").size(), 1u);
+    EXPECT_EQ(zone.GetAttrIterator(zone.GetAttr(0)), zone.m_vAttributes.begin());
+    EXPECT_EQ(cfg.GetChildIterator(&zone), cfg.m_vChildren.begin());
+}
+
+TEST_F(XmlEdit, CreatedObjectsAreFreeAndAppendedOnesTakeParentAndDocument) {
+    std::unique_ptr<_tagXMLNode> free(_tagXMLNode::CreateNode());
+    EXPECT_EQ(free->m_sName, "");
+    EXPECT_EQ(free->m_pParent, nullptr);
+    std::unique_ptr<_tagXMLAttr> attr(_tagXMLNode::CreateAttr("n"));
+    EXPECT_EQ(attr->m_sValue, "");
+
+    _tagXMLNode* root = m_doc.AppendChild("root");
+    EXPECT_EQ(root->m_pParent, &m_doc);
+    EXPECT_EQ(root->m_pDocument, &m_doc);
+    _tagXMLNode* child = root->AppendChild("c", "v");
+    EXPECT_EQ(child->m_pDocument, &m_doc);
+    EXPECT_EQ(root->AppendAttr("a", "1&")->m_pParent, root);
+    EXPECT_EQ(Compact(m_doc), "<root a=\"1&amp;\"><c>v</c></root>");
+}
+
+TEST_F(XmlEdit, AppendingMovesAnObjectAndRefusesCycles) {
+    _tagXMLNode* root = m_doc.AppendChild("root");
+    _tagXMLNode* a = root->AppendChild("a");
+    _tagXMLNode* b = root->AppendChild("b");
+    _tagXMLNode* x = a->AppendChild("x");
+    _tagXMLAttr* attr = a->AppendAttr("k", "v");
+    EXPECT_EQ(b->AppendChild(x), x);
+    EXPECT_EQ(b->AppendAttr(attr), attr);
+    EXPECT_EQ(Compact(*root), "<root><a/><b k=\"v\"><x/></b></root>");
+    EXPECT_EQ(x->AppendChild(root), nullptr);
+    EXPECT_EQ(x->AppendChild(x), nullptr);
+    EXPECT_EQ(b->AppendAttr(attr), attr);
+    EXPECT_EQ(b->m_vAttributes.size(), 1u);
+}
+
+TEST_F(XmlEdit, RemoveDeletesAndDetachHandsOver) {
+    ASSERT_NE(Parse("<r k=\"1\" j=\"2\"><a/><b/><c/></r>"), nullptr);
+    _tagXMLNode& r = *Root();
+    EXPECT_TRUE(r.RemoveChild(r.GetChild("a")));
+    std::unique_ptr<_tagXMLNode> b(r.DetachChild(r.GetChild("b")));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->m_pParent, nullptr);
+    EXPECT_FALSE(r.RemoveChild(b.get()));
+    EXPECT_EQ(r.DetachChild(b.get()), nullptr);
+    EXPECT_TRUE(r.RemoveAttr(r.GetAttr("k")));
+    std::unique_ptr<_tagXMLAttr> j(r.DetachAttr(r.GetAttr("j")));
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->m_pParent, nullptr);
+    EXPECT_FALSE(r.RemoveAttr(j.get()));
+    EXPECT_EQ(Compact(r), "<r><c/></r>");
+    r.Close();
+    EXPECT_EQ(Compact(r), "<r/>");
+}
+
+TEST_F(XmlEdit, CopyNodeIsShallow) {
+    ASSERT_NE(Parse("<r><s a=\"1\">v<c/></s></r>"), nullptr);
+    const _tagXMLNode* source = Root()->GetChild("s");
+    _tagXMLNode target;
+    target.AppendChild("own");
+    target.CopyNode(source);
+    EXPECT_EQ(Compact(target), "<s a=\"1\">v</s>");
+    EXPECT_NE(target.GetAttr(0), source->GetAttr(0));
+    EXPECT_EQ(target.GetAttr(0)->m_pParent, &target);
+    EXPECT_EQ(target.m_pParent, Root());
+    EXPECT_EQ(target.m_pDocument, &m_doc);
+}
+
+TEST_F(XmlEdit, CopyBranchIsDeepAndIndependent) {
+    ASSERT_NE(Parse("<r><s a=\"1\">v<c><d>x</d></c><!--k--></s></r>"), nullptr);
+    _tagXMLNode* source = Root()->GetChild("s");
+    _tagXMLDocument other;
+    _tagXMLNode copy;
+    copy.CopyBranch(source, &other);
+    EXPECT_EQ(TreeDifference(copy, *source), "");
+    EXPECT_EQ(copy.m_pDocument, &other);
+    _tagXMLNode* d = copy.Find("d");
+    EXPECT_EQ(d->m_pDocument, &other);
+    EXPECT_EQ(d->m_pParent->m_pParent, &copy);
+    d->m_sValue = "changed";
+    EXPECT_STREQ(source->Find("d")->m_sValue.c_str(), "x");
+
+    _tagXMLNode* appended = Root()->AppendChildBranch(source);
+    EXPECT_EQ(Root()->GetChild(1), appended);
+    EXPECT_EQ(TreeDifference(*appended, *source), "");
+    EXPECT_EQ(appended->Find("d")->m_pDocument, &m_doc);
+    EXPECT_EQ(appended->m_pParent, Root());
+}
+
+TEST_F(XmlEdit, CopyingANodeFromInsideItselfIsSafe) {
+    ASSERT_NE(Parse("<a x=\"1\"><b y=\"2\"><c/></b></a>"), nullptr);
+    Root()->CopyBranch(Root()->GetChild("b"));
+    EXPECT_EQ(Compact(*Root()), "<b y=\"2\"><c/></b>");
+    EXPECT_EQ(Root()->m_pParent, &m_doc);
+    Root()->CopyNode(Root()->GetChild("c"));
+    EXPECT_EQ(Compact(*Root()), "<c/>");
+    EXPECT_EQ(Root()->m_pParent, &m_doc);
+}
