@@ -24,26 +24,21 @@ using IPAddrTest = ItemsFixture;
 
 TEST_F(IPAddrTest, DefaultTextIsTakenWhileInitialisingOnly) {
     CDataIPAddr set(&screen, "Net.Set"), none(&screen, "Net.None"), narrow(&screen, "Net.Narrow");
-    none.SetValue(10, 0, 0, 9);
-    none.SetBlank(false);
+    none.SetValueAndUpdateBlank(10, 0, 0, 9);
     ASSERT_TRUE(ChangeTo(610, "[Net.Set]\nDefault=010.000.000.001\n[Net.None]\n"
                               "[Net.Narrow]\nDefault=10.0.0.1\n"));
-    EXPECT_EQ(set.GetValueString(), "10.0.0.1");
     EXPECT_EQ(set.GetValue(), 0x0A000001);
-    EXPECT_FALSE(set.GetBlank());
-    EXPECT_TRUE(none.GetBlank());
-    EXPECT_EQ(none.GetValueString(), "0.0.0.0");
-    EXPECT_EQ(narrow.GetValueString(), "0.0.0.0"); // wrong width: parts kept ...
-    EXPECT_FALSE(narrow.GetBlank());               // ... yet the address counts as set
+    EXPECT_EQ(State(set), "10.0.0.1 modified"); // a new item is modified
+    EXPECT_EQ(State(none), "0.0.0.0 blank modified");
+    EXPECT_EQ(State(narrow), "0.0.0.0 modified");  // wrong width: parts kept, yet set
     EXPECT_TRUE(Record(1).m_Address.IsDisabled()); // a key without a section
 
     set.SetValue(192, 168, 1, 20);
-    root.ClearModified();
+    screen.ClearModified();
     ASSERT_TRUE(ChangeTo(615, "[Net.Set]\nDefault=172.016.000.001\nDisabled=true\n"));
-    EXPECT_EQ(set.GetValueString(), "192.168.1.20");
+    EXPECT_EQ(State(set), "192.168.1.20");
+    EXPECT_EQ(State(none), "0.0.0.0 blank");
     EXPECT_TRUE(set.IsDisabled());
-    EXPECT_TRUE(none.GetBlank());
-    EXPECT_FALSE(screen.IsModified());
     EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
 }
 
@@ -64,59 +59,46 @@ TEST_F(IPAddrTest, FixedWidthTextReadsLeadingNumbersOfEachPart) {
         address.SetValue(1, 2, 3, 4);
         address.ClearModified();
         EXPECT_EQ(address.SetFromString(c.text), c.code) << c.text;
-        EXPECT_EQ(address.GetValueString(), c.address) << c.text;
-        EXPECT_FALSE(address.IsModified()) << c.text;
+        EXPECT_EQ(State(address), c.address + " blank") << c.text;
     }
 }
 
 TEST_F(IPAddrTest, BlankFlagFollowsItsOwnSetters) {
     CDataIPAddr address(nullptr, "Net.Address");
-    EXPECT_TRUE(address.GetBlank());
     address.ClearModified();
-    EXPECT_EQ(address.SetValue(0L), CDataIPAddr::Accepted);
-    EXPECT_TRUE(address.GetBlank());
-    EXPECT_FALSE(address.IsModified());
-
+    address.SetValue(0L);
+    EXPECT_EQ(State(address), "0.0.0.0 blank");
     address.SetValueAndUpdateBlank(192, 168, 1, 1);
-    EXPECT_FALSE(address.GetBlank());
-    EXPECT_TRUE(address.IsModified());
-    address.SetValue(10, 0, 0, 1);
+    EXPECT_EQ(State(address), "192.168.1.1 modified");
     address.ClearModified();
     address.SetBlank(true);
-    EXPECT_EQ(address.GetValueString(), "0.0.0.0");
-    EXPECT_TRUE(address.GetBlank());
-    EXPECT_TRUE(address.IsModified());
+    EXPECT_EQ(State(address), "0.0.0.0 blank modified");
     address.ClearModified();
     address.SetBlank(true);
-    EXPECT_FALSE(address.IsModified());
+    EXPECT_EQ(State(address), "0.0.0.0 blank");
 
-    address.SetValue(0x0A000001L); // parts only: still blank
-    EXPECT_TRUE(address.GetBlank());
+    address.SetValue(0x0A000001L); // the parts alone
+    EXPECT_EQ(State(address), "10.0.0.1 blank modified");
     address.SetBlank(false);
     address.SetValueAndUpdateBlank(0, 0, 0, 0);
-    EXPECT_TRUE(address.GetBlank());
+    EXPECT_EQ(State(address), "0.0.0.0 blank modified");
 }
 
 TEST_F(IPAddrTest, NumberAndPartsAgree) {
     CDataIPAddr address(nullptr, "Net.Address");
     address.SetValue(0xC0A80164L);
-    EXPECT_EQ(address.GetValueString(), "192.168.1.100");
     EXPECT_EQ(static_cast<long>(address), 0xC0A80164L);
-    EXPECT_EQ(address.GetValueLong(), 0xC0A80164L);
-    unsigned char f1 = 0, f2 = 0, f3 = 0, f4 = 0;
-    EXPECT_EQ(address.GetValue(f1, f2, f3, f4), CDataIPAddr::Accepted);
-    EXPECT_EQ(std::vector<int>({f1, f2, f3, f4}), std::vector<int>({192, 168, 1, 100}));
+    unsigned char f[4] = {};
+    EXPECT_EQ(address.GetValue(f[0], f[1], f[2], f[3]), CDataIPAddr::Accepted);
+    EXPECT_EQ(std::vector<int>(f, f + 4), std::vector<int>({192, 168, 1, 100}));
 
     address.ClearModified();
     address.SetValue(192, 168, 1, 100);
     address.SetFieldValue(3, 100);
-    EXPECT_FALSE(address.IsModified());
+    EXPECT_EQ(State(address), "192.168.1.100 blank");
     address.SetFieldValue(0, 10);
-    EXPECT_EQ(address.GetValueString(), "10.168.1.100");
-    EXPECT_TRUE(address.IsModified());
-
     EXPECT_EQ(address.SetFieldValue(4, 1), CDataIPAddr::Accepted);
-    EXPECT_EQ(address.GetValueString(), "10.168.1.100");
+    EXPECT_EQ(State(address), "10.168.1.100 blank modified");
     EXPECT_TRUE(HasReports(sink, {{CAssertReport::Error,
                                    "(nFieldNo>=0)&&(nFieldNo<4)",
                                    "DataIPAddrVel",
@@ -133,19 +115,15 @@ TEST_F(IPAddrTest, CopyAndCompareTakeAddressAndBlankFlag) {
     source.SetValue(10, 0, 0, 2);
     target.ClearModified();
     target.CopyValues(source, "");
-    EXPECT_EQ(target.GetValueString(), "10.0.0.2");
-    EXPECT_FALSE(target.GetBlank());
-    EXPECT_TRUE(target.IsModified());
+    EXPECT_EQ(State(target), "10.0.0.2 modified");
     EXPECT_TRUE(target.Compare(&source));
-
     target.ClearModified();
     target.CopyValues(source, "");
-    EXPECT_FALSE(target.IsModified());
+    EXPECT_EQ(State(target), "10.0.0.2");
 
     source.SetBlank(true);
     target.CopyValues(source, "");
-    EXPECT_TRUE(target.GetBlank());
-    EXPECT_EQ(target.GetValueString(), "0.0.0.0");
+    EXPECT_EQ(State(target), "0.0.0.0 blank modified");
 }
 
 TEST_F(IPAddrTest, FindAndReplaceTakesOnlyTheExactAddress) {
@@ -154,10 +132,8 @@ TEST_F(IPAddrTest, FindAndReplaceTakesOnlyTheExactAddress) {
                                    "[Net.B]\nDefault=010.000.000.003\n"));
     screen.ClearModified();
     EXPECT_TRUE(screen.FindAndReplaceData("10.0.0.1", "10.0.0.2"));
-    EXPECT_EQ(match.GetValueString(), "10.0.0.2");
-    EXPECT_TRUE(match.IsModified());
-    EXPECT_EQ(other.GetValueString(), "10.0.0.3");
-    EXPECT_FALSE(other.IsModified());
+    EXPECT_EQ(State(match), "10.0.0.2 modified");
+    EXPECT_EQ(State(other), "10.0.0.3");
 
     const std::vector<std::pair<CString, CString>> refused = {{"10.0.0.{+}", "10.0.0.9"},
                                                               {"{+}", "10.0.0.9"},
@@ -168,8 +144,7 @@ TEST_F(IPAddrTest, FindAndReplaceTakesOnlyTheExactAddress) {
         EXPECT_FALSE(screen.FindAndReplaceData(find, replace))
             << find.str() << " " << replace.str();
     }
-    EXPECT_EQ(match.GetValueString(), "10.0.0.2");
-    EXPECT_EQ(other.GetValueString(), "10.0.0.3");
+    EXPECT_EQ(match.GetValueString() + " " + other.GetValueString(), "10.0.0.2 10.0.0.3");
 }
 
 } // namespace

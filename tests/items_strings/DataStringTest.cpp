@@ -28,13 +28,10 @@ TEST_F(StringTest, LimitsGiveResultCodesAndRefusalsChangeNothing) {
     for (const auto& [text, code] : cases) {
         EXPECT_EQ(name.SetValue(text), code) << '"' << text << '"';
     }
-    EXPECT_EQ(name.GetValue(), "abcd");
     name.ClearModified();
     EXPECT_EQ(name.SetValue("abcd"), CDataString::Accepted);
-    EXPECT_EQ(name.SetValue("abcde"), CDataString::TooLong);
-    EXPECT_FALSE(name.IsModified());
     EXPECT_EQ(static_cast<CString>(name), "abcd");
-    EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
+    EXPECT_FALSE(name.IsModified());
 }
 
 TEST_F(StringTest, PanelChangesKeepCutOrReplaceTheText) {
@@ -43,25 +40,18 @@ TEST_F(StringTest, PanelChangesKeepCutOrReplaceTheText) {
     root.ClearModified();
     ASSERT_TRUE(ChangeTo(610, "[S.Name]\nMaxChars=20\n[S.Kept]\nMaxChars=20\n"
                               "[S.Short]\nMaxChars=20\n"));
-    EXPECT_EQ(name.GetValue(), "Front door");
-    EXPECT_EQ(kept.GetValue(), "Spare");
-    EXPECT_FALSE(screen.IsModified()); // defaults do not count as changes
+    EXPECT_EQ(State(name), "Front door"); // a default is no change
+    EXPECT_EQ(State(kept), "Spare");
 
     name.SetValue("Back door");
     kept.SetValue("Side");
     shorter.SetValue("x");
-    CDataString late(&screen, "S.Kept"); // not yet initialised: takes its default
     screen.ClearModified();
     ASSERT_TRUE(ChangeTo(615, "[S.Name]\nMaxChars=4\n[S.Kept]\nMaxChars=20\n"
                               "[S.Short]\nMinChars=3\nMaxChars=20\n"));
-    EXPECT_EQ(name.GetValue(), "Back");
-    EXPECT_TRUE(name.IsModified());
-    EXPECT_EQ(kept.GetValue(), "Side");
-    EXPECT_FALSE(kept.IsModified());
-    EXPECT_EQ(shorter.GetValue(), "Spare");
-    EXPECT_TRUE(shorter.IsModified());
-    EXPECT_EQ(late.GetValue(), "Spare");
-    EXPECT_FALSE(late.IsModified());
+    EXPECT_EQ(State(name), "Back modified");
+    EXPECT_EQ(State(kept), "Side");
+    EXPECT_EQ(State(shorter), "Spare modified");
 }
 
 TEST_F(StringTest, DefaultTextsFollowParentKeysAndElementNumbers) {
@@ -76,7 +66,6 @@ TEST_F(StringTest, DefaultTextsFollowParentKeysAndElementNumbers) {
     EXPECT_EQ(spaced.GetValue(), "Spaced");
     EXPECT_EQ(none.GetDefaultText(), ""); // no marker for a missing default text
     EXPECT_EQ(none.GetCaptionText(), "LM==>S.None");
-    EXPECT_EQ(none.GetDescriptionText(), "LM==>S.None");
     EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
 }
 
@@ -85,12 +74,10 @@ TEST_F(StringTest, MissingLengthElementsAllowOnlyTheEmptyText) {
     CDataString bare(&screen, "S.Bare"), unknown(&screen, "S.Unknown");
     root.ClearModified();
     ASSERT_TRUE(ChangeTo(kVersion, "[S.Bare]\nAllowedChars=0123\n"));
-    EXPECT_EQ(bare.GetValue(), ""); // the default is cut to nothing
-    EXPECT_TRUE(bare.IsModified());
+    EXPECT_EQ(State(bare), " modified"); // the default is cut to nothing
     EXPECT_FALSE(bare.IsDisabled());
     EXPECT_TRUE(unknown.IsDisabled()); // a key without a section of its own
-    EXPECT_EQ(bare.SetValue("a"), CDataString::TooLong);
-    EXPECT_EQ(bare.SetValue(""), CDataString::Accepted);
+    EXPECT_EQ(bare.SetValue("0"), CDataString::TooLong);
 }
 
 TEST_F(StringTest, FindAndReplaceMatchesPatternsAndKeepsLimits) {
@@ -100,12 +87,8 @@ TEST_F(StringTest, FindAndReplaceMatchesPatternsAndKeepsLimits) {
     b.SetValue("door 2");
     c.SetValue("Front Door");
     EXPECT_TRUE(root.FindAndReplaceData("Door{+}", "Gate"));
-    EXPECT_EQ(a.GetValue(), "Gate");
-    EXPECT_EQ(b.GetValue(), "door 2"); // case counts
-    EXPECT_EQ(c.GetValue(), "Front Door");
-    EXPECT_TRUE(c.FindAndReplaceData("{+}Door", "Back Door"));
-    EXPECT_EQ(c.GetValue(), "Back Door");
-    // A match whose replacement the limits refuse still counts, the text stays.
+    EXPECT_EQ(a.GetValue() + "|" + b.GetValue() + "|" + c.GetValue(), "Gate|door 2|Front Door");
+    // A match whose replacement the limits refuse still counts; the text stays.
     EXPECT_TRUE(b.FindAndReplaceData("{+}", "A much longer text"));
     EXPECT_EQ(b.GetValue(), "door 2");
     EXPECT_FALSE(a.FindAndReplaceData("ate", "x"));
@@ -130,18 +113,12 @@ TEST_F(StringTest, EncryptedTextRoundTripsUnderItsParentsElementNumber) {
     third.SetValue("other");
     EXPECT_EQ(third.SetValueCrypted(stored), CDataString::Accepted);
     EXPECT_EQ(third.GetValue(), "Pin 4711");
-    third.ClearModified();
-    EXPECT_EQ(third.SetValueCrypted(third.GetValueCrypted()), CDataString::Accepted);
-    EXPECT_FALSE(third.IsModified());
-    // Under another element number the same stored form means another text.
-    second.SetValueCrypted(stored);
+    second.SetValueCrypted(stored); // another element number: another text
     EXPECT_NE(second.GetValue(), "Pin 4711");
 
     CDataString& plain = Record(1).m_Name;
-    plain.SetValue("Open");
-    EXPECT_EQ(plain.GetValueCrypted(), "Open");
     EXPECT_EQ(plain.SetValueCrypted("Shut"), CDataString::Accepted);
-    EXPECT_EQ(plain.GetValueString(), "Shut");
+    EXPECT_EQ(plain.GetValueCrypted() + "|" + plain.GetValueString(), "Shut|Shut");
     EXPECT_EQ(plain.SetValueCrypted(std::string(201, 'x')), CDataString::TooLong);
 }
 
@@ -164,14 +141,13 @@ TEST_F(StringTest, EncryptedTextsMustFitTheColumnWhenEncoded) {
     for (const auto& [what, code] : refused) {
         EXPECT_EQ(code, CDataString::TooLong) << what;
     }
+    EXPECT_EQ(State(secret), "<?\?\?>");
     EXPECT_EQ(secret.GetValue(), longest);
-    EXPECT_FALSE(secret.IsModified());
 
     // A text too long to be encoded is cut when the item becomes encrypted.
     ASSERT_EQ(plain.SetValue(std::string(200, 'c')), CDataString::Accepted);
     plain.ClearModified();
     plain.SetCrypted();
-    EXPECT_TRUE(plain.IsCrypted());
     EXPECT_EQ(plain.GetValue(), std::string(CDataString::kMaxCryptedLength, 'c'));
     EXPECT_TRUE(plain.IsModified());
 }
@@ -194,7 +170,6 @@ TEST_F(StringTest, StandaloneItemsCopyAndCompare) {
     Vel::CDataNumber number(&detached, "S.Name");
     source.SetValue("toolong");
     name.CopyValues(source, "");
-    EXPECT_EQ(name.GetValue(), "");
     EXPECT_FALSE(name.Compare(&source));
     source.SetValue("abc");
     name.CopyValues(source, "");

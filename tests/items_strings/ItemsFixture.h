@@ -44,6 +44,14 @@ protected:
     // Element number `id` (1 to 3) of the record collection.
     TextRecord& Record(int id) { return *records.GetElement(id - 1); }
 
+    // An item's value and flags in one text, such as "10.0.0.1 blank modified".
+    static std::string State(Vel::CData& item) {
+        std::string state = item.GetValueString().str();
+        const auto* address = dynamic_cast<const Vel::CDataIPAddr*>(&item);
+        state += address && address->GetBlank() ? " blank" : "";
+        return state + (item.IsModified() ? " modified" : "");
+    }
+
     TestManagers managers;
     CaptureSink sink;
     Vel::CFileLangText texts;
