@@ -3,6 +3,9 @@
 // panel change re-reads them, takes the default while the item is initialising and brings the
 // text back within the limits. An encrypted item is stored only in its encoded, hexadecimal
 // form and is hidden from display texts.
+//
+// Hook a host class may override: dataKey2DefaultStringLanguageKey, for its own default-text
+// keys.
 #pragma once
 
 #include <vel/Data.h>
