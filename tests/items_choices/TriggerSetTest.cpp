@@ -53,6 +53,10 @@ TEST_F(TriggerSetTest, PossibleTriggersRunUpToTheLargestAllowedOne) {
     ASSERT_NE(extension, nullptr);
     EXPECT_EQ(extension->GetDefaultTriggers(), (Ints{2, 4}));
     EXPECT_EQ(huge.GetAllData()->size(), std::size_t{CDataTriggerSet::kMaxTriggerNumber});
+
+    CDataTriggerSet detached(nullptr, "Output.Trigger"); // no record: empty lists
+    EXPECT_EQ(detached.GetAllData(), nullptr);
+    EXPECT_TRUE(detached.GetTriggerList().empty());
 }
 
 TEST_F(TriggerSetTest, TriggerWordsCarryTriggers1To32) {
@@ -144,18 +148,6 @@ TEST_F(TriggerSetTest, TriggerTextsFollowTheParentKeysToTheMarker) {
                                    166,
                                    "GetTriggerText() can't be called for standalone data items",
                                    {}}}));
-}
-
-TEST_F(TriggerSetTest, WithoutARecordTheListsAreEmpty) {
-    CDataTriggerSet triggers(&screen, "Output.Trigger"); // no panel change yet
-    EXPECT_EQ(triggers.GetAllData(), nullptr);
-    EXPECT_TRUE(triggers.GetTriggerList().empty());
-    std::uint16_t first = 1, second = 1;
-    triggers.GetTriggers(first, second);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(second, 0);
-    triggers.SetToDefault();
-    EXPECT_TRUE(triggers.GetDataList().empty());
 }
 
 } // namespace
