@@ -53,13 +53,13 @@ bool applyString(CDataString& item, const CString& text, const CValidationData& 
                  CString& reason) {
     switch (item.SetValue(text)) {
     case CDataString::TooLong:
-        reason.Format("longer than %d characters",
+        reason.Format("above the maximum length %d",
                       std::min(record.GetMaxChars(), item.IsCrypted()
                                                          ? CDataString::kMaxCryptedLength
                                                          : record.GetMaxChars()));
         return false;
     case CDataString::TooShort:
-        reason.Format("shorter than %d characters", record.GetMinChars());
+        reason.Format("below the minimum length %d", record.GetMinChars());
         return false;
     default:
         return true;

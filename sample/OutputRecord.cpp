@@ -49,18 +49,20 @@ int COutputRecord::FollowedZoneFunction(int outputType) {
 }
 
 void COutputRecord::FollowZoneFunctions(const CIntList& zoneFunctions, bool resetUnsupported) {
-    const int function = FollowedZoneFunction(m_Type.GetValue());
-    const bool supported = function < 0 || std::find(zoneFunctions.begin(), zoneFunctions.end(),
-                                                     function) != zoneFunctions.end();
-    if (supported) {
-        return;
+    const auto supports = [&](int outputType) {
+        const int function = FollowedZoneFunction(outputType);
+        return function < 0 || std::find(zoneFunctions.begin(), zoneFunctions.end(), function) !=
+                                   zoneFunctions.end();
+    };
+    if (!supports(m_Type.GetValue()) && resetUnsupported) {
+        m_Type.SetValue(kUnused);
     }
-    if (resetUnsupported && m_Type.SetValue(kUnused) == CDataChoiceBase::Accepted) {
-        return;
-    }
+    const bool unsupported = !supports(m_Type.GetValue());
     for (CDataValidationClient* child : GetChildListRef()) {
-        if (auto* item = dynamic_cast<CData*>(child)) {
-            item->Disable(true);
+        auto* item = dynamic_cast<CData*>(child);
+        const CValidationData* record = item ? item->GetValidationData() : nullptr;
+        if (record) {
+            item->Disable(unsupported || record->GetDisabled());
         }
     }
 }

@@ -20,8 +20,9 @@ public:
 
     // The zone function an output type follows, or -1 for a type that follows none.
     static int FollowedZoneFunction(int outputType);
-    // Disables the items of an output that follows an unsupported zone function; with
-    // `resetUnsupported` such an output is first set unused where the panel allows that.
+    // Disables the items of an output that follows an unsupported zone function (the others
+    // keep the disabled state of their records); with `resetUnsupported` such an output is
+    // first set unused where the panel allows that.
     void FollowZoneFunctions(const CIntList& zoneFunctions, bool resetUnsupported);
 
     CDataString m_Name;

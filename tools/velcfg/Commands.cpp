@@ -31,6 +31,19 @@ bool requirePanel(const char* command, int type, int version) {
     return true;
 }
 
+// Asked before opening, so that an unsupported panel gives one line rather than the
+// library's report as well.
+bool isSupported(Sample::CPanelRoot& root, int type, int version) {
+    int major = -1;
+    if (!root.GetMajorVersion(version, major, type)) {
+        return false;
+    }
+    const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();
+    return std::any_of(panels.begin(), panels.end(), [&](const Sample::SPanelEntry& entry) {
+        return entry.nType == type && entry.nVersion == major;
+    });
+}
+
 // The sample tree of a panel, opened; null (reported) when the panel is not supported.
 std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts) {
     if (!Sample::CSamplePanel::IsKnownType(type)) {
@@ -39,7 +52,7 @@ std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguage
     }
     auto panel = std::make_unique<Sample::CSamplePanel>(type);
     panel->Root().SetLanguageClass(&texts.Provider());
-    if (!panel->Open(type, version)) {
+    if (!isSupported(panel->Root(), type, version) || !panel->Open(type, version)) {
         fail("panel type " + std::to_string(type) + " version " + std::to_string(version) +
              " is not supported (see velcfg panels)");
         return nullptr;

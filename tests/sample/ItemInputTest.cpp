@@ -1,0 +1,69 @@
+// Typed values applied to the items of a V6 Standard panel, version 6.50: what is accepted
+// and the reason given for what is not.
+#include "SampleFixture.h"
+
+#include "ItemInput.h"
+#include "ItemView.h"
+
+namespace {
+
+struct InputCase {
+    const char* key;
+    const char* text;
+    const char* reason; // empty: accepted
+    const char* shown;  // the value shown afterwards
+};
+
+TEST(ItemInput, AcceptsValuesWithinTheLimitsAndNamesTheLimitOthersBreak) {
+    const InputCase cases[] = {
+        {"System.EntryTime", "60", "", "60"},
+        {"System.EntryTime", "256", "above the maximum 255", "30"},
+        {"System.BellTime", "0", "below the minimum 1", "15"},
+        {"System.BellTime", "12s", "not a whole number", "15"},
+        {"System.PanelName", "Depot", "", "\"Depot\""},
+        {"System.PanelName", "", "below the minimum length 1", "\"V6 Panel\""},
+        {"Zones.2.Name", "A name of seventeen", "above the maximum length 16", "\"Zone\""},
+        {"System.SerialNumber", "123", "read-only", "\"\""},
+        {"Zones.2.Function", "9", "", "9 Exit terminator"},
+        {"Zones.2.Function", "10", "not one of the choices 0..9", "3 Intruder"},
+        {"Zones.2.Attributes", "1,3..4", "", "1 Chime, 3 Double knock, 4 Soak test"},
+        {"Zones.2.Attributes", "", "", "none"},
+        {"Zones.2.Attributes", "7", "7 is not a possible member (1..6)", "2 Omit allowed"},
+        {"RioOutputs.3.Triggers", "2,24", "", "2 Fire, 24 Test call"},
+        {"RioOutputs.3.Triggers", "25", "25 is not a possible member (1..24)",
+         "1 Intruder, 3 Panic"},
+        {"Telecom.Arcs.1.IpAddress", "10.1.2.3", "", "10.1.2.3"},
+        {"Telecom.Arcs.1.IpAddress", "10.1.2", "not a dotted IPv4 address", "blank"},
+        {"Network.Gateway", "blank", "", "blank"},
+        {"Users.1.Pin", "123", "below the minimum length 4",
+         "<??"
+         "?>"},
+        {"Users.1.Pin", "123456789", "above the maximum length 8",
+         "<??"
+         "?>"},
+    };
+    for (const InputCase& c : cases) {
+        VelTest::SampleTexts texts;
+        auto panel = VelTest::SamplePanel(66, texts);
+        ASSERT_TRUE(panel->Open(66, 650));
+        auto* item = dynamic_cast<Vel::CData*>(panel->Root().FindItemByKey(c.key));
+        ASSERT_NE(item, nullptr) << c.key;
+        Vel::CString reason;
+        const bool accepted = Vel::Sample::CItemInput::Apply(*item, c.text, reason);
+        EXPECT_EQ(accepted, *c.reason == '\0') << c.key << "=" << c.text;
+        EXPECT_EQ(reason.str(), accepted ? "" : c.reason) << c.key << "=" << c.text;
+        EXPECT_EQ(Vel::Sample::CItemView(*item).m_sValue.str(), c.shown) << c.key << "=" << c.text;
+    }
+}
+
+TEST(ItemInput, RefusesItemsTheModelHasNoHardwareFor) {
+    VelTest::SampleTexts texts;
+    auto panel = VelTest::SamplePanel(65, texts);
+    ASSERT_TRUE(panel->Open(65, 650));
+    Vel::CString reason;
+    EXPECT_FALSE(Vel::Sample::CItemInput::Apply(panel->m_Network.m_Port, "80", reason));
+    EXPECT_EQ(reason, "disabled on this panel");
+    EXPECT_EQ(panel->m_Network.m_Port.GetValue(), 10001);
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+// Every supported panel of both families, built as the sample host builds it: the tree
+// opens, its collections are as long as the panel configuration says, every item is found
+// by its key and every text it shows comes from the shipped language file.
+#include "SampleFixture.h"
+#include "support/CaptureSink.h"
+
+#include "ItemView.h"
+#include "MemberSet.h"
+#include "PanelCatalogue.h"
+
+#include <vel/DataIntChoice.h>
+#include <vel/DataTriggerSet.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Vel::Sample::SPanelEntry;
+
+bool hasMarker(const Vel::CString& text) {
+    return text.Find("LM==>") >= 0;
+}
+
+// Every text an item can show: caption, description, and the texts of its values.
+std::vector<Vel::CString> shownTexts(Vel::CData& item) {
+    std::vector<Vel::CString> texts = {item.GetFullCaptionText(), item.GetDescriptionText()};
+    if (auto* choice = dynamic_cast<Vel::CDataIntChoice*>(&item)) {
+        for (int value : item.GetValidationData()->GetChoices()) {
+            texts.push_back(choice->GetTextByValue(value));
+        }
+    } else if (auto* triggers = dynamic_cast<Vel::CDataTriggerSet*>(&item)) {
+        for (std::size_t i = 0; i < triggers->GetAllData()->size(); ++i) {
+            texts.push_back(triggers->GetTriggerText(static_cast<int>(i)));
+        }
+    } else if (auto* set = dynamic_cast<Vel::Sample::CMemberSet*>(&item)) {
+        for (int member : *set->GetAllData()) {
+            texts.push_back(set->GetMemberText(member));
+        }
+    }
+    return texts;
+}
+
+int countNodes(const Vel::CDataValidationClient& node) {
+    int count = 0;
+    for (const Vel::CDataValidationClient* child : node.GetChildListRef()) {
+        count += 1 + countNodes(*child);
+    }
+    return count;
+}
+
+class SampleTree : public ::testing::TestWithParam<SPanelEntry> {
+protected:
+    VelTest::SampleTexts texts;
+    VelTest::CaptureSink sink;
+};
+
+TEST_P(SampleTree, OpensWithoutReportsAndSizesCollectionsByTheConfiguration) {
+    const SPanelEntry& entry = GetParam();
+    ASSERT_TRUE(texts.loaded);
+    auto panel = VelTest::SamplePanel(entry.nType, texts);
+    ASSERT_TRUE(panel->Open(entry.nType, entry.nVersion));
+    EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
+
+    Vel::CValidationManager* manager = panel->Root().GetValidationManager();
+    EXPECT_EQ(panel->m_Zones.GetSize(), manager->GetPanelConfigLimit("Zones"));
+    EXPECT_EQ(panel->m_RioOutputs.GetSize(), manager->GetPanelConfigLimit("Outputs.Rio"));
+    EXPECT_EQ(panel->m_Users.GetSize(), manager->GetPanelConfigLimit("Users"));
+    EXPECT_EQ(panel->m_Telecom.m_Arcs.GetSize(), manager->GetPanelConfigLimit("Arcs"));
+    EXPECT_EQ(panel->m_HolidayIntervals.GetSize(),
+              manager->GetPanelConfigLimit("HolidayIntervals"));
+    EXPECT_EQ(panel->m_Areas.GetSize(), manager->GetPanelConfigVal("Panel.Areas"));
+}
+
+TEST_P(SampleTree, FindsEveryNodeByItsKeyAndShowsNoMissingText) {
+    const SPanelEntry& entry = GetParam();
+    auto panel = VelTest::SamplePanel(entry.nType, texts);
+    ASSERT_TRUE(panel->Open(entry.nType, entry.nVersion));
+
+    EXPECT_EQ(static_cast<int>(panel->Root().GetAllItemsMap()->size()), countNodes(panel->Root()));
+    int items = 0;
+    panel->ForEachItem([&](Vel::CData& item) {
+        ++items;
+        const Vel::CString key = item.GetItemUniqueKey(true);
+        EXPECT_EQ(panel->Root().FindItemByKey(key), &item) << key.str();
+        for (const Vel::CString& text : shownTexts(item)) {
+            EXPECT_FALSE(hasMarker(text)) << key.str() << ": " << text.str();
+        }
+        EXPECT_FALSE(hasMarker(Vel::Sample::CItemView(item).m_sValue)) << key.str();
+    });
+    EXPECT_GT(items, 1000);
+    EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
+}
+
+std::string panelName(const ::testing::TestParamInfo<SPanelEntry>& info) {
+    return info.param.sModelFolder.str() + "_" + std::to_string(info.param.nType) + "_" +
+           std::to_string(info.param.nVersion);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModelAndVersion, SampleTree,
+                         ::testing::ValuesIn(Vel::Sample::CPanelCatalogue::Supported()), panelName);
+
+TEST(PanelCatalogue, ListsTheShippedPanelsOfBothFamilies) {
+    std::vector<std::string> panels;
+    for (const SPanelEntry& entry : Vel::Sample::CPanelCatalogue::Supported()) {
+        panels.push_back(std::to_string(entry.nType) + "/" + std::to_string(entry.nVersion) + " " +
+                         entry.sModelFolder.str() + " " + entry.sVersionFolder.str() + " " +
+                         entry.sValidationFile.str());
+    }
+    ASSERT_EQ(panels.size(), 27u);
+    EXPECT_EQ(panels.front(), "65/610 V6Compact V6_1 V6/Compact_V6_1");
+    EXPECT_EQ(panels[4], "66/620 V6Standard V6_1 V6/V6_1");
+    EXPECT_EQ(panels[16], "96/340 TarvoS V3_40_2 Tarvo/V3_40");
+    EXPECT_EQ(panels.back(), "101/340 TarvoL V3_40_3 Tarvo/V3_40");
+}
+
+} // namespace

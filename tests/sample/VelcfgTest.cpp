@@ -1,0 +1,200 @@
+// velcfg run as a real process from the output folder: exit statuses, one line on standard
+// error per failure, and what show, validate, convert and panels print.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs ./velcfg (the tests run in the output folder) through the shell.
+ToolRun velcfg(const std::string& args) {
+    static int runs = 0;
+    const std::filesystem::path base =
+        std::filesystem::temp_directory_path() /
+        ("velcfg-" + std::to_string(getpid()) + "-" + std::to_string(++runs));
+    const std::string out = base.string() + ".out";
+    const std::string err = base.string() + ".err";
+    const int raw = std::system(("./velcfg " + args + " >" + out + " 2>" + err).c_str());
+    ToolRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(out);
+    run.err = readFile(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+bool hasLine(const std::string& text, const std::string& line) {
+    for (const std::string& candidate : lines(text)) {
+        if (candidate == line) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(Velcfg, HelpSucceeds) {
+    const ToolRun run = velcfg("--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("velcfg show --type T --version V"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(Velcfg, UsageAndSetupErrorsExitWithTwoAndOneLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "velcfg: no command given (velcfg --help)"},
+        {"frobnicate", "velcfg: unknown command 'frobnicate' (velcfg --help)"},
+        {"show --type 66", "velcfg: show needs --type and --version"},
+        {"show --type V6 --version 650",
+         "velcfg: option --type takes a whole number, not 'V6' (velcfg --help)"},
+        {"show --colour 1", "velcfg: unknown option --colour (velcfg --help)"},
+        {"show --type 66 --version 655",
+         "velcfg: panel type 66 version 655 is not supported (see velcfg panels)"},
+        {"show --type 12 --version 650", "velcfg: panel type 12 belongs to no panel family"},
+        {"show --type 66 --version 650 --key Nowhere",
+         "velcfg: no item under 'Nowhere' on this panel"},
+        {"validate --type 66 --version 650", "velcfg: validate needs at least one KEY=VALUE"},
+        {"validate --type 66 --version 650 System.EntryTime",
+         "velcfg: 'System.EntryTime' is not KEY=VALUE (velcfg --help)"},
+        {"validate --type 66 --version 650 Zones.0.Name=x",
+         "velcfg: no item 'Zones.0.Name' on this panel (velcfg show lists the keys)"},
+        {"convert --type 66 --version 650 --to-type 66",
+         "velcfg: convert needs --type and --version"},
+    };
+    for (const auto& [args, message] : cases) {
+        const ToolRun run = velcfg(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_EQ(run.err, std::string(message) + "\n") << args;
+        EXPECT_EQ(run.out, "") << args;
+    }
+}
+
+TEST(Velcfg, ValidateReportsEveryValueAndExitsWithOneWhenOneIsRefused) {
+    const ToolRun run = velcfg("validate --type 99 --version 340 Zones.2.Function=13 "
+                               "System.Language=5 Users.7.Pin=12345 Keypads.1.Volume=10");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Zones.2.Function=13: accepted, now 13 Anti-masking\n"
+                       "System.Language=5: accepted, now 5 Swedish\n");
+    EXPECT_EQ(run.err, "velcfg: Users.7.Pin=12345 refused: below the minimum length 6\n"
+                       "velcfg: Keypads.1.Volume=10 refused: above the maximum 9\n");
+
+    EXPECT_EQ(velcfg("validate --type 99 --version 340 Keypads.1.Volume=9").status, 0);
+}
+
+TEST(Velcfg, ShowPrintsTheItemsUnderAKeyInTreeOrder) {
+    const ToolRun run = velcfg("show --type 65 --version 650 --key Network");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> shown = lines(run.out);
+    ASSERT_EQ(shown.size(), 7u);
+    EXPECT_EQ(shown[0], "Network.IpAddress | Network.IP address | 192.168.1.100 | IPv4 address "
+                        "| disabled");
+    EXPECT_EQ(shown[5], "Network.Dhcp | Network.DHCP | 0 Off | 0 Off, 1 On | disabled");
+
+    const ToolRun zone = velcfg("show --type 65 --version 650 --key Zones.1");
+    EXPECT_TRUE(hasLine(zone.out, "Zones.1.Function | Zone[1].Function | 3 Intruder | 0 Unused, "
+                                  "1 Final exit, 2 Exit route, 3 Intruder, 4 24 hour, 6 Panic, "
+                                  "7 Tamper, 9 Exit terminator"))
+        << zone.out;
+    EXPECT_EQ(lines(zone.out).size(), 5u);
+}
+
+TEST(Velcfg, ShowsJsonWithOneObjectPerItem) {
+    const ToolRun text = velcfg("show --type 101 --version 340 --key System");
+    const ToolRun json = velcfg("show --type 101 --version 340 --key System --json");
+    EXPECT_EQ(json.status, 0);
+    ASSERT_EQ(json.out.substr(0, 2), "[\n");
+    std::size_t objects = 0;
+    for (std::size_t at = 0; (at = json.out.find("{\"key\": ", at)) != std::string::npos; ++at) {
+        ++objects;
+    }
+    EXPECT_EQ(objects, lines(text.out).size());
+    EXPECT_NE(json.out.find("{\"key\": \"System.PanelName\", \"caption\": \"System "
+                            "parameters.Panel name\", \"type\": \"STRING\", \"value\": "
+                            "\"\\\"Tarvo Panel\\\"\", \"limits\": \"1..16 characters\", "
+                            "\"disabled\": false, \"readOnly\": false}"),
+              std::string::npos)
+        << json.out;
+}
+
+TEST(Velcfg, ListsThePanelsOfBothFamilies) {
+    const ToolRun run = velcfg("panels");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(lines(run.out).size(), 28u); // a heading and 27 panels
+    EXPECT_TRUE(hasLine(run.out, "V6       68     650  V6Pro        V6_5     V6/V6_5"));
+    EXPECT_TRUE(hasLine(run.out, "Tarvo    99     330  TarvoS       V3_30    Tarvo/V3_30"));
+}
+
+// From 6.10 to 6.50 the shipped files change: bell time at most 20, zone function 9, PINs of
+// up to 8 digits, Fast Format withdrawn, IP reporting and DHCP; the configuration grows the
+// collections from 64 to 96 zones, 200 to 250 users and 2 to 4 receiving centres.
+TEST(Velcfg, ConvertPreviewsAVersionUpgrade) {
+    const ToolRun run = velcfg("convert --type 69 --version 610 --to-type 69 --to-version 650 "
+                               "System.BellTime=25");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const char* expected[] = {
+        "System.BellTime | System parameters.Bell time | 25 [1..30] => 20 [1..20]",
+        "Telecom.Format | Telecom.Reporting format | 0 Contact ID [0 Contact ID, 1 SIA level 2, "
+        "2 Fast Format] => 0 Contact ID [0 Contact ID, 1 SIA level 2]",
+        "Telecom.Arcs.2.IpAddress | Telecom.Receiving centre[2].IP address | blank [IPv4 "
+        "address] disabled => blank [IPv4 address]",
+        "Telecom.Arcs.3.Name | Telecom.Receiving centre[3].Name | (absent) => \"ARC\" [0..16 "
+        "characters]",
+        "Network.Dhcp | Network.DHCP | 0 Off [0 Off, 1 On] disabled => 0 Off [0 Off, 1 On]",
+        "Users.200.Pin | User code[200].PIN | <??"
+        "?> [4..6 characters, encrypted] => <??"
+        "?> "
+        "[4..8 characters, encrypted]",
+        "Zones.96.Area | Zone[96].Area | (absent) => 1 Area 1 [1 Area 1, 2 Area 2, 3 Area 3, "
+        "4 Area 4]",
+    };
+    for (const char* line : expected) {
+        EXPECT_TRUE(hasLine(run.out, line)) << line;
+    }
+    // 64 zone functions and 200 PINs with new limits, 32 new zones of 5 items, 50 new users of
+    // 4, 2 new receiving centres of 6 and 3 items of the 2 old ones, and the three above.
+    EXPECT_EQ(lines(run.out).back(), "645 items changed");
+    EXPECT_FALSE(hasLine(run.out, "System.EntryTime"));
+}
+
+TEST(Velcfg, ConvertCarriesValuesIntoAPanelOfTheOtherFamily) {
+    const ToolRun run = velcfg("convert --type 66 --version 650 --to-type 96 --to-version 340 "
+                               "System.ExitTime=90 Zones.1.Function=99");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "velcfg: Zones.1.Function=99 refused: not one of the choices 0..9\n");
+    EXPECT_TRUE(hasLine(run.out, "System.Language | System parameters.Language | 0 English [0 "
+                                 "English, 1 German, 2 French, 3 Dutch] => 0 English [0 English, "
+                                 "1 German, 2 French, 3 Dutch, 4 Finnish, 5 Swedish]"));
+    EXPECT_EQ(run.out.find("System.ExitTime"), std::string::npos); // carried over unchanged
+}
+
+} // namespace
