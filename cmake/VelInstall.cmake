@@ -19,5 +19,9 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/VelConfigVersion.cmake
 install(FILES ${CMAKE_BINARY_DIR}/VelConfig.cmake ${CMAKE_BINARY_DIR}/VelConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Vel)
 
+# vel.pc finds its prefix relative to its own folder, so `cmake --install --prefix` anywhere
+# gives a working file.
+file(RELATIVE_PATH VEL_PC_TO_PREFIX /root/${CMAKE_INSTALL_LIBDIR}/pkgconfig /root)
+string(REGEX REPLACE "/$" "" VEL_PC_TO_PREFIX "${VEL_PC_TO_PREFIX}")
 configure_file(${CMAKE_SOURCE_DIR}/cmake/vel.pc.in ${CMAKE_BINARY_DIR}/vel.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/vel.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
