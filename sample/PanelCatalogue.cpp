@@ -8,6 +8,8 @@
 #include <vel/ValidationManagerTarvo.h>
 #include <vel/ValidationManagerV6.h>
 
+#include <algorithm>
+
 namespace Vel::Sample {
 
 namespace {
@@ -51,6 +53,20 @@ std::vector<SPanelEntry> CPanelCatalogue::Supported() {
     addFamily<CValidationManagerV6>(CV6PanelRoot(), "V6TypeVerMap", 65, 69, entries);
     addFamily<CValidationManagerTarvo>(CTarvoPanelRoot(), "BrioSeriesTypeVerMap", 96, 101, entries);
     return entries;
+}
+
+bool CPanelCatalogue::IsSupported(int panelType, int panelVersion) {
+    CV6PanelRoot v6;
+    CTarvoPanelRoot tarvo;
+    CPanelRoot& root = v6.IsFamilyType(panelType) ? static_cast<CPanelRoot&>(v6) : tarvo;
+    int major = -1;
+    if (!root.GetMajorVersion(panelVersion, major, panelType)) {
+        return false;
+    }
+    const std::vector<SPanelEntry> panels = Supported();
+    return std::any_of(panels.begin(), panels.end(), [&](const SPanelEntry& entry) {
+        return entry.nType == panelType && entry.nVersion == major;
+    });
 }
 
 } // namespace Vel::Sample

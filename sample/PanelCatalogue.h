@@ -23,6 +23,9 @@ class CPanelCatalogue {
 public:
     // Families in turn, types ascending, versions ascending.
     static std::vector<SPanelEntry> Supported();
+    // Whether a panel type and version (any version, mapped to its validation version by the
+    // family's root) is supported; asking here spares the library's report of a failed open.
+    static bool IsSupported(int panelType, int panelVersion);
 };
 
 } // namespace Vel::Sample

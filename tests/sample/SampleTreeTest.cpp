@@ -114,4 +114,13 @@ TEST(PanelCatalogue, ListsTheShippedPanelsOfBothFamilies) {
     EXPECT_EQ(panels.back(), "101/340 TarvoL V3_40_3 Tarvo/V3_40");
 }
 
+TEST(PanelCatalogue, SupportsVersionsBetweenReleasesByTheirValidationVersion) {
+    using Vel::Sample::CPanelCatalogue;
+    EXPECT_TRUE(CPanelCatalogue::IsSupported(66, 625));  // files of 6.20
+    EXPECT_FALSE(CPanelCatalogue::IsSupported(66, 655)); // 6.55 has files of its own, not shipped
+    EXPECT_TRUE(CPanelCatalogue::IsSupported(99, 345));
+    EXPECT_FALSE(CPanelCatalogue::IsSupported(97, 330)); // only the third series has 3.30
+    EXPECT_FALSE(CPanelCatalogue::IsSupported(70, 650));
+}
+
 } // namespace

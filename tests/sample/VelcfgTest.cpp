@@ -88,6 +88,8 @@ TEST(Velcfg, UsageAndSetupErrorsExitWithTwoAndOneLine) {
          "velcfg: no item 'Zones.0.Name' on this panel (velcfg show lists the keys)"},
         {"convert --type 66 --version 650 --to-type 66",
          "velcfg: convert needs --type and --version"},
+        {"convert --type 66 --version 650 --to-type 99 --to-version 314",
+         "velcfg: panel type 99 version 314 is not supported (see velcfg panels)"},
     };
     for (const auto& [args, message] : cases) {
         const ToolRun run = velcfg(args);

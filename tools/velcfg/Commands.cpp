@@ -31,30 +31,30 @@ bool requirePanel(const char* command, int type, int version) {
     return true;
 }
 
-// Asked before opening, so that an unsupported panel gives one line rather than the
-// library's report as well.
-bool isSupported(Sample::CPanelRoot& root, int type, int version) {
-    int major = -1;
-    if (!root.GetMajorVersion(version, major, type)) {
+// One line for a panel that cannot be opened.
+bool checkPanel(int type, int version) {
+    if (!Sample::CSamplePanel::IsKnownType(type)) {
+        fail("panel type " + std::to_string(type) + " belongs to no panel family");
         return false;
     }
-    const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();
-    return std::any_of(panels.begin(), panels.end(), [&](const Sample::SPanelEntry& entry) {
-        return entry.nType == type && entry.nVersion == major;
-    });
+    if (!Sample::CPanelCatalogue::IsSupported(type, version)) {
+        fail("panel type " + std::to_string(type) + " version " + std::to_string(version) +
+             " is not supported (see velcfg panels)");
+        return false;
+    }
+    return true;
 }
 
 // The sample tree of a panel, opened; null (reported) when the panel is not supported.
 std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts) {
-    if (!Sample::CSamplePanel::IsKnownType(type)) {
-        fail("panel type " + std::to_string(type) + " belongs to no panel family");
+    if (!checkPanel(type, version)) {
         return nullptr;
     }
     auto panel = std::make_unique<Sample::CSamplePanel>(type);
     panel->Root().SetLanguageClass(&texts.Provider());
-    if (!isSupported(panel->Root(), type, version) || !panel->Open(type, version)) {
+    if (!panel->Open(type, version)) {
         fail("panel type " + std::to_string(type) + " version " + std::to_string(version) +
-             " is not supported (see velcfg panels)");
+             " cannot be opened");
         return nullptr;
     }
     return panel;
@@ -163,6 +163,9 @@ int RunConvert(const COptions& options, CLanguageTexts& texts) {
         !requirePanel("convert", options.m_nToType, options.m_nToVersion)) {
         return UsageError;
     }
+    if (!checkPanel(options.m_nToType, options.m_nToVersion)) {
+        return UsageError;
+    }
     auto panel = openPanel(options.m_nType, options.m_nVersion, texts);
     if (!panel) {
         return UsageError;
@@ -174,12 +177,8 @@ int RunConvert(const COptions& options, CLanguageTexts& texts) {
     const std::vector<Sample::CItemView> before = viewsOf(*panel, "");
 
     std::unique_ptr<Sample::CSamplePanel> converted;
-    if (typeid(panel->Root()) == typeid(Sample::CSamplePanel(options.m_nToType).Root())) {
-        if (!panel->Open(options.m_nToType, options.m_nToVersion)) {
-            fail("panel type " + std::to_string(options.m_nToType) + " version " +
-                 std::to_string(options.m_nToVersion) + " is not supported (see velcfg panels)");
-            return UsageError;
-        }
+    if (panel->Root().IsFamilyType(options.m_nToType)) {
+        panel->Open(options.m_nToType, options.m_nToVersion);
     } else {
         // Another family: a tree of its own takes the values, then checks them once more.
         converted = openPanel(options.m_nToType, options.m_nToVersion, texts);
