@@ -76,6 +76,14 @@ void readItem(const CString& item, int& low, int& high, bool& bExclude) {
     high = low;
 }
 
+// Reports a panel configuration entry that is missing; answers the value it then takes.
+long reportMissingConfig(int line) {
+    Assert("false")
+        .print_context(kSource, line)
+        .error("Data Key was not found in Validation Files.");
+    return 0;
+}
+
 // No panel has lists anywhere near this long; the cap keeps a mistyped range such as
 // "0..2000000000" from exhausting memory.
 constexpr std::size_t kMaxListLength = 65536;
@@ -257,10 +265,7 @@ long CValidationManager::GetDefaultNumber(const CString& dataKey) const {
 long CValidationManager::GetPanelConfigLimit(const CString& dataKey) const {
     CString value;
     if (!m_PanelCfgFile.GetString(dataKey, "Limit", &value)) {
-        Assert("false")
-            .print_context(kSource, 509)
-            .error("Data Key was not found in Validation Files.");
-        return 0;
+        return reportMissingConfig(509);
     }
     return ParseInt(value);
 }
@@ -271,10 +276,7 @@ long CValidationManager::GetPanelConfigVal(const CString& dataKey) const {
         m_PanelCfgFile.GetString(dataKey, "Default", &value)) {
         return ParseInt(value);
     }
-    Assert("false")
-        .print_context(kSource, 540)
-        .error("Data Key was not found in Validation Files.");
-    return 0;
+    return reportMissingConfig(540);
 }
 
 int CValidationManager::ParseInt(const CString& text) const {
@@ -284,8 +286,13 @@ int CValidationManager::ParseInt(const CString& text) const {
 
 unsigned long CValidationManager::ParseUlong(const CString& text) const {
     bool found = false;
-    // A negative number wraps round, as the C library's unsigned conversion does.
-    return static_cast<std::uint32_t>(leadingInteger(text, found));
+    const long long value = leadingInteger(text, found);
+    // Out of range saturates and a negative number wraps round, as the C library's
+    // unsigned conversion does with a 32-bit unsigned long.
+    if (value > UINT32_MAX || value < -static_cast<long long>(UINT32_MAX)) {
+        return UINT32_MAX;
+    }
+    return static_cast<std::uint32_t>(value);
 }
 
 bool CValidationManager::ParseBool(const CString& text) const {
