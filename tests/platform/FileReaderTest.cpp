@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "support/TempValidationFolder.h"
 
 #include "platform/FileReader.h"
 #include "platform/ModuleFolder.h"
@@ -10,18 +10,18 @@
 namespace Vel {
 namespace {
 
-using VelTest::TempDir;
+using VelTest::TempValidationFolder;
 
 TEST(FileReader, ReadsWholeFilesUpToTheLimit) {
-    TempDir folder;
+    TempValidationFolder folder;
     const std::string bytes("a\0b\xff", 4);
-    const std::string name = folder.Write("f.bin", bytes);
+    const std::string name = folder.WriteRaw("f.bin", bytes);
     std::string content = "stale";
     EXPECT_EQ(ReadWholeFile(name, 4, content), ReadFileResult::Ok);
     EXPECT_EQ(content, bytes);
     EXPECT_EQ(ReadWholeFile(name, 3, content), ReadFileResult::TooLarge);
     EXPECT_EQ(content, "");
-    EXPECT_EQ(ReadWholeFile(folder.Write("empty", ""), 0, content), ReadFileResult::Ok);
+    EXPECT_EQ(ReadWholeFile(folder.WriteRaw("empty", ""), 0, content), ReadFileResult::Ok);
     EXPECT_EQ(ReadWholeFile(folder.Path() + "missing", 9, content), ReadFileResult::CannotOpen);
     EXPECT_EQ(ReadWholeFile(folder.Path(), 9, content), ReadFileResult::CannotOpen);
     EXPECT_STREQ(DescribeReadFileResult(ReadFileResult::TooLarge), "is too large");

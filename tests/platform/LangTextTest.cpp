@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "support/TempValidationFolder.h"
 
 #include <vel/FileLangText.h>
 #include <vel/TextCommon.h>
@@ -8,7 +8,7 @@
 namespace Vel {
 namespace {
 
-using VelTest::TempDir;
+using VelTest::TempValidationFolder;
 
 TEST(FileLangText, ReadsKeyTextLines) {
     CFileLangText texts;
@@ -32,8 +32,8 @@ TEST(FileLangText, ReadsKeyTextLines) {
 }
 
 TEST(FileLangText, SkipsAUtf8ByteOrderMark) {
-    TempDir folder;
-    const std::string name = folder.Write("en.txt", "\xEF\xBB\xBFTitle=Caf\xC3\xA9\n");
+    TempValidationFolder folder;
+    const std::string name = folder.WriteRaw("en.txt", "\xEF\xBB\xBFTitle=Caf\xC3\xA9\n");
     CFileLangText texts;
     ASSERT_TRUE(texts.Load(name.c_str()));
     EXPECT_EQ(texts.GetText("Title"), "Caf\xC3\xA9");
@@ -44,7 +44,7 @@ TEST(FileLangText, SkipsAUtf8ByteOrderMark) {
 }
 
 TEST(FileLangText, UnreadableFileGivesAClearErrorAndKeepsTheTexts) {
-    TempDir folder;
+    TempValidationFolder folder;
     CFileLangText texts;
     texts.LoadText("Kept=yes");
     std::string error;

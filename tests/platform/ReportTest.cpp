@@ -39,21 +39,6 @@ TEST(Assert, ReportWithoutErrorOrWarnIsNotDelivered) {
     EXPECT_EQ(sink.Count(), 0u);
 }
 
-TEST(Assert, ReportReadsAsOneLine) {
-    CAssertReport report;
-    report.kind = CAssertReport::Warning;
-    report.condition = "false";
-    report.source = "PVMDataFile";
-    report.line = 183;
-    report.message = "Can't open Validation data file";
-    report.values = {{"m_sFileName", "x.vmd", true}, {"n", "3", false}};
-    EXPECT_EQ(report.ToLine(), "warning: Can't open Validation data file [false] at "
-                               "PVMDataFile:183 (m_sFileName=\"x.vmd\", n=3)");
-    report.values.clear();
-    report.kind = CAssertReport::Error;
-    EXPECT_EQ(report.ToLine(), "error: Can't open Validation data file [false] at PVMDataFile:183");
-}
-
 TEST(Assert, SinksNestAndRestoreTheirPredecessor) {
     CaptureSink outer;
     {
@@ -66,10 +51,13 @@ TEST(Assert, SinksNestAndRestoreTheirPredecessor) {
     EXPECT_EQ(outer.Reports()[0].message, "to outer");
 }
 
-TEST(Assert, DefaultSinkWritesOneLineToStandardError) {
+TEST(Assert, DefaultSinkWritesOneLinePerReportToStandardError) {
     ::testing::internal::CaptureStderr();
-    Assert("p").print_context("Src", 9).value("v", 2).error("Broken.");
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "error: Broken. [p] at Src:9 (v=2)\n");
+    Assert("p").print_context("Src", 9).value("v", 2).value("f", "x.vmd").warn("Broken.");
+    Assert("false").print_context("PVMDataFile", 183).error("Can't open");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "warning: Broken. [p] at Src:9 (v=2, f=\"x.vmd\")\n"
+              "error: Can't open [false] at PVMDataFile:183\n");
 }
 
 } // namespace

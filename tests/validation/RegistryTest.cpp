@@ -142,19 +142,17 @@ TEST_F(RegistryTest, ThirdSeriesVersionsExistOnlyForTypes99To101) {
     EXPECT_TRUE(sink.Reports().empty()) << sink.Describe();
     EXPECT_EQ(Access(97, 330), nullptr);
     EXPECT_EQ(Access(99, 610), nullptr);
+    const auto unsupported = [](const char* type, const char* version) {
+        return VelTest::ExpectedReport{
+            CAssertReport::Warning,
+            "false",
+            "ValidationManagerVel",
+            143,
+            "Unsupported version. Configuration and validation data missing.",
+            {type, version}};
+    };
     EXPECT_TRUE(VelTest::HasReports(
-        sink, {{CAssertReport::Warning,
-                "false",
-                "ValidationManagerVel",
-                143,
-                "Unsupported version. Configuration and validation data missing.",
-                {"nType=97", "nVersion=330"}},
-               {CAssertReport::Warning,
-                "false",
-                "ValidationManagerVel",
-                143,
-                "Unsupported version. Configuration and validation data missing.",
-                {"nType=99", "nVersion=610"}}}));
+        sink, {unsupported("nType=97", "nVersion=330"), unsupported("nType=99", "nVersion=610")}));
 }
 
 TEST_F(RegistryTest, OnePairGivesOneManagerUntilCleanUp) {

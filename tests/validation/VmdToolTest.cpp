@@ -103,13 +103,28 @@ TEST_F(VmdToolTest, UnpackPrintsTheSourceBack) {
     EXPECT_EQ(result.out, source);
 }
 
-TEST_F(VmdToolTest, UnreadableInputFailsWithOneLine) {
-    ExpectFailure(Get(Path("Missing"), "S", "K"), "Missing.vmd");
-    ExpectFailure(RunTool("vmdtool", {"unpack", Path("Missing.vmd")}), "Missing.vmd");
-    ExpectFailure(RunTool("vmdtool", {"pack", Path("Missing.txt"), Path("Out.vmd")}),
-                  "Missing.txt");
-    ExpectFailure(RunTool("vmdtool", {"pack", m_folder.Path(), Path("Out.vmd")}), "cannot open");
+TEST_F(VmdToolTest, UsageErrorsAndUnreadableInputFailWithOneLine) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"get", Path("Missing"), "S", "K"}, "Missing.vmd"},
+        {{"unpack", Path("Missing.vmd")}, "Missing.vmd"},
+        {{"pack", Path("Missing.txt"), Path("Out.vmd")}, "Missing.txt"},
+        {{"pack", m_folder.Path(), Path("Out.vmd")}, "cannot open"},
+        {{"frobnicate"}, "frobnicate"},
+        {{"get", "F", "S"}, "usage"},
+        {{"pack", "F.txt"}, "usage"},
+        {{"unpack"}, "usage"},
+    };
+    for (const auto& [args, mentions] : cases) {
+        SCOPED_TRACE(args[0] + " " + mentions);
+        ExpectFailure(RunTool("vmdtool", args), mentions);
+    }
     EXPECT_FALSE(std::filesystem::exists(Path("Out.vmd")));
+    const ToolResult none = RunTool("vmdtool", {});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("usage"), std::string::npos);
+    const ToolResult help = RunTool("vmdtool", {"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("vmdtool get"), std::string::npos);
 }
 
 TEST_F(VmdToolTest, SourceTooLargeForTheLoaderIsRefused) {
@@ -120,20 +135,6 @@ TEST_F(VmdToolTest, SourceTooLargeForTheLoaderIsRefused) {
 
     m_folder.WriteRaw("Huge.vmd", std::string(100001, 'x'));
     ExpectFailure(Get(Path("Huge"), "S", "K"), "100000");
-}
-
-TEST_F(VmdToolTest, UsageErrorsExitWithStatusTwo) {
-    ExpectFailure(RunTool("vmdtool", {"frobnicate"}), "frobnicate");
-    ExpectFailure(RunTool("vmdtool", {"get", "F", "S"}), "usage");
-    ExpectFailure(RunTool("vmdtool", {"pack", "F.txt"}), "usage");
-    ExpectFailure(RunTool("vmdtool", {"unpack"}), "usage");
-    const ToolResult none = RunTool("vmdtool", {});
-    EXPECT_EQ(none.status, 2);
-    EXPECT_NE(none.err.find("usage"), std::string::npos);
-
-    const ToolResult help = RunTool("vmdtool", {"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("vmdtool get"), std::string::npos);
 }
 
 } // namespace
