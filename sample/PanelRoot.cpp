@@ -1,6 +1,6 @@
 #include "PanelRoot.h"
 
-#include "OutputRecord.h"
+#include "OutputCollection.h"
 
 #include <vel/ValidationManager.h>
 
@@ -10,13 +10,15 @@ namespace Vel::Sample {
 
 namespace {
 
-// Every output record of the tree, in tree order.
-void collectOutputs(CDataValidationClient& node, std::vector<COutputRecord*>& outputs) {
-    for (CDataValidationClient* child : node.GetChildListRef()) {
-        if (auto* output = dynamic_cast<COutputRecord*>(child)) {
-            outputs.push_back(output);
+// Every output record of the tree, in tree order. Outputs live in the output collections
+// below the root, so only the root's children are looked at.
+void collectOutputs(CDataValidationClient& root, std::vector<COutputRecord*>& outputs) {
+    for (CDataValidationClient* screen : root.GetChildListRef()) {
+        if (auto* collection = dynamic_cast<COutputCollection*>(screen)) {
+            for (int i = 0; i < collection->GetSize(); ++i) {
+                outputs.push_back(collection->GetElement(i));
+            }
         }
-        collectOutputs(*child, outputs);
     }
 }
 
