@@ -14,6 +14,7 @@
 namespace Vel {
 
 class CValidationData;
+class CValidationManager;
 
 class VEL_API CData : public CDataValidationClient {
 public:
@@ -52,6 +53,8 @@ public:
     bool IsInitializing() const;
 
 protected:
+    // The validation manager of the item's root; null without either.
+    CValidationManager* validationManager() const;
     // 2^k - 1, the smallest such mask not below `maximum`, within 16 bits.
     static unsigned short GetMaskRoundedFromMaxValue(long maximum);
     // "LMC_" + key + "_" + value, dots doubled to "__", upper-cased.

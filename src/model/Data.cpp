@@ -8,15 +8,6 @@
 
 namespace Vel {
 
-namespace {
-
-CValidationManager* ManagerOf(const CDataValidationClient& item) {
-    const CDataManagerBase* root = item.GetRootItem();
-    return root ? root->GetValidationManager() : nullptr;
-}
-
-} // namespace
-
 CData::CData() : CDataValidationClient(nullptr, CString()) {}
 
 CData::CData(CDataValidationClient* pParent, const CString& sDataKey)
@@ -54,7 +45,7 @@ bool CData::IsDisabled() {
 }
 
 CValidationData* CData::GetValidationData() const {
-    CValidationManager* manager = ManagerOf(*this);
+    CValidationManager* manager = validationManager();
     if (!manager) {
         return nullptr;
     }
@@ -70,7 +61,7 @@ CValidationData* CData::GetValidationData() const {
 }
 
 bool CData::FillValidationData(CValidationData& record) const {
-    const CValidationManager* manager = ManagerOf(*this);
+    const CValidationManager* manager = validationManager();
     if (!manager) {
         return false;
     }
@@ -79,6 +70,11 @@ bool CData::FillValidationData(CValidationData& record) const {
     record.SetReadOnly(manager->GetReadOnly(m_sDataKey));
     record.SetCheckForImport(manager->GetCheckImport(m_sDataKey));
     return disabled;
+}
+
+CValidationManager* CData::validationManager() const {
+    const CDataManagerBase* root = GetRootItem();
+    return root ? root->GetValidationManager() : nullptr;
 }
 
 bool CData::IsInitializing() const {

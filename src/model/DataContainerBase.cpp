@@ -2,7 +2,6 @@
 
 #include <vel/Data.h>
 #include <vel/DataCollectionBase.h>
-#include <vel/DataManagerBase.h>
 #include <vel/ValidationData.h>
 
 #include "model/TreeLevels.h"
@@ -30,9 +29,8 @@ int CDataContainerBase::GetViewItemState(int state) {
 }
 
 CString CDataContainerBase::GetDbTableName() {
-    const CDataManagerBase* root = GetRootItem();
-    const CString prefix =
-        root ? const_cast<CDataManagerBase*>(root)->GetPanelFamilyPrefix() : CString();
+    // The root's prefix, not a prefix this container's class might name.
+    const CString prefix = CDataValidationClient::GetPanelFamilyPrefix();
     const CDataCollectionBase* collection = CollectionOfElement(*this);
     const CString name = collection ? collection->GetCollectionTableName() : GetLastDataKey();
     return CString::Formatted("%s%s", prefix.c_str(), name.c_str());

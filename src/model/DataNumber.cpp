@@ -1,7 +1,6 @@
 #include <vel/DataNumber.h>
 
 #include <vel/Assert.h>
-#include <vel/DataManagerBase.h>
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
@@ -44,8 +43,7 @@ CString CDataNumber::GetValueString() {
 
 bool CDataNumber::FillValidationData(CValidationData& record) const {
     const bool result = CData::FillValidationData(record);
-    const CDataManagerBase* root = GetRootItem();
-    if (const CValidationManager* manager = root ? root->GetValidationManager() : nullptr) {
+    if (const CValidationManager* manager = validationManager()) {
         record.SetDefaultNumber(manager->GetDefaultNumber(m_sDataKey));
         record.SetMaxNumber(manager->GetMaxNumber(m_sDataKey));
         record.SetMinNumber(manager->GetMinNumber(m_sDataKey));

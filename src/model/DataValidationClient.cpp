@@ -26,6 +26,20 @@ const CDataValidationClient* TopOf(const CDataValidationClient& start) {
     return node;
 }
 
+// Runs `operation` on every collection of the subtree of `node`, in pre-order.
+void ForEachCollection(CDataValidationClient& node, void (CDataCollectionBase::*operation)()) {
+    if (node.GetType() == PanelDataTypes::COLLECTION) {
+        if (auto* collection = dynamic_cast<CDataCollectionBase*>(&node)) {
+            (collection->*operation)();
+        }
+    }
+    // Index loop: a collection's operation replaces its own children.
+    const CDataValidationClientList& children = node.GetChildListRef();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        ForEachCollection(*children[i], operation);
+    }
+}
+
 } // namespace
 
 CDataValidationClient::CDataValidationClient(CDataValidationClient* pParent,
@@ -169,14 +183,8 @@ CString CDataValidationClient::GetLastDataKey() const {
 }
 
 CString CDataValidationClient::GetItemPath() const {
-    return JoinLevels(*this,
-                      [](const CDataValidationClient& node, const CDataCollectionBase* collection) {
-                          CString part = node.GetLastDataKey();
-                          if (collection) {
-                              part.AppendFormat("(%d)", ElementNumber(node));
-                          }
-                          return part;
-                      });
+    return JoinNumberedLevels(
+        *this, [](const CDataValidationClient& node) { return node.GetLastDataKey(); }, "(%d)");
 }
 
 CString CDataValidationClient::GetItemUniqueKey(bool withIndex) const {
@@ -286,25 +294,11 @@ void CDataValidationClient::Initialized() {
 }
 
 void CDataValidationClient::InitCollectionsRecurse(CDataValidationClient* node) {
-    if (node->GetType() == PanelDataTypes::COLLECTION) {
-        if (auto* collection = dynamic_cast<CDataCollectionBase*>(node)) {
-            collection->InitCollection();
-        }
-    }
-    for (std::size_t i = 0; i < node->m_vecChildren.size(); ++i) {
-        InitCollectionsRecurse(node->m_vecChildren[i]);
-    }
+    ForEachCollection(*node, &CDataCollectionBase::InitCollection);
 }
 
 void CDataValidationClient::updateCollectionsRecurse(CDataValidationClient* node) {
-    if (node->GetType() == PanelDataTypes::COLLECTION) {
-        if (auto* collection = dynamic_cast<CDataCollectionBase*>(node)) {
-            collection->UpdateCollection();
-        }
-    }
-    for (std::size_t i = 0; i < node->m_vecChildren.size(); ++i) {
-        updateCollectionsRecurse(node->m_vecChildren[i]);
-    }
+    ForEachCollection(*node, &CDataCollectionBase::UpdateCollection);
 }
 
 bool CDataValidationClient::CompareInputData(CString value, CString pattern) {

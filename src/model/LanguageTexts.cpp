@@ -5,9 +5,9 @@
 #include <vel/DataManagerBase.h>
 #include <vel/DataValidationClient.h>
 #include <vel/TextCommon.h>
-#include <vel/ValidationManager.h>
 
 #include "model/ElementFormat.h"
+#include "model/ParentChain.h"
 #include "model/TreeLevels.h"
 
 namespace Vel {
@@ -16,8 +16,6 @@ namespace {
 
 const char kSource[] = "DataValidationClientVel";
 const char kMissingTextMarker[] = "LM==>";
-// A "Parent" chain that loops without coming back to the item's own key ends here.
-const int kMaxParentSteps = 64;
 
 CString LanguageKey(const char* prefix, const CString& dataKey) {
     CString key = prefix + dataKey;
@@ -26,8 +24,19 @@ CString LanguageKey(const char* prefix, const CString& dataKey) {
     return key;
 }
 
-void ReportStandalone(int line, const char* message) {
-    Assert("pDMB").print_context(kSource, line).error(message);
+// The item's root; without one, the report of a standalone item.
+const CDataManagerBase* RootOrReport(const CDataValidationClient& item, int line,
+                                     const char* message) {
+    const CDataManagerBase* root = item.GetRootItem();
+    if (!root) {
+        Assert("pDMB").print_context(kSource, line).error(message);
+    }
+    return root;
+}
+
+// A missing text shows as the marker and the data key, so that it is seen and can be traced.
+CString TextOrMarker(const CString& text, const CString& dataKey) {
+    return text.IsEmpty() ? kMissingTextMarker + dataKey : text;
 }
 
 } // namespace
@@ -47,76 +56,51 @@ CString CDataValidationClient::GetLabelTextKey() const {
 CString CDataValidationClient::searchLanguageText(const CDataManagerBase& root,
                                                   const KeyDerivation& derive,
                                                   const TextLookup& lookup) const {
-    CString searchKey = m_sDataKey;
-    for (int step = 0; step < kMaxParentSteps; ++step) {
-        CString text = lookup(derive(searchKey));
-        if (!text.IsEmpty()) {
-            return text;
-        }
-        const CValidationManager* manager = root.GetValidationManager();
-        if (!manager) {
-            break;
-        }
-        CString parent = manager->GetParent(searchKey);
-        // Data authors may write a parent key with "__" for "."; sections use ".".
-        parent.Replace("__", ".");
-        if (parent.IsEmpty() || parent == m_sDataKey) {
-            break;
-        }
-        searchKey = parent;
-    }
-    return CString();
+    return SearchParentChain(root, m_sDataKey,
+                             [&](const CString& key) { return lookup(derive(key)); })
+        .text;
 }
 
 CString CDataValidationClient::GetCaptionText() const {
-    const CDataManagerBase* root = GetRootItem();
+    const CDataManagerBase* root =
+        RootOrReport(*this, 680, "GetCaptionText() can't be called for standalone data items");
     if (!root) {
-        ReportStandalone(680, "GetCaptionText() can't be called for standalone data items");
         return CString();
     }
     // Screens and collections are captioned by the process-wide texts, items by the root's.
     const int type = GetType();
     const bool processWide =
         type == PanelDataTypes::COLLECTION || type == PanelDataTypes::CONTAINER;
-    CString text = searchLanguageText(
+    const CString text = searchLanguageText(
         *root, [this](const CString& key) { return dataKey2CaptionLanguageKey(key); },
         [root, processWide](const CString& key) {
             return processWide ? CTextCommon::GetLanguageClass()->GetText(key)
                                : root->CallTranslate(key);
         });
-    return text.IsEmpty() ? kMissingTextMarker + m_sDataKey : text;
+    return TextOrMarker(text, m_sDataKey);
 }
 
 CString CDataValidationClient::GetDescriptionText() const {
-    const CDataManagerBase* root = GetRootItem();
+    const CDataManagerBase* root =
+        RootOrReport(*this, 724, "GetDescriptionText() can't be called for standalone data items");
     if (!root) {
-        ReportStandalone(724, "GetDescriptionText() can't be called for standalone data items");
         return CString();
     }
-    CString text = searchLanguageText(
+    const CString text = searchLanguageText(
         *root, [this](const CString& key) { return dataKey2DescriptionLanguageKey(key); },
         [root](const CString& key) { return root->CallTranslate(key); });
-    return text.IsEmpty() ? kMissingTextMarker + m_sDataKey : text;
+    return TextOrMarker(text, m_sDataKey);
 }
 
 CString CDataValidationClient::GetFullCaptionText() const {
-    return JoinLevels(*this,
-                      [](const CDataValidationClient& node, const CDataCollectionBase* collection) {
-                          CString part = node.GetCaptionText();
-                          if (collection) {
-                              part.AppendFormat("[%d]", ElementNumber(node));
-                          }
-                          return part;
-                      });
+    return JoinNumberedLevels(
+        *this, [](const CDataValidationClient& node) { return node.GetCaptionText(); }, "[%d]");
 }
 
 CString CDataValidationClient::Translate(const CString& key) const {
-    const CDataManagerBase* root = GetRootItem();
-    if (!root) {
-        ReportStandalone(865, "Translate() can't be called for standalone data items");
-        return CString();
-    }
-    return root->CallTranslate(key);
+    const CDataManagerBase* root =
+        RootOrReport(*this, 865, "Translate() can't be called for standalone data items");
+    return root ? root->CallTranslate(key) : CString();
 }
 
 CString CDataValidationClient::formatWithElementNumber(const CString& text) const {

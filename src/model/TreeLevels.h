@@ -15,8 +15,9 @@ const CDataCollectionBase* CollectionOfElement(const CDataValidationClient& node
 int ElementNumber(const CDataValidationClient& node);
 
 // Joins one text per level with ".", outermost first, from `start` up to the level below
-// the root (a root itself gives its own level). `part(node, collection)` gives the text of a
-// level; for an element, `collection` is its collection, which the walk then passes over.
+// the root (a root itself gives its own level), or up to a parent chain's return to `start`.
+// `part(node, collection)` gives the text of a level; for an element, `collection` is its
+// collection, which the walk then passes over.
 template <class TPart> CString JoinLevels(const CDataValidationClient& start, TPart part) {
     CString result;
     const CDataValidationClient* node = &start;
@@ -28,12 +29,27 @@ template <class TPart> CString JoinLevels(const CDataValidationClient& start, TP
         }
         result = result.IsEmpty() ? text : text + "." + result;
         const CDataValidationClient* parent = node->GetParent();
-        if (!parent || parent->GetType() == PanelDataTypes::DATA_MANAGER) {
+        if (!parent || parent == &start || parent->GetType() == PanelDataTypes::DATA_MANAGER) {
             break;
         }
         node = parent;
     }
     return result;
+}
+
+// JoinLevels with `text(node)` for every level, an element's followed by its element number in
+// `numberFormat`.
+template <class TText>
+CString JoinNumberedLevels(const CDataValidationClient& start, TText text,
+                           const char* numberFormat) {
+    return JoinLevels(
+        start, [&](const CDataValidationClient& node, const CDataCollectionBase* collection) {
+            CString part = text(node);
+            if (collection) {
+                part.AppendFormat(numberFormat, ElementNumber(node));
+            }
+            return part;
+        });
 }
 
 } // namespace Vel

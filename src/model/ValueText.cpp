@@ -1,48 +1,34 @@
 #include "model/ValueText.h"
 
 #include <vel/DataManagerBase.h>
-#include <vel/ValidationManager.h>
+
+#include "model/ParentChain.h"
 
 namespace Vel {
 
 namespace {
 
 const char kMissingTextMarker[] = "LM==>";
-// A "Parent" chain that loops without coming back to the data key ends here.
-const int kMaxParentSteps = 64;
-
-CString MarkerWithValue(const CString& dataKey, int value) {
-    CString marker = kMissingTextMarker + dataKey;
-    marker.AppendFormat(" %d", value);
-    return marker;
-}
 
 } // namespace
 
 CString SearchValueText(const CDataManagerBase& root, const CString& dataKey, int value,
                         const ValueLanguageKey& languageKey) {
-    const CValidationManager* manager = root.GetValidationManager();
-    CString searchKey = dataKey;
-    for (int step = 0; step < kMaxParentSteps; ++step) {
-        CString text = root.CallTranslate(languageKey(searchKey, value));
-        if (!text.IsEmpty()) {
-            return text;
-        }
-        if (!manager) {
-            return CString();
-        }
-        CString parent = manager->GetParent(searchKey);
-        // As for captions: a parent written with "__" names the section written with ".".
-        parent.Replace("__", ".");
-        if (parent.IsEmpty()) {
-            return MarkerWithValue(dataKey, value);
-        }
-        if (parent == dataKey) {
-            return kMissingTextMarker + dataKey;
-        }
-        searchKey = parent;
+    const ChainText found = SearchParentChain(root, dataKey, [&](const CString& key) {
+        return root.CallTranslate(languageKey(key, value));
+    });
+    switch (found.end) {
+    case ChainEnd::Found:
+    case ChainEnd::NoManager:
+        return found.text;
+    case ChainEnd::BackToStart:
+        return kMissingTextMarker + dataKey;
+    case ChainEnd::NoParent:
+        break;
     }
-    return MarkerWithValue(dataKey, value);
+    CString marker = kMissingTextMarker + dataKey;
+    marker.AppendFormat(" %d", value);
+    return marker;
 }
 
 } // namespace Vel
