@@ -12,6 +12,14 @@ std::string Compact(const Vel::_tagXMLNode& node, bool references) {
     return node.GetXML(&opt);
 }
 
+void XmlTest::ExpectTrees(std::initializer_list<Case> cases) {
+    for (const Case& c : cases) {
+        Parse(c.text);
+        EXPECT_EQ(Compact(m_doc), c.tree) << c.name;
+        EXPECT_FALSE(m_info.m_bErrorOccurred) << c.name;
+    }
+}
+
 namespace {
 
 std::string Describe(const Vel::_tagXMLNode& left, const Vel::_tagXMLNode& right) {

@@ -6,9 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace VelTest {
+
+// Output without new lines, so expected texts read like the input.
+std::string Compact(const Vel::_tagXMLNode& node, bool references = true);
 
 class XmlTest : public ::testing::Test {
 protected:
@@ -19,6 +23,14 @@ protected:
         return m_pEnd;
     }
     Vel::_tagXMLNode* Root() { return m_doc.GetRoot(); }
+
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* tree; // the compact output of the parsed document
+    };
+    // Parses each case with the settings in m_info and compares the compact output.
+    void ExpectTrees(std::initializer_list<Case> cases);
     long Offset(const char* position) const { return position ? position - m_sText.c_str() : -1; }
 
     std::string m_sText;
@@ -26,9 +38,6 @@ protected:
     Vel::_tagParseInfo m_info;
     const char* m_pEnd = nullptr;
 };
-
-// Output without new lines, so expected texts read like the input.
-std::string Compact(const Vel::_tagXMLNode& node, bool references = true);
 
 // Empty when both trees have the same names, values, types, attributes and children;
 // otherwise the path of the first difference.

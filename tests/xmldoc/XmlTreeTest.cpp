@@ -28,65 +28,45 @@ class XmlEdit : public XmlTest {};
 } // namespace
 
 TEST_F(XmlLookup, AttributesByNameAndIndex) {
-    _tagXMLAttr* type = m_pZone->GetAttr("type");
+    const _tagXMLNode& zone = *m_pZone;
+    const _tagXMLAttr* type = zone.GetAttr("type");
     ASSERT_NE(type, nullptr);
-    EXPECT_EQ(type->m_sValue, "a");
     EXPECT_EQ(m_pZone->GetAttr(1), type);
     EXPECT_EQ(m_pZone->GetAttr(2), nullptr);
-    EXPECT_EQ(m_pZone->GetAttr(-1), nullptr);
     EXPECT_EQ(m_pZone->GetAttr("ID"), nullptr);
-    EXPECT_EQ(m_pZone->GetAttrValue("none"), nullptr);
-    EXPECT_EQ(m_pZone->GetAttrs("id").size(), 1u);
-    EXPECT_EQ(m_pZone->GetAttrIterator(type) - m_pZone->m_vAttributes.begin(), 1);
+    EXPECT_EQ(zone.GetAttrValue("none"), nullptr);
+    EXPECT_EQ(zone.GetAttrs("id").size(), 1u);
+    EXPECT_EQ(zone.GetAttrIterator(type) - zone.m_vAttributes.begin(), 1);
     _tagXMLAttr foreign;
     EXPECT_EQ(m_pZone->GetAttrIterator(&foreign), m_pZone->m_vAttributes.end());
 }
 
 TEST_F(XmlLookup, ChildrenByNameAndIndex) {
     _tagXMLNode& cfg = *Root();
-    EXPECT_EQ(cfg.GetChildCount(), 3);
-    EXPECT_EQ(cfg.GetChild(0), m_pZone);
+    const _tagXMLNode& constCfg = cfg;
     EXPECT_EQ(cfg[0], m_pZone);
-    EXPECT_EQ(cfg.GetChild(3), nullptr);
-    EXPECT_EQ(cfg.GetChilds().size(), 3u);
+    EXPECT_EQ(constCfg.GetChild(3), nullptr);
+    EXPECT_EQ(constCfg.GetChilds().size(), 3u);
     EXPECT_EQ(cfg.GetChilds("zone").size(), 2u);
     EXPECT_STREQ(cfg.GetChildValue("zone"), "Front");
     EXPECT_EQ(cfg.GetChildValue("Zone"), nullptr);
     EXPECT_EQ(cfg.GetChildText("zone"), "FrontDoor");
     EXPECT_EQ(cfg.GetChildText("none"), "");
-    EXPECT_EQ(cfg.GetChildAttr("zone", "type"), m_pZone->GetAttr("type"));
+    EXPECT_EQ(constCfg.GetChildAttr("zone", "type"), m_pZone->GetAttr("type"));
     EXPECT_STREQ(cfg.GetChildAttrValue("area", "id"), "1");
-    EXPECT_EQ(cfg.GetChildAttrValue("area", "none"), nullptr);
     EXPECT_EQ(cfg.GetChildAttrValue("none", "id"), nullptr);
-    EXPECT_EQ(*cfg.GetChildIterator(cfg.GetChild(2)), cfg.GetChild(2));
+    EXPECT_EQ(*constCfg.GetChildIterator(cfg.GetChild(2)), cfg.GetChild(2));
     EXPECT_EQ(cfg.GetChildIterator(&m_doc), cfg.m_vChildren.end());
 }
 
 TEST_F(XmlLookup, FindSearchesDescendantsDepthFirstInDocumentOrder) {
-    EXPECT_STREQ(m_doc.Find("name")->m_sValue.c_str(), "Door");
-    EXPECT_STREQ(Root()->Find("area")->GetAttrValue("id"), "2");
+    const _tagXMLNode& cfg = *Root();
+    EXPECT_EQ(m_doc.Find("name")->m_sValue, "Door");
+    EXPECT_STREQ(cfg.Find("area")->GetAttrValue("id"), "2");
     EXPECT_EQ(Root()->Find("area", "1"), Root()->GetChild(2));
-    EXPECT_EQ(Root()->Find("zone", "3"), nullptr);
-    EXPECT_EQ(Root()->Find("cfg"), nullptr);
+    EXPECT_EQ(cfg.Find("zone", "3"), nullptr);
+    EXPECT_EQ(cfg.Find("cfg"), nullptr);
     EXPECT_EQ(m_doc.Find("cfg"), Root());
-}
-
-TEST_F(XmlLookup, ConstNodesAnswerTheSame) {
-    const _tagXMLDocument& doc = m_doc;
-    const _tagXMLNode& cfg = *doc.GetRoot();
-    EXPECT_EQ(&cfg, Root());
-    EXPECT_EQ(cfg.GetChild("zone"), m_pZone);
-    EXPECT_EQ(cfg.GetChild(0), cfg[0]);
-    EXPECT_EQ(cfg.GetChilds().size(), 3u);
-    EXPECT_EQ(cfg.GetChilds("zone").size(), 2u);
-    EXPECT_EQ(cfg.GetChildAttr("zone", "id"), m_pZone->GetAttr(0));
-    EXPECT_EQ(cfg.Find("area", "1"), Root()->GetChild(2));
-    EXPECT_EQ(cfg.Find("name"), m_pZone->GetChild(0));
-    const _tagXMLNode& zone = *m_pZone;
-    EXPECT_EQ(zone.GetAttr("id"), zone.GetAttr(0));
-    EXPECT_EQ(zone.GetAttrs("type").size(), 1u);
-    EXPECT_EQ(zone.GetAttrIterator(zone.GetAttr(0)), zone.m_vAttributes.begin());
-    EXPECT_EQ(cfg.GetChildIterator(&zone), cfg.m_vChildren.begin());
 }
 
 TEST_F(XmlEdit, CreatedObjectsAreFreeAndAppendedOnesTakeParentAndDocument) {
