@@ -1,5 +1,5 @@
 // Helpers of the XML parser tests: a document parsed with settings a test may change, the
-// error position as an offset, compact output (no new lines) and a tree comparison.
+// error position as an offset, and compact output (no new lines) to compare trees by.
 #pragma once
 
 #include <vel/XMLDocument.h>
@@ -11,7 +11,8 @@
 
 namespace VelTest {
 
-// Output without new lines, so expected texts read like the input.
+// Output without new lines, so expected texts read like the input. Two trees with the same
+// names, values, types, attributes and children give the same text.
 std::string Compact(const Vel::_tagXMLNode& node, bool references = true);
 
 class XmlTest : public ::testing::Test {
@@ -38,9 +39,5 @@ protected:
     Vel::_tagParseInfo m_info;
     const char* m_pEnd = nullptr;
 };
-
-// Empty when both trees have the same names, values, types, attributes and children;
-// otherwise the path of the first difference.
-std::string TreeDifference(const Vel::_tagXMLNode& left, const Vel::_tagXMLNode& right);
 
 } // namespace VelTest
