@@ -46,7 +46,7 @@ public:
     // As SetValue, then the blank flag follows the parts: blank exactly when all are 0.
     int SetValueAndUpdateBlank(unsigned char f1, unsigned char f2, unsigned char f3,
                                unsigned char f4);
-    // A blank address has all parts 0.
+    // Marks the item modified when the flag changes; becoming blank clears the parts.
     void SetBlank(bool blank);
     bool GetBlank() const { return m_bBlank; }
 
@@ -66,7 +66,6 @@ protected:
 private:
     bool partsEqual(const unsigned char (&fields)[4]) const;
     void storeParts(const unsigned char (&fields)[4]);
-    void changeBlank(bool blank);
 };
 
 } // namespace Vel

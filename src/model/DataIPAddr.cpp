@@ -1,7 +1,6 @@
 #include <vel/DataIPAddr.h>
 
 #include <vel/Assert.h>
-#include <vel/DataManagerBase.h>
 #include <vel/IPAddressSupport.h>
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
@@ -67,7 +66,7 @@ void CDataIPAddr::OnPanelChanged() {
     }
     // A text of the wrong width keeps the parts, yet the address counts as set.
     SetFromString(text);
-    changeBlank(false);
+    SetBlank(false);
 }
 
 bool CDataIPAddr::FindAndReplaceData(CString find, CString replace) {
@@ -87,8 +86,7 @@ CString CDataIPAddr::GetValueString() {
 
 bool CDataIPAddr::FillValidationData(CValidationData& record) const {
     const bool result = CData::FillValidationData(record);
-    const CDataManagerBase* root = GetRootItem();
-    if (const CValidationManager* manager = root ? root->GetValidationManager() : nullptr) {
+    if (const CValidationManager* manager = validationManager()) {
         record.SetDefaultString(manager->GetDefaultString(m_sDataKey));
     }
     return result;
@@ -152,12 +150,16 @@ int CDataIPAddr::SetValueAndUpdateBlank(unsigned char f1, unsigned char f2, unsi
 }
 
 void CDataIPAddr::SetBlank(bool blank) {
-    if (blank && GetValue() != 0) {
+    // Parts are cleared only as the address becomes blank; a blank one keeps what it holds.
+    if (blank == m_bBlank) {
+        return;
+    }
+    if (blank) {
         static const Parts zero = {};
         storeParts(zero);
-        SetModified();
     }
-    changeBlank(blank);
+    m_bBlank = blank;
+    SetModified();
 }
 
 long CDataIPAddr::GetValue() const {
@@ -190,7 +192,7 @@ int CDataIPAddr::SetFromString(const CString& text) {
 }
 
 void CDataIPAddr::UpdateBlankByData() {
-    changeBlank(GetValue() == 0);
+    SetBlank(GetValue() == 0);
 }
 
 bool CDataIPAddr::partsEqual(const unsigned char (&fields)[4]) const {
@@ -201,13 +203,6 @@ bool CDataIPAddr::partsEqual(const unsigned char (&fields)[4]) const {
 void CDataIPAddr::storeParts(const unsigned char (&fields)[4]) {
     for (int part = 0; part < 4; ++part) {
         m_byFields[part] = fields[part];
-    }
-}
-
-void CDataIPAddr::changeBlank(bool blank) {
-    if (blank != m_bBlank) {
-        m_bBlank = blank;
-        SetModified();
     }
 }
 
