@@ -30,8 +30,7 @@ public:
 
     bool FillValidationData(CValidationData& record) const override {
         const bool result = CData::FillValidationData(record);
-        const CDataManagerBase* root = GetRootItem();
-        if (const CValidationManager* manager = root ? root->GetValidationManager() : nullptr) {
+        if (const CValidationManager* manager = validationManager()) {
             record.SetDefaultString(manager->GetDefaultString(m_sDataKey));
         }
         return result;

@@ -73,8 +73,7 @@ CString CDataIntChoice::GetValueString() {
 
 bool CDataIntChoice::FillValidationData(CValidationData& record) const {
     const bool result = CData::FillValidationData(record);
-    const CDataManagerBase* root = GetRootItem();
-    if (const CValidationManager* manager = root ? root->GetValidationManager() : nullptr) {
+    if (const CValidationManager* manager = validationManager()) {
         record.SetChoices(manager->GetChoices(m_sDataKey));
         record.SetDefaultChoice(manager->GetDefaultChoice(m_sDataKey));
     }

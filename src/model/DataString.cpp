@@ -55,8 +55,7 @@ CString CDataString::GetValueString() {
 
 bool CDataString::FillValidationData(CValidationData& record) const {
     const bool result = CData::FillValidationData(record);
-    const CDataManagerBase* root = GetRootItem();
-    if (const CValidationManager* manager = root ? root->GetValidationManager() : nullptr) {
+    if (const CValidationManager* manager = validationManager()) {
         record.SetMaxChars(manager->GetMaxChars(m_sDataKey));
         record.SetMinChars(manager->GetMinChars(m_sDataKey));
         record.SetDefaultString(manager->GetDefaultString(m_sDataKey));

@@ -38,8 +38,7 @@ CDataTriggerSet::~CDataTriggerSet() = default;
 
 bool CDataTriggerSet::FillValidationData(CValidationData& record) const {
     const bool result = CData::FillValidationData(record);
-    const CDataManagerBase* root = GetRootItem();
-    const CValidationManager* manager = root ? root->GetValidationManager() : nullptr;
+    const CValidationManager* manager = validationManager();
     if (!manager) {
         return result;
     }
