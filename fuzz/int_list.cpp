@@ -1,6 +1,7 @@
-// Parses arbitrary bytes as a choice list. The result stays within the list cap, only a text
-// holding a backslash raises the exclusion flag, and a text of single values (no range, no
-// exclusion) gives exactly one value per item.
+// Parses arbitrary bytes as a choice list and as the number and flag values of validation
+// elements. The list stays within its cap, only a text holding a backslash raises the
+// exclusion flag, and a text of single values (no range, no exclusion) gives exactly one value
+// per item.
 #include <vel/ValidationManager.h>
 
 #include <algorithm>
@@ -29,5 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (singles && list.size() != SingleValueItems(text))) {
         __builtin_trap();
     }
+    manager.ParseInt(text);
+    manager.ParseUlong(text);
+    manager.ParseBool(text);
     return 0;
 }
