@@ -1,6 +1,6 @@
 // Integer choices: lists bound to the validation record, index operations, panel changes,
 // value texts with their fallbacks and fixed replacements, and every report.
-#include "ItemsFixture.h"
+#include "support/ItemsFixture.h"
 
 #include <vel/DataIntChoice.h>
 
@@ -10,42 +10,29 @@
 namespace VelTest {
 namespace {
 
-using Vel::CAssertReport;
-using Vel::CDataIntChoice;
+using namespace Vel;
 
-constexpr int kRejected = Vel::CDataChoiceBase::NotAChoice;
+constexpr int kRejected = CDataChoiceBase::NotAChoice;
 
 ExpectedReport IndexOverflow(int index) {
-    return {CAssertReport::Warning,    "false",
-            "DataChoiceVel",           144,
-            "Index overflowZone.Type", {"index=" + std::to_string(index)}};
-}
-
-ExpectedReport DefaultNotAChoice(int val, const std::string& key) {
-    return {CAssertReport::Error,
-            "std::find(m_pChoicesList->begin(), m_pChoicesList->end(), val) != "
-            "m_pChoicesList->end()",
-            "DataIntChoiceVel",
-            92,
-            "Default values is not in range",
-            {"val=" + std::to_string(val), "GetDataKey()=\"" + key + "\""}};
+    return Report(CAssertReport::Warning, "false", "DataChoiceVel", 144, "Index overflowZone.Type",
+                  {"index=" + std::to_string(index)});
 }
 
 using IntChoiceTest = ItemsFixture;
 
 TEST_F(IntChoiceTest, IndexOperationsFollowTheListOrder) {
-    Panel(610, "[Zone.Type]\nChoices=3,1,2\nDefault=1\n");
     CDataIntChoice type(&screen, "Zone.Type");
-    Change(610);
+    Change(610, "[Zone.Type]\nChoices=3,1,2\nDefault=1\n");
     EXPECT_EQ(type.GetValueIndex(), 1);
     type.ClearModified();
     EXPECT_EQ(type.SetValue(1), 0);
     EXPECT_FALSE(type.IsModified());
     EXPECT_EQ(type.SetValueIndex(2), 0);
-    EXPECT_EQ(type.GetValue(), 2);
     EXPECT_TRUE(type.IsModified());
-    EXPECT_EQ(type.SetValueIndex(3), kRejected);
-    EXPECT_EQ(type.SetValueIndex(-1), kRejected);
+    for (const int index : {3, -1}) {
+        EXPECT_EQ(type.SetValueIndex(index), kRejected) << index;
+    }
     EXPECT_EQ(type.SetValue(7), kRejected);
     EXPECT_EQ(type.GetValue(), 2);
     EXPECT_EQ(type.GetMinimumValue(), 1);
@@ -55,46 +42,42 @@ TEST_F(IntChoiceTest, IndexOperationsFollowTheListOrder) {
 }
 
 TEST_F(IntChoiceTest, ExcludedChoicesAreRemovedFromTheParentList) {
-    Panel(610, "[Zone.Base]\nChoices=0..9\n[Zone.Type]\nParent=Zone.Base\nChoices=\\3,\\5\n");
     CDataIntChoice type(&screen, "Zone.Type");
-    Change(610);
+    Change(610, "[Zone.Base]\nChoices=0..9\n[Zone.Type]\nParent=Zone.Base\nChoices=\\3,\\5\n");
     EXPECT_EQ(type.GetValidationData()->GetChoices(), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9}));
     EXPECT_EQ(type.SetValue(3), kRejected);
     EXPECT_EQ(type.SetValue(4), 0);
 }
 
 TEST_F(IntChoiceTest, PanelChangesKeepAllowedValuesAndReplaceOthers) {
-    Panel(610, "[Zone.Type]\nChoices=1..5\nDefault=2\n");
     Panel(615, "[Zone.Type]\nChoices=1..4\nDefault=1\n");
     Panel(620, "[Zone.Type]\nChoices=1..2\nDefault=1\n");
     CDataIntChoice type(&screen, "Zone.Type");
-    Change(610);
+    Change(610, "[Zone.Type]\nChoices=1..5\nDefault=2\n");
     EXPECT_EQ(type.GetValue(), 2);
     type.SetValue(4);
     type.ClearModified();
     Change(615); // still allowed: kept, not modified
-    EXPECT_EQ(type.GetValue(), 4);
-    EXPECT_FALSE(type.IsModified());
+    EXPECT_EQ(State(type), "LM==>Zone.Type 4");
     Change(620); // no longer allowed: the default, modified
-    EXPECT_EQ(type.GetValue(), 1);
-    EXPECT_TRUE(type.IsModified());
-    type.SetValue(2);
-    type.ResetDefaults();
-    EXPECT_EQ(type.GetValue(), 1);
+    EXPECT_EQ(State(type), "LM==>Zone.Type 1 modified");
     EXPECT_EQ(sink.Count(), 0U);
 }
 
 TEST_F(IntChoiceTest, DefaultOutsideTheChoicesIsReportedAndKept) {
-    Panel(610, "[Zone.Type]\nChoices=1,2\nDefault=9\n[Zone.Off]\nDisabled=true\n");
     CDataIntChoice type(&screen, "Zone.Type"), off(&screen, "Zone.Off");
     type.ClearModified();
-    Change(610);
-    EXPECT_EQ(type.GetValue(), 9);
-    EXPECT_FALSE(type.IsModified());
+    Change(610, "[Zone.Type]\nChoices=1,2\nDefault=9\n[Zone.Off]\nDisabled=true\n");
+    EXPECT_EQ(State(type), "LM==>Zone.Type 9");
     EXPECT_FALSE(type.IsDisabled());
     EXPECT_TRUE(off.IsDisabled());
-    EXPECT_TRUE(
-        HasReports(sink, {DefaultNotAChoice(9, "Zone.Type"), DefaultNotAChoice(0, "Zone.Off")}));
+    const std::string condition = "std::find(m_pChoicesList->begin(), m_pChoicesList->end(), "
+                                  "val) != m_pChoicesList->end()";
+    EXPECT_TRUE(HasReports(
+        sink, {Report(CAssertReport::Error, condition, "DataIntChoiceVel", 92,
+                      "Default values is not in range", {"val=9", "GetDataKey()=\"Zone.Type\""}),
+               Report(CAssertReport::Error, condition, "DataIntChoiceVel", 92,
+                      "Default values is not in range", {"val=0", "GetDataKey()=\"Zone.Off\""})}));
 }
 
 TEST_F(IntChoiceTest, WithoutAListEveryValueIsRefused) {
@@ -104,25 +87,18 @@ TEST_F(IntChoiceTest, WithoutAListEveryValueIsRefused) {
     EXPECT_EQ(type.GetMaximunValue(), 0);
     EXPECT_EQ(type.GetTextByIndex(0), "");
     EXPECT_EQ(standalone.GetText(), "");
-    EXPECT_TRUE(HasReports(sink, {IndexOverflow(0),
-                                  {CAssertReport::Error,
-                                   "m_pChoicesList && (int) m_pChoicesList->size() > index",
-                                   "DataIntChoiceVel",
-                                   165,
-                                   "Index Out of Range",
-                                   {"index=0", "GetDataKey()=\"Zone.Type\""}},
-                                  {CAssertReport::Error,
-                                   "pDMB",
-                                   "DataIntChoiceVel",
-                                   186,
-                                   "GetTextByValue() can't be called for standalone data items",
-                                   {}}}));
+    EXPECT_TRUE(HasReports(
+        sink, {IndexOverflow(0),
+               Report(CAssertReport::Error,
+                      "m_pChoicesList && (int) m_pChoicesList->size() > index", "DataIntChoiceVel",
+                      165, "Index Out of Range", {"index=0", "GetDataKey()=\"Zone.Type\""}),
+               Report(CAssertReport::Error, "pDMB", "DataIntChoiceVel", 186,
+                      "GetTextByValue() can't be called for standalone data items")}));
 }
 
 TEST_F(IntChoiceTest, CopyTakesOnlyAllowedValuesAndCompareUsesTheValue) {
-    Panel(610, "[Wide]\nChoices=1..9\nDefault=7\n[Narrow]\nChoices=1..3\nDefault=1\n");
     CDataIntChoice wide(&screen, "Wide"), narrow(&screen, "Narrow");
-    Change(610);
+    Change(610, "[Wide]\nChoices=1..9\nDefault=7\n[Narrow]\nChoices=1..3\nDefault=1\n");
     narrow.CopyValues(wide, "");
     EXPECT_EQ(narrow.GetValue(), 1);
     EXPECT_FALSE(narrow.Compare(&wide));
@@ -131,21 +107,11 @@ TEST_F(IntChoiceTest, CopyTakesOnlyAllowedValuesAndCompareUsesTheValue) {
     EXPECT_TRUE(narrow.Compare(&wide));
 }
 
-class ChoiceTextTest : public ItemsFixture {
-protected:
-    void SetUp() override {
-        ItemsFixture::SetUp();
-        Panel(690, "[Zone.Type]\nParent=Zone__Base\nChoices=1..9\n[Zone.Base]\nChoices=1..9\n"
-                   "[Zone.Self]\nParent=Zone.Self\nChoices=1..9\n");
-        texts.LoadText("LMC_ZONE__TYPE_1=Own\nLMC_ZONE__BASE_2=Inherited\n"
-                       "LMC_ZONE__FUNCTION_46=Function 46\nVEL_FUNCTION_SEISMIC=Seismic\n"
-                       "LMC_RIOOUTPUT__FUNCTION_95=Output 95\n");
-    }
-};
-
-TEST_F(ChoiceTextTest, TextsFollowTheParentKeysToTheMarker) {
+TEST_F(IntChoiceTest, TextsFollowTheParentKeysToTheMarker) {
+    texts.LoadText("LMC_ZONE__TYPE_1=Own\nLMC_ZONE__BASE_2=Inherited\n");
     CDataIntChoice type(&screen, "Zone.Type"), self(&screen, "Zone.Self");
-    Change(690);
+    Change(610, "[Zone.Type]\nParent=Zone.Base\nChoices=1..9\n[Zone.Base]\nChoices=1..9\n"
+                "[Zone.Self]\nParent=Zone.Self\nChoices=1..9\n");
     EXPECT_EQ(type.GetTextByValue(1), "Own");
     EXPECT_EQ(type.GetTextByValue(7), "LM==>Zone.Type 7");
     EXPECT_EQ(self.GetTextByValue(7), "LM==>Zone.Self");
@@ -154,7 +120,10 @@ TEST_F(ChoiceTextTest, TextsFollowTheParentKeysToTheMarker) {
     EXPECT_EQ(type.GetTextByIndex(0), "Own");
 }
 
-TEST_F(ChoiceTextTest, SeismicFunctionsHaveTheirOwnTextFromVersion691) {
+TEST_F(IntChoiceTest, SeismicFunctionsHaveTheirOwnTextFromVersion691) {
+    texts.LoadText("LMC_ZONE__FUNCTION_46=Function 46\nVEL_FUNCTION_SEISMIC=Seismic\n"
+                   "LMC_RIOOUTPUT__FUNCTION_95=Output 95\n");
+    Panel(690, "[Zone.Function]\n");
     TestRoot newer(&managers);
     newer.SetLanguageClass(&texts);
     std::vector<std::unique_ptr<CDataIntChoice>> older, items;

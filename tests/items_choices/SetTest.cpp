@@ -1,6 +1,6 @@
 // Set items: every bitmap form, the two write families with their member order and
 // modification, single-unit writes, AddByObject, copying, comparing and panel changes.
-#include "ItemsFixture.h"
+#include "support/ItemsFixture.h"
 
 #include <vel/DataNumber.h>
 #include <vel/DataSet.h>
@@ -11,18 +11,14 @@
 namespace VelTest {
 namespace {
 
-using Vel::CAssertReport;
-using Vel::CBitList;
-using Vel::CByteList;
-using Vel::CDWordList;
-using Vel::CWordList;
+using namespace Vel;
 using Ints = std::vector<int>;
 
 // A host set that keeps its own possible members and defaults.
-template <typename T> class HostSet : public Vel::CDataSet<T> {
+template <typename T> class HostSet : public CDataSet<T> {
 public:
-    HostSet(Vel::CDataValidationClient* parent, std::vector<T> all, std::vector<T> defaults = {})
-        : Vel::CDataSet<T>(parent, "Set"), m_All(std::move(all)), m_Defaults(std::move(defaults)) {}
+    HostSet(CDataValidationClient* parent, std::vector<T> all, std::vector<T> defaults = {})
+        : CDataSet<T>(parent, "Set"), m_All(std::move(all)), m_Defaults(std::move(defaults)) {}
     const std::vector<T>* GetAllData() const override { return &m_All; }
     void SetToDefault() override { this->m_vecData = m_Defaults; }
 
@@ -42,8 +38,7 @@ Ints Series(int first, int step, int count) {
 
 class SetTest : public ItemsFixture {
 protected:
-    void SetUp() override {
-        ItemsFixture::SetUp();
+    SetTest() {
         Panel(610, "[Set]\n");
         Panel(615, "[Set]\n");
     }
@@ -58,8 +53,7 @@ TEST_F(SetTest, WorkedExampleInEveryForm) {
     EXPECT_EQ(set.GetBitmapInByte(), (CByteList{0x05, 0x00, 0x09}));
     EXPECT_EQ(set.GetBitmapInWord(), (CWordList{0x0005, 0x0009}));
     EXPECT_EQ(set.GetBitmapInWord(1), 0x0009);
-    EXPECT_EQ(set.GetBitmapInWord(2), 0);
-    EXPECT_EQ(set.GetBitmapInWord(-1), 0);
+    EXPECT_EQ(set.GetBitmapInWord(2) | set.GetBitmapInWord(-1), 0);
     EXPECT_EQ(set.GetBitmapInDWord(), (CDWordList{0x00090005}));
     EXPECT_EQ(set.GetValue(), 0x00090005U);
 
@@ -141,14 +135,12 @@ TEST_F(SetTest, AddByObjectRefusesDuplicatesAndReportsStrangers) {
     EXPECT_TRUE(set.AddByObject(99));
     EXPECT_TRUE(set.IsModified());
     EXPECT_EQ(set.GetDataList(), (Ints{2, 99}));
-    EXPECT_EQ(set.GetValue(), 0x2U);
-    EXPECT_TRUE(HasReports(sink, {{CAssertReport::Error,
-                                   "m_pAllData && std::find(m_pAllData->begin(), "
-                                   "m_pAllData->end(), object) != m_pAllData->end()",
-                                   "DataSetVel",
-                                   117,
-                                   "Object has to be in allData vectorSet",
-                                   {}}}));
+    EXPECT_EQ(set.GetValue(), 0x2U); // the stranger has no bit
+    EXPECT_TRUE(
+        HasReports(sink, {Report(CAssertReport::Error,
+                                 "m_pAllData && std::find(m_pAllData->begin(), "
+                                 "m_pAllData->end(), object) != m_pAllData->end()",
+                                 "DataSetVel", 117, "Object has to be in allData vectorSet")}));
 }
 
 TEST_F(SetTest, CompareSeesOnlyTheFirst32MembersAndCopyGoesByPosition) {
@@ -162,24 +154,8 @@ TEST_F(SetTest, CompareSeesOnlyTheFirst32MembersAndCopyGoesByPosition) {
     tens.CopyValues(right, "");
     EXPECT_EQ(tens.GetDataList(), (Ints{30, 350}));
     EXPECT_TRUE(tens.Compare(&right));
-    Vel::CDataNumber number(&screen, "Set");
+    CDataNumber number(&screen, "Set");
     EXPECT_FALSE(tens.Compare(&number));
-}
-
-TEST_F(SetTest, PanelChangesChooseDefaultsThenDropWhatIsNoLongerPossible) {
-    IntSet set(&screen, Series(1, 1, 10), {4, 2, 9});
-    Change(610);
-    EXPECT_EQ(set.GetDataList(), (Ints{4, 2, 9}));
-    set.ClearModified();
-    Change(615);
-    EXPECT_EQ(set.GetDataList(), (Ints{4, 2, 9}));
-    EXPECT_FALSE(set.IsModified());
-
-    set.m_All = Series(1, 1, 5);
-    Change(610);
-    EXPECT_EQ(set.GetDataList(), (Ints{4, 2}));
-    EXPECT_TRUE(set.IsModified());
-    EXPECT_EQ(set.GetBitmapInByte(), (CByteList{0x0A}));
 }
 
 TEST_F(SetTest, WithoutPossibleMembersNothingIsShownOrWritten) {
@@ -192,8 +168,8 @@ TEST_F(SetTest, WithoutPossibleMembersNothingIsShownOrWritten) {
 }
 
 TEST_F(SetTest, NodeMembersAreComparedByIdentity) {
-    Vel::CDataNumber a(&root, "A"), b(&root, "B"), c(&root, "C");
-    using NodeSet = HostSet<Vel::CDataValidationClient*>;
+    CDataNumber a(&root, "A"), b(&root, "B"), c(&root, "C");
+    using NodeSet = HostSet<CDataValidationClient*>;
     NodeSet set(&screen, {&a, &b, &c}, {&c});
     Change(610);
     EXPECT_EQ(set.GetValue(), 0x4U);

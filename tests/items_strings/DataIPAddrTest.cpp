@@ -1,6 +1,8 @@
 // The IP address item: the fixed-width default text, blank and non-blank addresses, the
 // setters and their modified flag, copying, find-and-replace and the bad part index report.
-#include "ItemsFixture.h"
+#include "support/ItemsFixture.h"
+
+#include <vel/DataIPAddr.h>
 
 #include <string>
 #include <utility>
@@ -9,9 +11,7 @@
 namespace VelTest {
 namespace {
 
-using Vel::CAssertReport;
-using Vel::CDataIPAddr;
-using Vel::CString;
+using namespace Vel;
 
 // Exposes the parser of the default text.
 class FixedTextAddress : public CDataIPAddr {
@@ -24,18 +24,20 @@ using IPAddrTest = ItemsFixture;
 
 TEST_F(IPAddrTest, DefaultTextIsTakenWhileInitialisingOnly) {
     CDataIPAddr set(&screen, "Net.Set"), none(&screen, "Net.None"), narrow(&screen, "Net.Narrow");
+    CDataIPAddr stale(&screen, "Net.Stale");
     none.SetValueAndUpdateBlank(10, 0, 0, 9);
-    ASSERT_TRUE(ChangeTo(610, "[Net.Set]\nDefault=010.000.000.001\n[Net.None]\n"
-                              "[Net.Narrow]\nDefault=10.0.0.1\n"));
+    stale.SetValue(10, 0, 0, 9); // parts set, still blank
+    Change(610, "[Net.Set]\nDefault=010.000.000.001\n[Net.None]\n[Net.Stale]\n"
+                "[Net.Narrow]\nDefault=10.0.0.1\n");
     EXPECT_EQ(set.GetValue(), 0x0A000001);
     EXPECT_EQ(State(set), "10.0.0.1 modified"); // a new item is modified
     EXPECT_EQ(State(none), "0.0.0.0 blank modified");
-    EXPECT_EQ(State(narrow), "0.0.0.0 modified");  // wrong width: parts kept, yet set
-    EXPECT_TRUE(Record(1).m_Address.IsDisabled()); // a key without a section
+    EXPECT_EQ(State(stale), "10.0.0.9 blank modified"); // blank already: parts kept
+    EXPECT_EQ(State(narrow), "0.0.0.0 modified");       // wrong width: parts kept, yet set
 
     set.SetValue(192, 168, 1, 20);
     screen.ClearModified();
-    ASSERT_TRUE(ChangeTo(615, "[Net.Set]\nDefault=172.016.000.001\nDisabled=true\n"));
+    Change(615, "[Net.Set]\nDefault=172.016.000.001\nDisabled=true\n");
     EXPECT_EQ(State(set), "192.168.1.20");
     EXPECT_EQ(State(none), "0.0.0.0 blank");
     EXPECT_TRUE(set.IsDisabled());
@@ -48,12 +50,11 @@ TEST_F(IPAddrTest, FixedWidthTextReadsLeadingNumbersOfEachPart) {
         int code;
         std::string address;
     };
-    const std::vector<Case> cases = {{"192.168.001.010", CDataIPAddr::Accepted, "192.168.1.10"},
-                                     {" 12+34.-01x9z9", CDataIPAddr::TooShort, "1.2.3.4"},
-                                     {" 12x+34.-01x9z9", CDataIPAddr::Accepted, "12.34.255.9"},
-                                     {"abc.256.999.  7", CDataIPAddr::Accepted, "0.0.231.7"},
-                                     {"192.168.001.0100", CDataIPAddr::TooLong, "1.2.3.4"},
-                                     {"", CDataIPAddr::TooShort, "1.2.3.4"}};
+    const std::vector<Case> cases = {{"192.168.001.010", 0, "192.168.1.10"},
+                                     {" 12x+34.-01x9z9", 0, "12.34.255.9"},
+                                     {"abc.256.999.  7", 0, "0.0.231.7"},
+                                     {" 12+34.-01x9z9", 4, "1.2.3.4"},
+                                     {"192.168.001.0100", 3, "1.2.3.4"}};
     for (const Case& c : cases) {
         FixedTextAddress address;
         address.SetValue(1, 2, 3, 4);
@@ -65,46 +66,38 @@ TEST_F(IPAddrTest, FixedWidthTextReadsLeadingNumbersOfEachPart) {
 
 TEST_F(IPAddrTest, BlankFlagFollowsItsOwnSetters) {
     CDataIPAddr address(nullptr, "Net.Address");
-    address.ClearModified();
-    address.SetValue(0L);
-    EXPECT_EQ(State(address), "0.0.0.0 blank");
-    address.SetValueAndUpdateBlank(192, 168, 1, 1);
-    EXPECT_EQ(State(address), "192.168.1.1 modified");
-    address.ClearModified();
-    address.SetBlank(true);
-    EXPECT_EQ(State(address), "0.0.0.0 blank modified");
-    address.ClearModified();
-    address.SetBlank(true);
-    EXPECT_EQ(State(address), "0.0.0.0 blank");
-
-    address.SetValue(0x0A000001L); // the parts alone
-    EXPECT_EQ(State(address), "10.0.0.1 blank modified");
-    address.SetBlank(false);
-    address.SetValueAndUpdateBlank(0, 0, 0, 0);
-    EXPECT_EQ(State(address), "0.0.0.0 blank modified");
+    // Each step on the same item, with the modified flag cleared before it.
+    const std::vector<std::pair<void (*)(CDataIPAddr&), std::string>> steps = {
+        {[](CDataIPAddr& a) { a.SetValue(0L); }, "0.0.0.0 blank"},
+        {[](CDataIPAddr& a) { a.SetValueAndUpdateBlank(192, 168, 1, 1); }, "192.168.1.1 modified"},
+        {[](CDataIPAddr& a) { a.SetBlank(true); }, "0.0.0.0 blank modified"},
+        {[](CDataIPAddr& a) { a.SetBlank(true); }, "0.0.0.0 blank"},
+        {[](CDataIPAddr& a) { a.SetValue(0x0A000001L); }, "10.0.0.1 blank modified"},
+        {[](CDataIPAddr& a) { a.SetBlank(true); }, "10.0.0.1 blank"}, // no change of the flag
+        {[](CDataIPAddr& a) { a.SetBlank(false); }, "10.0.0.1 modified"},
+        {[](CDataIPAddr& a) { a.SetValueAndUpdateBlank(0, 0, 0, 0); }, "0.0.0.0 blank modified"}};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        address.ClearModified();
+        steps[i].first(address);
+        EXPECT_EQ(State(address), steps[i].second) << "step " << i;
+    }
 }
 
 TEST_F(IPAddrTest, NumberAndPartsAgree) {
     CDataIPAddr address(nullptr, "Net.Address");
     address.SetValue(0xC0A80164L);
-    EXPECT_EQ(static_cast<long>(address), 0xC0A80164L);
     unsigned char f[4] = {};
-    EXPECT_EQ(address.GetValue(f[0], f[1], f[2], f[3]), CDataIPAddr::Accepted);
+    address.GetValue(f[0], f[1], f[2], f[3]);
     EXPECT_EQ(std::vector<int>(f, f + 4), std::vector<int>({192, 168, 1, 100}));
-
+    EXPECT_EQ(static_cast<long>(address), 0xC0A80164L);
     address.ClearModified();
-    address.SetValue(192, 168, 1, 100);
-    address.SetFieldValue(3, 100);
+    address.SetFieldValue(3, 100); // unchanged
     EXPECT_EQ(State(address), "192.168.1.100 blank");
     address.SetFieldValue(0, 10);
     EXPECT_EQ(address.SetFieldValue(4, 1), CDataIPAddr::Accepted);
     EXPECT_EQ(State(address), "10.168.1.100 blank modified");
-    EXPECT_TRUE(HasReports(sink, {{CAssertReport::Error,
-                                   "(nFieldNo>=0)&&(nFieldNo<4)",
-                                   "DataIPAddrVel",
-                                   306,
-                                   "Wrong IP address part index",
-                                   {}}}));
+    EXPECT_TRUE(HasReports(sink, {Report(CAssertReport::Error, "(nFieldNo>=0)&&(nFieldNo<4)",
+                                         "DataIPAddrVel", 306, "Wrong IP address part index")}));
 }
 
 TEST_F(IPAddrTest, CopyAndCompareTakeAddressAndBlankFlag) {
@@ -128,21 +121,16 @@ TEST_F(IPAddrTest, CopyAndCompareTakeAddressAndBlankFlag) {
 
 TEST_F(IPAddrTest, FindAndReplaceTakesOnlyTheExactAddress) {
     CDataIPAddr match(&screen, "Net.A"), other(&screen, "Net.B");
-    ASSERT_TRUE(ChangeTo(kVersion, "[Net.A]\nDefault=010.000.000.001\n"
-                                   "[Net.B]\nDefault=010.000.000.003\n"));
+    Change(610, "[Net.A]\nDefault=010.000.000.001\n[Net.B]\nDefault=010.000.000.003\n");
     screen.ClearModified();
     EXPECT_TRUE(screen.FindAndReplaceData("10.0.0.1", "10.0.0.2"));
     EXPECT_EQ(State(match), "10.0.0.2 modified");
     EXPECT_EQ(State(other), "10.0.0.3");
 
-    const std::vector<std::pair<CString, CString>> refused = {{"10.0.0.{+}", "10.0.0.9"},
-                                                              {"{+}", "10.0.0.9"},
-                                                              {"10.0.0.3", "10.0.0.300"},
-                                                              {"10.0.0", "10.0.0.9"},
-                                                              {"10.0.0.2", "a.b.c.d"}};
-    for (const auto& [find, replace] : refused) {
-        EXPECT_FALSE(screen.FindAndReplaceData(find, replace))
-            << find.str() << " " << replace.str();
+    // A pattern, an address that does not decode, or an address of three parts
+    for (const auto& [find, replace] : std::vector<std::pair<CString, CString>>{
+             {"10.0.0.{+}", "10.0.0.9"}, {"10.0.0.3", "10.0.0.300"}, {"10.0.0", "10.0.0.9"}}) {
+        EXPECT_FALSE(screen.FindAndReplaceData(find, replace)) << find.str();
     }
     EXPECT_EQ(match.GetValueString() + " " + other.GetValueString(), "10.0.0.2 10.0.0.3");
 }

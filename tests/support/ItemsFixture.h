@@ -1,0 +1,60 @@
+// Fixture of the leaf item tests: test panels over a temporary validation folder, a root with
+// a language provider and one screen, and a capturing report sink.
+#pragma once
+
+#include "support/CaptureSink.h"
+#include "support/ModelTrees.h"
+
+#include <vel/DataIPAddr.h>
+#include <vel/FileLangText.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace VelTest {
+
+// An expected report, written on fewer lines than its aggregate.
+inline ExpectedReport Report(Vel::CAssertReport::Kind kind, const std::string& condition,
+                             const std::string& source, int line, const std::string& message,
+                             std::vector<std::string> values = {}) {
+    return {kind, condition, source, line, message, std::move(values)};
+}
+
+class ItemsFixture : public ::testing::Test {
+protected:
+    static constexpr int kType = 1;
+
+    ItemsFixture() { root.SetLanguageClass(&texts); }
+
+    // Validation files of a major version (a multiple of 5). A manager keeps the map it read,
+    // so a version is added before its first change.
+    void Panel(int version, const std::string& validation) {
+        managers.AddVersion(kType, version, validation);
+    }
+    // The first change initialises the tree; later ones keep what is still allowed.
+    void Change(int version, const std::string& validation = "") {
+        if (!validation.empty()) {
+            Panel(version, validation);
+        }
+        ASSERT_TRUE(root.ChangePanelVersion(kType, version)) << version;
+    }
+
+    // An item's value and flags in one text, such as "10.0.0.1 blank modified".
+    static std::string State(Vel::CData& item) {
+        std::string state = item.GetValueString().str();
+        const auto* address = dynamic_cast<const Vel::CDataIPAddr*>(&item);
+        state += address && address->GetBlank() ? " blank" : "";
+        return state + (item.IsModified() ? " modified" : "");
+    }
+
+    TestManagers managers;
+    CaptureSink sink;
+    Vel::CFileLangText texts;
+    TestRoot root{&managers};
+    TestScreen screen{&root, "Screen"};
+};
+
+} // namespace VelTest
