@@ -2,35 +2,24 @@
 // collection growing and shrinking with the panel.
 #include "ModelFixture.h"
 
-#include <vel/DataCollection.h>
+#include <tuple>
+#include <vector>
 
 namespace VelTest {
 namespace {
 
-using Vel::CAssertReport;
-
 class CollectionTest : public ModelFixture {};
 
-TEST_F(CollectionTest, TableNamesOfScreensAndElements) {
+TEST_F(CollectionTest, TableNamesValueStringsAndViewState) {
     TestTree tree(nullptr, 2);
     tree.zones.InitCollection();
-    TestScreen sameKey(&tree.root, "Other.Zone"), plain(&tree.root, "Plain");
+    TestScreen sameKey(&tree.root, "Other.Zone"), detached(nullptr, "A.Detached");
     EXPECT_EQ(tree.Zone(1).GetDbTableName(), "Tst_Zones");
     EXPECT_EQ(sameKey.GetDbTableName(), "Tst_Zone");
-    EXPECT_EQ(plain.GetDbTableName(), "Tst_Plain");
     EXPECT_EQ(tree.system.GetDbTableName(), "Tst_SystemScreen");
-    TestScreen detached(nullptr, "A.Detached");
     EXPECT_EQ(detached.GetDbTableName(), "Detached");
-}
-
-TEST_F(CollectionTest, ValueStringAndViewState) {
-    TestTree tree(nullptr, 1);
-    tree.zones.InitCollection();
-    EXPECT_EQ(tree.system.GetValueString(), "<...>");
-    EXPECT_EQ(tree.zones.GetValueString(), "<...>");
-    EXPECT_EQ(tree.exitTime.GetValueString(), "0");
-    EXPECT_EQ(tree.system.GetViewItemState(0), 0);
-    EXPECT_EQ(tree.system.GetViewItemState(1), 2);
+    EXPECT_EQ(tree.system.GetValueString() + tree.zones.GetValueString(), "<...><...>");
+    EXPECT_EQ(tree.system.GetViewItemState(0) * 10 + tree.system.GetViewItemState(1), 2);
     tree.root.ClearModified();
     EXPECT_EQ(tree.system.GetViewItemState(1), 0);
 }
@@ -39,18 +28,14 @@ TEST_F(CollectionTest, AllChildrenDisabledReadsTheRecords) {
     Panel(kVersion, StandardValidation() + "[Off.A]\nDisabled=true\n[Off.B]\nDisabled=true\n");
     TestRoot root(&managers);
     TestScreen off(&root, "Off"), mixed(&root, "Mixed"), inner(&root, "Inner"),
-        empty(&root, "Empty");
-    Vel::CDataNumber a(&off, "Off.A"), b(&off, "Off.B");
-    Vel::CDataNumber c(&mixed, "Off.A"), d(&mixed, "System.ExitTime");
-    TestScreen nested(&inner, "Nested");
+        empty(&root, "Empty"), nested(&inner, "Nested"), detached(nullptr, "Detached");
+    Vel::CDataNumber a(&off, "Off.A"), b(&off, "Off.B"), c(&mixed, "Off.A"),
+        d(&mixed, "System.ExitTime"), e(&detached, "Off.A");
     ASSERT_TRUE(root.ChangePanelVersion(kType, kVersion));
     a.Disable(false); // the item's own flag does not count
     EXPECT_TRUE(off.IsAllChildrenDisabled());
     EXPECT_FALSE(mixed.IsAllChildrenDisabled());
-    EXPECT_TRUE(inner.IsAllChildrenDisabled());
-    EXPECT_TRUE(empty.IsAllChildrenDisabled());
-    TestScreen detached(nullptr, "Detached");
-    Vel::CDataNumber e(&detached, "Off.A");
+    EXPECT_TRUE(inner.IsAllChildrenDisabled() && empty.IsAllChildrenDisabled());
     EXPECT_FALSE(detached.IsAllChildrenDisabled());
 }
 
@@ -58,19 +43,17 @@ TEST_F(CollectionTest, ElementsAreNumberedAndFoundByNumberAndPosition) {
     TestTree tree(nullptr, 3);
     tree.zones.InitCollection();
     ASSERT_EQ(tree.zones.GetSize(), 3);
-    ASSERT_EQ(tree.zones.GetChildListRef().size(), 3u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(tree.zones.GetItem(i)->GetId(), i + 1);
         EXPECT_EQ(tree.zones.GetItemById(i + 1), tree.zones.GetItem(i));
         EXPECT_EQ(tree.zones.GetIndexById(i + 1), i);
-        EXPECT_EQ(tree.zones.GetChildListRef()[i], tree.zones.GetItem(i));
+        EXPECT_EQ(tree.zones.GetChildListRef().at(i), tree.zones.GetItem(i));
     }
-    EXPECT_EQ(tree.zones.GetItem(3), nullptr);
-    EXPECT_EQ(tree.zones.GetItem(-1), nullptr);
-    EXPECT_EQ(tree.zones.GetItemById(0), nullptr);
-    EXPECT_EQ(tree.zones.GetItemById(4), nullptr);
+    for (int missing : {-1, 3}) {
+        EXPECT_EQ(tree.zones.GetItem(missing), nullptr);
+        EXPECT_EQ(tree.zones.GetItemById(missing + 1), nullptr);
+    }
     EXPECT_EQ(tree.zones.GetIndexById(4), -1);
-    EXPECT_EQ(static_cast<int>(*tree.zones.GetItem(2)), 3);
 }
 
 TEST_F(CollectionTest, PanelChangeGrowsAndShrinksKeepingTheKeyMap) {
@@ -90,30 +73,27 @@ TEST_F(CollectionTest, PanelChangeGrowsAndShrinksKeepingTheKeyMap) {
     EXPECT_EQ(tree.root.FindItemByKey("ZoneScreen.Zones.6.Level"), &tree.Zone(5).m_Level);
 
     ASSERT_TRUE(tree.root.ChangePanelVersion(kType, 650));
-    ASSERT_EQ(tree.zones.GetSize(), 2);
-    EXPECT_EQ(tree.zones.GetChildListRef().size(), 2u);
+    ASSERT_EQ(tree.zones.GetChildListRef().size(), 2u);
     EXPECT_EQ(tree.root.FindItemByKey("ZoneScreen.Zones.3"), nullptr);
-    tree.root.CreateKeyMap();
     EXPECT_EQ(tree.root.GetAllItemsMap()->size(), 2u + 2u + 1u + 2u * 3u);
 }
 
-TEST_F(CollectionTest, MissingLimitIsReportedAndLeavesNoElements) {
-    Panel(kVersion, StandardValidation(), "[Other]\nLimit=2\n");
-    TestTree tree(&managers);
-    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, kVersion));
-    EXPECT_EQ(tree.zones.GetSize(), 0);
-    ASSERT_GE(sink.Count(), 1u);
+TEST_F(CollectionTest, ElementCountIsTheLimitWithinBounds) {
+    // version, panel configuration, elements
+    const std::vector<std::tuple<int, const char*, int>> cases = {
+        {610, "[Other]\nLimit=2\n", 0},
+        {615, "[Zone]\nLimit=-3\n", 0},
+        {620, "[Zone]\nLimit=999999999\n", TestZones::kMaxElements}};
+    for (const auto& [version, configuration, count] : cases) {
+        Panel(version, StandardValidation(), configuration);
+    }
+    for (const auto& [version, configuration, count] : cases) {
+        TestTree tree(&managers);
+        ASSERT_TRUE(tree.root.ChangePanelVersion(kType, version));
+        EXPECT_EQ(tree.zones.GetSize(), count) << configuration;
+    }
+    ASSERT_GE(sink.Count(), 1u); // the missing limit
     EXPECT_EQ(sink.Reports()[0].message, "Data Key was not found in Validation Files.");
-}
-
-TEST_F(CollectionTest, LimitIsBoundedAndNotNegative) {
-    Panel(kVersion, StandardValidation(), "[Zone]\nLimit=-3\n");
-    Panel(620, StandardValidation(), "[Zone]\nLimit=999999999\n");
-    TestTree tree(&managers);
-    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, kVersion));
-    EXPECT_EQ(tree.zones.GetSize(), 0);
-    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, 620));
-    EXPECT_EQ(tree.zones.GetSize(), TestZones::kMaxElements);
 }
 
 } // namespace

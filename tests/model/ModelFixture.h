@@ -1,5 +1,5 @@
 // Fixture of the model suite: a test panel family over a temporary validation folder and a
-// capturing report sink, with steps that read like the tests' own words.
+// capturing report sink.
 #pragma once
 
 #include "support/CaptureSink.h"
@@ -10,6 +10,9 @@
 #include <string>
 
 namespace VelTest {
+
+constexpr auto kError = Vel::CAssertReport::Error;
+constexpr auto kWarn = Vel::CAssertReport::Warning;
 
 class ModelFixture : public ::testing::Test {
 protected:
