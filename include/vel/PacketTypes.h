@@ -98,21 +98,17 @@ public:
     static constexpr int kV6TypeCount = 31;
     static constexpr int kTarvoTypeCount = 44;
 
-    // The range is carried for hosts; the look-ups do not read it.
-    struct V6TypeMap {
-        V6COMMTYPES m_eCommType;
+    // Both families share one row layout. The range is carried for hosts; the look-ups do not
+    // read it.
+    template <typename CommType> struct TypeMapRow {
+        CommType m_eCommType;
         std::uint32_t m_nPacketType;
         std::int32_t m_lRangeLow;
         std::int32_t m_lRangeHigh;
         char m_szName[kNameSize];
     };
-    struct TarvoTypeMap {
-        TARVOCOMMTYPES m_eCommType;
-        std::uint32_t m_nPacketType;
-        std::int32_t m_lRangeLow;
-        std::int32_t m_lRangeHigh;
-        char m_szName[kNameSize];
-    };
+    using V6TypeMap = TypeMapRow<V6COMMTYPES>;
+    using TarvoTypeMap = TypeMapRow<TARVOCOMMTYPES>;
 
     static const V6TypeMap V6TYPE_MAP[kV6TypeCount];
     static const TarvoTypeMap TARVOTYPE_MAP[kTarvoTypeCount];
