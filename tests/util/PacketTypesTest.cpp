@@ -5,124 +5,92 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <limits>
+#include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 using Vel::CPacketTypes;
 
 namespace {
 
-// The published rows: row, communication type, packet type, range low, range high, V6 name
-// ("-" once the V6 table has ended), Tarvo name.
-const char* const kPublishedRows[] = {
-    "0 0 1 min max DN_TIME_AND_DATE DN_TIME_AND_DATE",
-    "1 1 2 min max DN_USER_CODES DN_USER_CODES",
-    "2 2 3 min max DN_SUMMER_TIME DN_SUMMER_TIME",
-    "3 4 5 min max VEL_SYSPARAM_GLOBAL_GROUPS_SCREEN VEL_SYSPARAM_GLOBAL_GROUPS_SCREEN",
-    "4 5 6 min max DN_ZONES DN_ZONES",
-    "5 6 7 min max DN_KEYPAD_OUTPUTS DN_KEYPAD_OUTPUTS",
-    "6 7 8 min max DN_RIO_OUTPUTS DN_RIO_OUTPUTS",
-    "7 8 9 min max DN_LINKS DN_LINKS",
-    "8 9 10 min max DN_EXT_TELECOM_RS232 DN_GSM",
-    "9 10 11 min max DN_KEYPADS DN_KEYPADS",
-    "10 11 12 min max DN_QUICK_MENU DN_QUICK_MENU",
-    "11 12 41 min max DN_GROUPS DN_GROUPS",
-    "12 24 42 min max DN_MAX DN_MAX",
-    "13 13 14 min max DN_ASSEMBLE_ZONES DN_ASSEMBLE_ZONES",
-    "14 22 37 min max DN_SCHEDULES DN_SCHEDULES",
-    "15 23 38 min max DN_SCHEDULE_EVENTS DN_SCHEDULE_EVENTS",
-    "16 3 40 min max VEL_SYSTEM_TIMER_SCREEN VEL_SYSTEM_TIMER_SCREEN",
-    "17 17 16 1 max DN_ISDN DN_ISDN",
-    "18 14 16 0 0 DN_PRECHECK DN_PRECHECK",
-    "19 15 17 min max DN_REMOTE_RESET DN_REMOTE_RESET",
-    "20 16 39 min max DN_AUTOSET_TIMER_CONTROL DN_AUTOSET_TIMER_CONTROL",
-    "21 18 27 min max DN_ETHERNET DN_ETHERNET_GPRS",
-    "22 19 28 min max DN_INT_TELECOMS DN_INT_TELECOMS",
-    "23 20 29 min max DN_INT_RS232 DN_USB",
-    "24 21 31 min max DN_REMOTE_ACCESS DN_REMOTE_ACCESS",
-    "25 25 43 min max DN_DCM DN_DCM",
-    "26 26 44 min max DN_AUDIO DN_AUDIO",
-    "27 27 45 min max DN_ACCESS_TEMPLATE DN_ACCESS_TEMPLATE",
-    "28 28 46 min max DN_RS_STRINGS DN_RS_STRINGS",
-    "29 29 47 min max DN_HEADER_OUTPUTS DN_HEADER_OUTPUTS",
-    "30 30 48 min max DN_USER_CODES_RF DN_USER_CODES_RF",
-    "31 31 49 min max - DN_RECEIVERS",
-    "32 32 50 min max - DN_REPORTS_ARC",
-    "33 33 51 min max - DN_REPORTS_AUX1",
-    "34 34 52 min max - DN_REPORTS_AUX2",
-    "35 35 53 min max - DN_REPORTS_AUX3",
-    "36 36 54 min max - DN_REPORTS_DTMF",
-    "37 38 56 min max - DN_MODULE_CONFIG",
-    "38 39 57 min max - DN_REMOTE_SERVICE",
-    "39 41 59 min max - DN_ARC_NOTIFY",
-    "40 40 58 min max - DN_REMOTE_CONTROL",
-    "41 37 55 min max - DN_USER_NOTIFICATIONS",
-    "42 42 60 min max - DN_IRV_ZONES",
-    "43 43 61 min max - DN_REPORTS_ISOM",
-};
+// The published rows typed by hand, column by column. The V6 table is the first 31 rows with
+// three screens named differently; only rows 17 and 18 have ranges of their own.
+const std::uint32_t kCommTypes[] = {0,  1,  2,  4,  5,  6,  7,  8,  9,  10, 11, 12, 24, 13, 22,
+                                    23, 3,  17, 14, 15, 16, 18, 19, 20, 21, 25, 26, 27, 28, 29,
+                                    30, 31, 32, 33, 34, 35, 36, 38, 39, 41, 40, 37, 42, 43};
+const std::uint32_t kPacketTypes[] = {1,  2,  3,  5,  6,  7,  8,  9,  10, 11, 12, 41, 42, 14, 37,
+                                      38, 40, 16, 16, 17, 39, 27, 28, 29, 31, 43, 44, 45, 46, 47,
+                                      48, 49, 50, 51, 52, 53, 54, 56, 57, 59, 58, 55, 60, 61};
+// Screen names of the Tarvo rows in order.
+const char kTarvoNames[] =
+    "DN_TIME_AND_DATE DN_USER_CODES DN_SUMMER_TIME VEL_SYSPARAM_GLOBAL_GROUPS_SCREEN DN_ZONES "
+    "DN_KEYPAD_OUTPUTS DN_RIO_OUTPUTS DN_LINKS DN_GSM DN_KEYPADS DN_QUICK_MENU DN_GROUPS DN_MAX "
+    "DN_ASSEMBLE_ZONES DN_SCHEDULES DN_SCHEDULE_EVENTS VEL_SYSTEM_TIMER_SCREEN DN_ISDN "
+    "DN_PRECHECK DN_REMOTE_RESET DN_AUTOSET_TIMER_CONTROL DN_ETHERNET_GPRS DN_INT_TELECOMS "
+    "DN_USB DN_REMOTE_ACCESS DN_DCM DN_AUDIO DN_ACCESS_TEMPLATE DN_RS_STRINGS DN_HEADER_OUTPUTS "
+    "DN_USER_CODES_RF DN_RECEIVERS DN_REPORTS_ARC DN_REPORTS_AUX1 DN_REPORTS_AUX2 "
+    "DN_REPORTS_AUX3 DN_REPORTS_DTMF DN_MODULE_CONFIG DN_REMOTE_SERVICE DN_ARC_NOTIFY "
+    "DN_REMOTE_CONTROL DN_USER_NOTIFICATIONS DN_IRV_ZONES DN_REPORTS_ISOM";
+const std::map<int, std::string> kV6Names = {
+    {8, "DN_EXT_TELECOM_RS232"}, {21, "DN_ETHERNET"}, {23, "DN_INT_RS232"}};
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr int kRows = 44;
+constexpr int kV6Rows = 31;
 
-struct PublishedRow {
-    int index = -1;
-    std::uint32_t commType = 0, packetType = 0;
-    std::string low, high, v6Name, tarvoName;
-};
+using Row = std::tuple<std::uint32_t, std::uint32_t, std::int32_t, std::int32_t, std::string>;
 
-PublishedRow parse(const char* line) {
-    PublishedRow row;
-    std::istringstream(line) >> row.index >> row.commType >> row.packetType >> row.low >>
-        row.high >> row.v6Name >> row.tarvoName;
-    return row;
+std::vector<std::string> tarvoNames() {
+    std::istringstream in(kTarvoNames);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
-std::string rangeText(std::int32_t value) {
-    return value == INT32_MIN ? "min" : value == INT32_MAX ? "max" : std::to_string(value);
+Row expected(int i, bool v6) {
+    static const std::vector<std::string> tarvo = tarvoNames();
+    const std::int32_t low = i == 17 ? 1 : i == 18 ? 0 : kMin;
+    const std::int32_t high = i == 18 ? 0 : kMax;
+    const std::string name = v6 && kV6Names.count(i) ? kV6Names.at(i) : tarvo.at(std::size_t(i));
+    return {kCommTypes[i], kPacketTypes[i], low, high, name};
 }
 
-// A row as published, for comparison in one piece.
-template <typename Row> std::string describe(const Row* row, int index) {
-    std::ostringstream out;
-    out << index << " " << row->m_eCommType << " " << row->m_nPacketType << " "
-        << rangeText(row->m_lRangeLow) << " " << rangeText(row->m_lRangeHigh) << " "
-        << std::string(row->m_szName, strnlen(row->m_szName, CPacketTypes::kNameSize));
-    return out.str();
+template <typename TypeMap> Row actual(const TypeMap& row) {
+    return {row.m_eCommType, row.m_nPacketType, row.m_lRangeLow, row.m_lRangeHigh,
+            std::string(row.m_szName, strnlen(row.m_szName, CPacketTypes::kNameSize))};
 }
 
 TEST(PacketTypeTables, MatchThePublishedRowsOneByOne) {
-    ASSERT_EQ(std::size(kPublishedRows), std::size(CPacketTypes::TARVOTYPE_MAP));
-    ASSERT_EQ(std::size(CPacketTypes::V6TYPE_MAP), 31u);
-    for (int i = 0; i < static_cast<int>(std::size(kPublishedRows)); ++i) {
-        const PublishedRow row = parse(kPublishedRows[i]);
-        const std::string numbers = std::to_string(i) + " " + std::to_string(row.commType) + " " +
-                                    std::to_string(row.packetType) + " " + row.low + " " +
-                                    row.high + " ";
-        EXPECT_EQ(describe(&CPacketTypes::TARVOTYPE_MAP[i], i), numbers + row.tarvoName);
-        if (row.v6Name != "-") {
-            EXPECT_EQ(describe(&CPacketTypes::V6TYPE_MAP[i], i), numbers + row.v6Name);
+    static_assert(std::size(kCommTypes) == kRows && std::size(kPacketTypes) == kRows);
+    static_assert(std::size(CPacketTypes::TARVOTYPE_MAP) == kRows &&
+                  std::size(CPacketTypes::V6TYPE_MAP) == kV6Rows);
+    for (int i = 0; i < kRows; ++i) {
+        EXPECT_EQ(actual(CPacketTypes::TARVOTYPE_MAP[i]), expected(i, false)) << "Tarvo row " << i;
+        if (i < kV6Rows) {
+            EXPECT_EQ(actual(CPacketTypes::V6TYPE_MAP[i]), expected(i, true)) << "V6 row " << i;
         }
     }
 }
 
+// Each row is found by either key, except that packet type 16 finds the first of its two rows.
 TEST(PacketTypeLookups, FindTheFirstMatchingRowOrNone) {
-    for (int i = 0; i < static_cast<int>(std::size(kPublishedRows)); ++i) {
-        const PublishedRow row = parse(kPublishedRows[i]);
-        const auto packetType = static_cast<unsigned short>(row.packetType);
-        const auto* tarvo = CPacketTypes::GetTarvoTypeMap(packetType);
-        const auto* v6 = CPacketTypes::GetV6TypeMap(packetType);
-        EXPECT_EQ(tarvo, &CPacketTypes::TARVOTYPE_MAP[packetType == 16 ? 17 : i]) << "row " << i;
-        EXPECT_EQ(v6, row.v6Name == "-" ? nullptr
-                                        : &CPacketTypes::V6TYPE_MAP[packetType == 16 ? 17 : i])
-            << "row " << i;
-        EXPECT_EQ(CPacketTypes::GetTarvoTypeMapOfCT(static_cast<Vel::TARVOCOMMTYPES>(row.commType)),
-                  &CPacketTypes::TARVOTYPE_MAP[i])
-            << "row " << i;
-        EXPECT_EQ(CPacketTypes::GetV6TypeMapOfCT(static_cast<Vel::V6COMMTYPES>(row.commType)),
-                  row.v6Name == "-" ? nullptr : &CPacketTypes::V6TYPE_MAP[i])
-            << "row " << i;
+    for (int i = 0; i < kRows; ++i) {
+        const auto packetType = static_cast<unsigned short>(kPacketTypes[i]);
+        const int first = packetType == 16 ? 17 : i;
+        const bool inV6 = i < kV6Rows;
+        SCOPED_TRACE("row " + std::to_string(i));
+        EXPECT_EQ(CPacketTypes::GetTarvoTypeMap(packetType), &CPacketTypes::TARVOTYPE_MAP[first]);
+        EXPECT_EQ(CPacketTypes::GetV6TypeMap(packetType),
+                  inV6 ? &CPacketTypes::V6TYPE_MAP[first] : nullptr);
+        EXPECT_EQ(CPacketTypes::GetTarvoTypeMapOfCT(Vel::TARVOCOMMTYPES(kCommTypes[i])),
+                  &CPacketTypes::TARVOTYPE_MAP[i]);
+        EXPECT_EQ(CPacketTypes::GetV6TypeMapOfCT(Vel::V6COMMTYPES(kCommTypes[i])),
+                  inV6 ? &CPacketTypes::V6TYPE_MAP[i] : nullptr);
     }
-    EXPECT_STREQ(CPacketTypes::GetV6TypeMap(16)->m_szName, "DN_ISDN");
     EXPECT_EQ(CPacketTypes::GetV6TypeMap(4), nullptr);
     EXPECT_EQ(CPacketTypes::GetTarvoTypeMap(0), nullptr);
-    EXPECT_EQ(CPacketTypes::GetTarvoTypeMapOfCT(static_cast<Vel::TARVOCOMMTYPES>(44)), nullptr);
+    EXPECT_EQ(CPacketTypes::GetTarvoTypeMapOfCT(Vel::TARVOCOMMTYPES(44)), nullptr);
 }
 
 } // namespace
