@@ -61,25 +61,21 @@ template <typename TypeMap> Row actual(const TypeMap& row) {
             std::string(row.m_szName, strnlen(row.m_szName, CPacketTypes::kNameSize))};
 }
 
-TEST(PacketTypeTables, MatchThePublishedRowsOneByOne) {
+// Row by row, and each row is found by either key, except that packet type 16 finds the first
+// of its two rows.
+TEST(PacketTypeTables, MatchThePublishedRowsAndFindTheFirstMatchOrNone) {
     static_assert(std::size(kCommTypes) == kRows && std::size(kPacketTypes) == kRows);
     static_assert(std::size(CPacketTypes::TARVOTYPE_MAP) == kRows &&
                   std::size(CPacketTypes::V6TYPE_MAP) == kV6Rows);
     for (int i = 0; i < kRows; ++i) {
-        EXPECT_EQ(actual(CPacketTypes::TARVOTYPE_MAP[i]), expected(i, false)) << "Tarvo row " << i;
-        if (i < kV6Rows) {
-            EXPECT_EQ(actual(CPacketTypes::V6TYPE_MAP[i]), expected(i, true)) << "V6 row " << i;
+        SCOPED_TRACE("row " + std::to_string(i));
+        const bool inV6 = i < kV6Rows;
+        EXPECT_EQ(actual(CPacketTypes::TARVOTYPE_MAP[i]), expected(i, false));
+        if (inV6) {
+            EXPECT_EQ(actual(CPacketTypes::V6TYPE_MAP[i]), expected(i, true));
         }
-    }
-}
-
-// Each row is found by either key, except that packet type 16 finds the first of its two rows.
-TEST(PacketTypeLookups, FindTheFirstMatchingRowOrNone) {
-    for (int i = 0; i < kRows; ++i) {
         const auto packetType = static_cast<unsigned short>(kPacketTypes[i]);
         const int first = packetType == 16 ? 17 : i;
-        const bool inV6 = i < kV6Rows;
-        SCOPED_TRACE("row " + std::to_string(i));
         EXPECT_EQ(CPacketTypes::GetTarvoTypeMap(packetType), &CPacketTypes::TARVOTYPE_MAP[first]);
         EXPECT_EQ(CPacketTypes::GetV6TypeMap(packetType),
                   inV6 ? &CPacketTypes::V6TYPE_MAP[first] : nullptr);
