@@ -37,12 +37,21 @@ public:
     int m_nCopies = 0;
 };
 
+// A root brought up with numbers and leaves of every kind of record.
 class LeafTest : public ModelFixture {
 protected:
     void SetUp() override {
-        Panel(kVersion, "[Flags]\nDisabled=true\nReadOnly=TRUE\nCheckImport=True\n"
+        Panel(kVersion, "[N]\nMinNumber=1\nMaxNumber=10\nDefault=5\n[Bare]\nReadOnly=false\n"
+                        "[Inverted]\nMinNumber=10\nMaxNumber=5\nDefault=7\n"
+                        "[High]\nMinNumber=1\nMaxNumber=10\nDefault=12\n"
+                        "[Flags]\nDisabled=true\nReadOnly=TRUE\nCheckImport=True\n"
                         "[Mask]\nMaxNumber=100\n[NoMask]\nMaxNumber=0\n");
+        root.ClearModified();
+        ASSERT_TRUE(root.ChangePanelVersion(kType, kVersion));
     }
+    TestRoot root{&managers};
+    CDataNumber number{&root, "N"}, bare{&root, "Bare"}, inverted{&root, "Inverted"},
+        high{&root, "High"}, unknown{&root, "Unknown"};
 };
 
 TEST_F(LeafTest, NewItemsAndRecordsFilledOncePerKeyAcrossTrees) {
@@ -84,28 +93,12 @@ TEST_F(LeafTest, MasksRoundUpToAllOnes) {
     for (const auto& [maximum, mask] : cases) {
         EXPECT_EQ(CountingLeaf::Mask(maximum), mask) << "maximum " << maximum;
     }
-    TestRoot root(&managers);
     CountingLeaf masked(&root, "Mask"), unmasked(&root, "NoMask");
-    ASSERT_TRUE(root.ChangePanelVersion(kType, kVersion));
     EXPECT_EQ(masked.Masked(0x01FF), 0x007F);
     EXPECT_EQ(unmasked.Masked(0x01FF), 0x01FF);
 }
 
-class NumberTest : public ModelFixture {
-protected:
-    void SetUp() override {
-        Panel(kVersion, "[N]\nMinNumber=1\nMaxNumber=10\nDefault=5\n[Bare]\nReadOnly=false\n"
-                        "[Inverted]\nMinNumber=10\nMaxNumber=5\nDefault=7\n"
-                        "[High]\nMinNumber=1\nMaxNumber=10\nDefault=12\n");
-        root.ClearModified();
-        ASSERT_TRUE(root.ChangePanelVersion(kType, kVersion));
-    }
-    TestRoot root{&managers};
-    CDataNumber number{&root, "N"}, bare{&root, "Bare"}, inverted{&root, "Inverted"},
-        high{&root, "High"}, unknown{&root, "Unknown"};
-};
-
-TEST_F(NumberTest, DefaultsAndTheirReport) {
+TEST_F(LeafTest, DefaultsAndTheirReport) {
     EXPECT_EQ(number.GetValue(), 5); // taken without marking the item modified
     EXPECT_FALSE(number.IsModified() || number.IsDisabled());
     EXPECT_EQ(inverted.GetValue(), 5); // a minimum above the maximum: the maximum wins
@@ -130,7 +123,7 @@ TEST_F(NumberTest, DefaultsAndTheirReport) {
                                    {"m_nCurrentNumber=12", "GetDataKey()=\"High\""}}}));
 }
 
-TEST_F(NumberTest, SetValueResultCodes) {
+TEST_F(LeafTest, SetValueResultCodes) {
     // item, value, result code; refused values leave the item as it was
     const std::vector<std::tuple<CDataNumber*, long, int>> cases = {
         {&number, 5, CDataNumber::Accepted},       {&number, 0, CDataNumber::BelowMinimum},
@@ -150,7 +143,7 @@ TEST_F(NumberTest, SetValueResultCodes) {
     EXPECT_EQ(number.GetValueString(), "10");
 }
 
-TEST_F(NumberTest, CopyTakesOnlyValuesWithinRangeAndStandaloneTakesAll) {
+TEST_F(LeafTest, CopyTakesOnlyValuesWithinRangeAndStandaloneTakesAll) {
     TestScreen detached(nullptr, "Detached");
     CDataNumber source(&detached, "N");
     EXPECT_EQ(source.SetValue(65537), CDataNumber::Accepted); // no record: every value

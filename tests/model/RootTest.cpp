@@ -2,8 +2,6 @@
 // store dispatch and their reports.
 #include "ModelFixture.h"
 
-#include <vel/FileLangText.h>
-
 #include <string>
 
 namespace VelTest {
@@ -31,11 +29,12 @@ TEST_F(RootTest, FirstChangeTakesDefaultsWithoutMarkingModified) {
     EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
 }
 
-TEST_F(RootTest, LaterChangeKeepsValuesAndClampsToNewLimits) {
+TEST_F(RootTest, LaterChangesKeepValuesClampAndFailWithoutChanges) {
     Panel();
     Panel(650,
           "[System.ExitTime]\nMinNumber=1\nMaxNumber=4\nDefault=2\n"
-          "[System.EntryTime]\nMinNumber=40\nMaxNumber=60\nDefault=45\n",
+          "[System.EntryTime]\nMinNumber=40\nMaxNumber=60\nDefault=45\n"
+          "[Zone.Delay]\nMaxNumber=20\n",
           "[Zone]\nLimit=2\n");
     TestTree tree(&managers);
     ASSERT_TRUE(tree.root.ChangePanelVersion(kType, 611));
@@ -52,21 +51,19 @@ TEST_F(RootTest, LaterChangeKeepsValuesAndClampsToNewLimits) {
     EXPECT_EQ(tree.entryTime.GetValue(), 40); // clamped up
     EXPECT_TRUE(tree.entryTime.IsModified());
     EXPECT_EQ(tree.zones.GetSize(), 2);
-    EXPECT_EQ(tree.root.InteractedChecks(), 3);
-}
 
-TEST_F(RootTest, FailedChangeChangesNothing) {
-    Panel();
-    TestTree tree(&managers);
-    ASSERT_TRUE(tree.root.ChangePanelVersion(kType, kVersion));
-    tree.exitTime.SetValue(9);
-    Vel::CValidationManager* manager = tree.root.GetValidationManager();
+    manager = tree.root.GetValidationManager();
     EXPECT_FALSE(tree.root.ChangePanelVersion(kType, 700)); // no files for 700
     EXPECT_FALSE(tree.root.ChangePanelVersion(kType, -1));  // no major version
     EXPECT_EQ(tree.root.GetValidationManager(), manager);
-    EXPECT_EQ(tree.root.GetActualPanelVersion(), kVersion);
-    EXPECT_EQ(tree.exitTime.GetValue(), 9);
-    EXPECT_EQ(tree.root.InteractedChecks(), 1);
+    EXPECT_EQ(tree.root.GetActualPanelVersion(), 650);
+    EXPECT_EQ(tree.root.InteractedChecks(), 3);
+
+    tree.Zone(0).m_Delay.SetValue(7);
+    tree.system.ResetDefaults(); // the screen's subtree only
+    EXPECT_EQ(tree.exitTime.GetValue(), 2);
+    EXPECT_EQ(tree.Zone(0).m_Delay.GetValue(), 7);
+    EXPECT_TRUE(tree.exitTime.IsInitialized());
 
     Vel::CDataManagerBase plain("Plain"); // the base has no version rule
     EXPECT_FALSE(plain.ChangePanelVersion(66, 610));
@@ -74,19 +71,13 @@ TEST_F(RootTest, FailedChangeChangesNothing) {
     EXPECT_EQ(plain.GetValidationManager(), nullptr);
 }
 
-TEST_F(RootTest, InitializeAndResetDefaultsBringBackDefaults) {
+TEST_F(RootTest, InitializeSkipsTheInteractionCheck) {
     Panel();
     TestTree tree(&managers);
     ASSERT_TRUE(tree.root.SetValidationManagerByPanelVersion(kType, kVersion));
     tree.root.Initialize();
-    EXPECT_EQ(tree.zones.GetSize(), 4);
+    EXPECT_EQ(tree.zones.GetSize() * 10 + tree.exitTime.GetValue(), 45);
     EXPECT_EQ(tree.root.InteractedChecks(), 0);
-    tree.exitTime.SetValue(9);
-    tree.Zone(0).m_Delay.SetValue(7);
-    tree.system.ResetDefaults();
-    EXPECT_EQ(tree.exitTime.GetValue(), 5);
-    EXPECT_EQ(tree.Zone(0).m_Delay.GetValue(), 7);
-    EXPECT_TRUE(tree.exitTime.IsInitialized());
 }
 
 TEST_F(RootTest, ReportsOfMissingManagerSiteAndLanguageClass) {
@@ -104,10 +95,6 @@ TEST_F(RootTest, ReportsOfMissingManagerSiteAndLanguageClass) {
     sink.Clear();
     root.SetSiteID(0);
     EXPECT_EQ(root.GetSiteID(), 0);
-    Vel::CFileLangText texts;
-    texts.LoadText("LML_X=Caption\n");
-    root.SetLanguageClass(&texts);
-    EXPECT_EQ(root.CallTranslate("LML_X"), "Caption");
     EXPECT_EQ(sink.Count(), 0u);
 }
 

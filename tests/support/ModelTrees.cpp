@@ -35,26 +35,21 @@ Vel::CString TestValidationManager::GetMapPvmFileType(int nType) const {
 
 void TestManagers::AddVersion(int type, int version, const std::string& validation,
                               const std::string& configuration) {
-    std::lock_guard<std::mutex> lock(m_mutex);
     m_folder.Write("Validation" + Suffix(type, version), validation);
     m_folder.Write("Config" + Suffix(type, version), configuration);
     m_versions.insert({type, version});
-    writeMap();
-}
-
-void TestManagers::writeMap() const {
     std::string map;
     std::string variants = "[VariantConfiguration]\n";
-    for (const auto& [type, version] : m_versions) {
-        map += "[Model" + std::to_string(type) + "]\n" + VersionFolder(type, version) +
-               "=Validation" + Suffix(type, version) + "\n";
-        variants += VersionFolder(type, version) + "=Config" + Suffix(type, version) + "\n";
+    for (const auto& [mapType, mapVersion] : m_versions) {
+        map += "[Model" + std::to_string(mapType) + "]\n" + VersionFolder(mapType, mapVersion) +
+               "=Validation" + Suffix(mapType, mapVersion) + "\n";
+        variants +=
+            VersionFolder(mapType, mapVersion) + "=Config" + Suffix(mapType, mapVersion) + "\n";
     }
     m_folder.Write(kMapName, map + variants);
 }
 
 Vel::CValidationManager* TestManagers::Access(int type, int version) {
-    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_versions.contains({type, version})) {
         return nullptr;
     }

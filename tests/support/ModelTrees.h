@@ -13,7 +13,6 @@
 
 #include <map>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <string>
 #include <utility>
@@ -32,25 +31,20 @@ protected:
 };
 
 // The validation files of test panels and one manager per panel type and major version,
-// created on first demand like the registry does.
+// created on first demand like the registry does (from one thread).
 class TestManagers {
 public:
-    // Writes the validation file and the panel configuration file of a panel type and major
-    // version and enters them into the map file. Managers already created keep the map they
-    // read.
+    // Writes the validation and panel configuration files of a type and major version and
+    // enters them into the map file, which managers already created do not read again.
     void AddVersion(int type, int version, const std::string& validation,
                     const std::string& configuration = "");
-    // The manager of a type and major version; null when no files were added for them.
+    // Null when no files were added for the type and version.
     Vel::CValidationManager* Access(int type, int version);
-    const TempValidationFolder& Folder() const { return m_folder; }
 
 private:
-    void writeMap() const;
-
     TempValidationFolder m_folder;
     std::set<std::pair<int, int>> m_versions;
     std::map<std::pair<int, int>, std::unique_ptr<TestValidationManager>> m_managers;
-    std::mutex m_mutex;
 };
 
 // The root of the test panel family: its major version is the version rounded down to a
@@ -74,7 +68,6 @@ private:
     int m_nInteractedChecks = 0;
 };
 
-// A screen or record without items of its own beyond those built into it.
 class TestScreen : public Vel::CDataContainerBase {
 public:
     TestScreen(Vel::CDataValidationClient* parent, const Vel::CString& key)
