@@ -1,5 +1,6 @@
 #include "ItemInput.h"
 
+#include "AreaChoice.h"
 #include "ItemView.h"
 
 #include <vel/DataIPAddr.h>
@@ -80,12 +81,11 @@ bool applyAddress(CDataIPAddr& item, const CString& text, CString& reason) {
     return true;
 }
 
-bool applyChoice(CDataIntChoice& item, const CString& text, const CValidationData& record,
+bool applyChoice(CDataChoice<int>& item, const CString& text, const CIntList& choices,
                  CString& reason) {
     long value = 0;
     if (!parseLong(text, value) || item.SetValue(static_cast<int>(value)) != 0) {
-        reason.Format("not one of the choices %s",
-                      CItemView::FormatList(record.GetChoices()).c_str());
+        reason.Format("not one of the choices %s", CItemView::FormatList(choices).c_str());
         return false;
     }
     return true;
@@ -142,8 +142,11 @@ bool CItemInput::Apply(CData& item, const CString& text, CString& reason) {
     if (auto* address = dynamic_cast<CDataIPAddr*>(&item)) {
         return applyAddress(*address, text, reason);
     }
+    if (auto* area = dynamic_cast<CAreaChoice*>(&item)) {
+        return applyChoice(*area, text, area->GetAreas(), reason);
+    }
     if (auto* choice = dynamic_cast<CDataIntChoice*>(&item)) {
-        return applyChoice(*choice, text, *record, reason);
+        return applyChoice(*choice, text, record->GetChoices(), reason);
     }
     if (auto* set = dynamic_cast<CDataSet<int>*>(&item)) {
         return applySet(*set, text, reason);

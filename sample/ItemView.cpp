@@ -1,5 +1,6 @@
 #include "ItemView.h"
 
+#include "AreaChoice.h"
 #include "MemberSet.h"
 
 #include <vel/DataIPAddr.h>
@@ -102,6 +103,14 @@ void CItemView::describe(CData& item, const CValidationData& record) {
                 m_sLimits += ", ";
             }
             m_sLimits.AppendFormat("%d %s", value, choice->GetTextByValue(value).c_str());
+        }
+    } else if (auto* area = dynamic_cast<CAreaChoice*>(&item)) {
+        m_sValue = area->GetValueString();
+        for (int value : area->GetAreas()) {
+            if (!m_sLimits.IsEmpty()) {
+                m_sLimits += ", ";
+            }
+            m_sLimits.AppendFormat("%d %s", value, area->GetTextByValue(value).c_str());
         }
     } else if (auto* triggers = dynamic_cast<CDataTriggerSet*>(&item)) {
         const CIntList possible = triggers->GetAllData() ? *triggers->GetAllData() : CIntList();

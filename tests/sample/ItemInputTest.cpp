@@ -26,6 +26,8 @@ TEST(ItemInput, AcceptsValuesWithinTheLimitsAndNamesTheLimitOthersBreak) {
         {"System.SerialNumber", "123", "read-only", "\"\""},
         {"Zones.2.Function", "9", "", "9 Exit terminator"},
         {"Zones.2.Function", "10", "not one of the choices 0..9", "3 Intruder"},
+        {"Zones.2.Area", "4", "", "4 Area 4"},
+        {"Zones.2.Area", "5", "not one of the choices 1..4", "1 Area 1"},
         {"Zones.2.Attributes", "1,3..4", "", "1 Chime, 3 Double knock, 4 Soak test"},
         {"Zones.2.Attributes", "", "", "none"},
         {"Zones.2.Attributes", "7", "7 is not a possible member (1..6)", "2 Omit allowed"},

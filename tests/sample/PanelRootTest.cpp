@@ -104,6 +104,7 @@ TEST_F(SampleRoot, AreaChoicesSelectTheAreaRecordsOfTheModel) {
     ASSERT_EQ(panel->m_Areas.GetSize(), 2);
     Vel::Sample::CAreaChoice& area = panel->m_Zones.GetElement(0)->m_Area;
 
+    EXPECT_EQ(area.GetType(), Vel::PanelDataTypes::CHOICE);
     EXPECT_EQ(area.GetId(), 1);
     EXPECT_EQ(area.SetId(2), 0);
     EXPECT_EQ(area.GetValue(), 2);
@@ -111,11 +112,16 @@ TEST_F(SampleRoot, AreaChoicesSelectTheAreaRecordsOfTheModel) {
     EXPECT_EQ(area.SetId(3), 5); // two areas only
     EXPECT_EQ(area.GetId(), 2);
 
-    // A larger panel has more areas, and the choice keeps its area.
+    // A larger panel has more areas, and the choice keeps its area; back on the smaller one
+    // an area it lacks falls back to the default.
     ASSERT_TRUE(panel->Open(66, 610));
     EXPECT_EQ(panel->m_Areas.GetSize(), 4);
+    EXPECT_EQ(area.GetValue(), 2);
     EXPECT_EQ(area.SetId(4), 0);
     EXPECT_EQ(area.GetSelectedContainer(), panel->m_Areas.GetItemById(4));
+    ASSERT_TRUE(panel->Open(65, 610));
+    EXPECT_EQ(area.GetValue(), 1);
+    EXPECT_EQ(area.GetSelectedContainer(), panel->m_Areas.GetItemById(1));
 }
 
 TEST_F(SampleRoot, KeepsThePinHiddenAndStoresItEncoded) {

@@ -29,6 +29,10 @@ std::vector<Vel::CString> shownTexts(Vel::CData& item) {
         for (int value : item.GetValidationData()->GetChoices()) {
             texts.push_back(choice->GetTextByValue(value));
         }
+    } else if (auto* area = dynamic_cast<Vel::Sample::CAreaChoice*>(&item)) {
+        for (int value : area->GetAreas()) {
+            texts.push_back(area->GetTextByValue(value));
+        }
     } else if (auto* triggers = dynamic_cast<Vel::CDataTriggerSet*>(&item)) {
         for (std::size_t i = 0; i < triggers->GetAllData()->size(); ++i) {
             texts.push_back(triggers->GetTriggerText(static_cast<int>(i)));
