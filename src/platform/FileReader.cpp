@@ -1,28 +1,65 @@
 #include "platform/FileReader.h"
 
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Vel {
 
+namespace {
+
+// Plain descriptors rather than stdio: no FILE and no stream buffer for a single read.
+class Descriptor {
+public:
+    explicit Descriptor(const std::string& path)
+        : m_nFd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~Descriptor() {
+        if (m_nFd >= 0) {
+            close(m_nFd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const { return m_nFd; }
+
+private:
+    int m_nFd;
+};
+
+bool readAll(int fd, char* data, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = read(fd, data + done, size - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false; // error, or the file shrank while being read
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+} // namespace
+
 ReadFileResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content) {
     content.clear();
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file) {
+    const Descriptor file(path);
+    if (file.Get() < 0) {
         return ReadFileResult::CannotOpen;
     }
     struct stat info {};
-    if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return ReadFileResult::CannotOpen;
     }
     if (static_cast<unsigned long long>(info.st_size) > maxBytes) {
         return ReadFileResult::TooLarge;
     }
     content.resize(static_cast<std::size_t>(info.st_size));
-    const std::size_t got = std::fread(content.data(), 1, content.size(), file.get());
-    if (got != content.size() || std::ferror(file.get())) {
+    if (!readAll(file.Get(), content.data(), content.size())) {
         content.clear();
         return ReadFileResult::ReadError;
     }

@@ -66,16 +66,16 @@ char plainUpperOf(char scrambled) {
 
 // A converted copy of a short text on the stack (longer ones spill to the heap), so that
 // look-ups and the loader build no string they do not keep.
-class Converted {
+template <char (*Convert)(char)> class Converted {
 public:
-    Converted(std::string_view source, char (*convert)(char)) {
+    explicit Converted(std::string_view source) {
         char* out = m_aBuffer.data();
         if (source.size() > m_aBuffer.size()) {
             m_sLong.resize(source.size());
             out = m_sLong.data();
         }
         for (std::size_t i = 0; i < source.size(); ++i) {
-            out[i] = convert(source[i]);
+            out[i] = Convert(source[i]);
         }
         m_view = std::string_view(out, source.size());
     }
@@ -162,7 +162,7 @@ struct CPVMDataFile::Sections {
     std::pmr::unordered_map<Text, KeyTable, Hash, std::equal_to<>> tables{&arena};
 
     const KeyTable* find(const CString& section) const {
-        const Converted name(section.view(), upperAscii);
+        const Converted<upperAscii> name(section.view());
         const auto it = tables.find(name.view());
         return it == tables.end() ? nullptr : &it->second;
     }
@@ -233,7 +233,7 @@ void CPVMDataFile::parse(const char* data, std::size_t length) {
         }
         if (entry.size() >= 2 && entry.front() == scrambledOf('[') &&
             entry.back() == scrambledOf(']')) {
-            currentName = Converted(entry.substr(1, entry.size() - 2), plainUpperOf).view();
+            currentName = Converted<plainUpperOf>(entry.substr(1, entry.size() - 2)).view();
             current = nullptr;
             continue;
         }
@@ -245,15 +245,15 @@ void CPVMDataFile::parse(const char* data, std::size_t length) {
             current = &m_pSections->insert(currentName);
             current->reserve(kKeysPerSection);
         }
-        m_pSections->set(*current, Converted(trimRight(entry.substr(0, eq)), plainUpperOf).view(),
-                         Converted(trimLeft(entry.substr(eq + 1)), plainOf).view());
+        m_pSections->set(*current, Converted<plainUpperOf>(trimRight(entry.substr(0, eq))).view(),
+                         Converted<plainOf>(trimLeft(entry.substr(eq + 1))).view());
     }
 }
 
 bool CPVMDataFile::GetString(const CString& section, const CString& key, CString* value) const {
     if (!m_sFileName.IsEmpty()) {
         if (const Sections::KeyTable* table = m_pSections->find(section)) {
-            const Converted keyName(key.view(), upperAscii);
+            const Converted<upperAscii> keyName(key.view());
             const auto entry = table->find(keyName.view());
             if (entry != table->end()) {
                 if (value) {
