@@ -116,22 +116,16 @@ TEST_F(ValidationManagerTest, FlagsAreSetOnlyByTrueInAnyLetterCase) {
     auto& m = Load("[Base]\nDisabled = TRUE\n"
                    "[K]\nParent = Base\nReadOnly = True\nCheckImport = true ;hidden\n"
                    "[L]\nReadOnly = yes\nCheckImport = 1\nDisabled = false\n");
-    EXPECT_TRUE(m.GetDisabled("K"));
-    EXPECT_TRUE(m.GetReadOnly("K"));
-    EXPECT_FALSE(m.GetCheckImport("K")); // the blank before the comment stays in the value
-    EXPECT_FALSE(m.GetReadOnly("L"));
-    EXPECT_FALSE(m.GetCheckImport("L"));
-    EXPECT_FALSE(m.GetDisabled("L"));
+    // K: Disabled from its parent; the blank before the comment stays in the value.
+    EXPECT_EQ(Answers(m, "K"), "disabled,1,0,[],0,0..0,0..0,0,'',''");
+    EXPECT_EQ(Answers(m, "L"), kNothing);
 }
 
 TEST_F(ValidationManagerTest, NumbersAreTheLeadingDecimalInteger) {
     auto& m = Load("[N]\nDefault = abc12\nMaxNumber =  -7 days\nMinNumber = +3\n"
                    "MaxChars = 99999999999\nMinChars = -99999999999\n");
-    EXPECT_EQ(m.GetDefaultNumber("N"), 0);
-    EXPECT_EQ(m.GetMaxNumber("N"), -7);
-    EXPECT_EQ(m.GetMinNumber("N"), 3);
-    EXPECT_EQ(m.GetMaxChars("N"), 2147483647); // saturated, not wrapped
-    EXPECT_EQ(m.GetMinChars("N"), -2147483647 - 1);
+    // Chars saturated, not wrapped; numbers -7 and 3; no default number.
+    EXPECT_EQ(Answers(m, "N"), "enabled,0,0,[],0,-2147483648..2147483647,3..-7,0,'abc12',''");
     const std::pair<const char*, unsigned long> ulongs[] = {
         {"4294967295", 4294967295UL}, {"-1", 4294967295UL},         {"", 0UL},
         {"-4294967295", 1UL},         {"4294967296", 4294967295UL}, {"99999999999", 4294967295UL}};
