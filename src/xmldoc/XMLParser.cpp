@@ -51,61 +51,60 @@ const char* CXMLParser::LoadElement(_tagXMLNode& root, const char* xml) {
     m_vOpen.clear();
     m_vChildren.clear();
     Open(&root);
-    // Either the next child of the innermost open element is loaded, or that element's last
-    // child has just ended at `pos` and what follows it is looked at.
-    bool childEnded = false;
-    for (;;) {
-        _tagXMLNode& top = *m_vOpen.back().pNode;
-        if (childEnded) {
-            childEnded = false;
-            if (StartsWith(pos, m_pEnd, "</")) {
-                const EEnd end = ReadEndTag(top, pos);
-                if (end == EEnd::Failed)
-                    return Fail();
-                if (end == EEnd::Matched) {
-                    if (!CloseTop())
-                        return pos;
-                    childEnded = true;
-                }
-                continue;
-            }
-            if (!ReadTextBetweenChildren(top, pos))
-                return Fail();
-            continue;
-        }
-        if (pos == m_pEnd) {
-            // The end of the text ends every open element's loop in turn.
-            if (!CloseTop())
-                return pos;
-            childEnded = true;
-            continue;
-        }
-        auto* child = new _tagXMLNode;
-        child->m_pParent = &top;
-        child->m_pDocument = top.m_pDocument;
-        child->m_nType = top.m_nType;
-        switch (OpenElement(*child, pos)) {
-        case EOpen::Opened:
-            Open(child);
-            continue;
-        case EOpen::Closed:
-        case EOpen::Detached:
-            Adopt(top, child);
-            break;
-        case EOpen::EndTag:
-            delete child;
-            break;
-        case EOpen::NoTag:
-            // Only text is left: as if the text had ended.
-            delete child;
-            pos = m_pEnd;
-            break;
-        case EOpen::Failed:
-            Adopt(top, child);
+    for (EStep step = EStep::NextChild;;) {
+        step = step == EStep::NextChild ? LoadChild(pos) : FollowChild(pos);
+        if (step == EStep::Done)
+            return pos;
+        if (step == EStep::Failed)
             return Fail();
-        }
-        childEnded = true;
     }
+}
+
+CXMLParser::EStep CXMLParser::LoadChild(const char*& pos) {
+    _tagXMLNode& top = *m_vOpen.back().pNode;
+    // The end of the text ends every open element's loop in turn.
+    if (pos == m_pEnd)
+        return CloseTop() ? EStep::ChildEnded : EStep::Done;
+    auto* child = new _tagXMLNode;
+    child->m_pParent = &top;
+    child->m_pDocument = top.m_pDocument;
+    child->m_nType = top.m_nType;
+    switch (OpenElement(*child, pos)) {
+    case EOpen::Opened:
+        Open(child);
+        return EStep::NextChild;
+    case EOpen::Closed:
+    case EOpen::Detached:
+        Adopt(top, child);
+        return EStep::ChildEnded;
+    case EOpen::EndTag:
+        delete child;
+        return EStep::ChildEnded;
+    case EOpen::NoTag:
+        // Only text is left: as if the text had ended.
+        delete child;
+        pos = m_pEnd;
+        return EStep::ChildEnded;
+    case EOpen::Failed:
+        break;
+    }
+    Adopt(top, child);
+    return EStep::Failed;
+}
+
+CXMLParser::EStep CXMLParser::FollowChild(const char*& pos) {
+    _tagXMLNode& top = *m_vOpen.back().pNode;
+    if (!StartsWith(pos, m_pEnd, "</"))
+        return ReadTextBetweenChildren(top, pos) ? EStep::NextChild : EStep::Failed;
+    switch (ReadEndTag(top, pos)) {
+    case EEnd::Matched:
+        return CloseTop() ? EStep::ChildEnded : EStep::Done;
+    case EEnd::Skipped:
+        return EStep::NextChild;
+    case EEnd::Failed:
+        break;
+    }
+    return EStep::Failed;
 }
 
 const char* CXMLParser::LoadDocument(_tagXMLNode& doc, const char* xml) {

@@ -29,6 +29,12 @@ private:
     enum class EOpen { NoTag, EndTag, Detached, Closed, Opened, Failed };
     enum class EOther { None, Consumed, Detached, Failed };
     enum class EEnd { Matched, Skipped, Failed };
+    // What the element loop does next: load the innermost open element's next child, or look
+    // at what follows the child that has just ended.
+    enum class EStep { NextChild, ChildEnded, Done, Failed };
+
+    EStep LoadChild(const char*& pos);
+    EStep FollowChild(const char*& pos);
 
     EOpen OpenElement(_tagXMLNode& node, const char*& pos);
     EOther LoadOtherNode(_tagXMLNode& node, const char*& pos);
