@@ -12,7 +12,7 @@ using Vel::CString;
 
 class TreeNodeTest : public ModelFixture {};
 
-TEST_F(TreeNodeTest, LastAndComparisonKeys) {
+TEST_F(TreeNodeTest, KeysAndPathsAtEveryDepth) {
     TestScreen abc(nullptr, "A.B.C"), plain(nullptr, "ABC"), dot(nullptr, "A."),
         year(nullptr, "HolidayInterval.Year"), portal(nullptr, ".RFPortal"),
         year2(nullptr, "HolidayInterval.Year2");
@@ -20,9 +20,7 @@ TEST_F(TreeNodeTest, LastAndComparisonKeys) {
               "C|ABC|");
     EXPECT_EQ(year.GetDataKey4Cmp() + "|" + portal.GetDataKey4Cmp() + "|" + year2.GetDataKey4Cmp(),
               "||HolidayInterval.Year2");
-}
 
-TEST_F(TreeNodeTest, UniqueKeysAndPathsAtEveryDepth) {
     TestTree tree(nullptr, 3);
     tree.zones.InitCollection();
     EXPECT_EQ(tree.root.GetChildListRef(),

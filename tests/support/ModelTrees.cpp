@@ -10,28 +10,28 @@ namespace {
 
 const char kMapName[] = "TestTypeVerMap";
 
-std::string VersionFolder(int type, int version) {
-    return "V" + std::to_string(type) + "_" + std::to_string(version);
-}
-
 std::string Suffix(int type, int version) {
     return std::to_string(type) + "_" + std::to_string(version);
 }
 
+// Model folder "Model<type>", version folder "V<type>_<version>".
+class TestValidationManager : public Vel::CValidationManager {
+public:
+    explicit TestValidationManager(const std::string& folder) {
+        SetPath(folder);
+        LoadTypeVerMap(kMapName);
+    }
+
+protected:
+    Vel::CString GetMapPvmFileVer(int nVersion, int nType) const override {
+        return "V" + Suffix(nType, nVersion);
+    }
+    Vel::CString GetMapPvmFileType(int nType) const override {
+        return "Model" + std::to_string(nType);
+    }
+};
+
 } // namespace
-
-TestValidationManager::TestValidationManager(const std::string& folder) {
-    SetPath(folder);
-    LoadTypeVerMap(kMapName);
-}
-
-Vel::CString TestValidationManager::GetMapPvmFileVer(int nVersion, int nType) const {
-    return VersionFolder(nType, nVersion);
-}
-
-Vel::CString TestValidationManager::GetMapPvmFileType(int nType) const {
-    return "Model" + std::to_string(nType);
-}
 
 void TestManagers::AddVersion(int type, int version, const std::string& validation,
                               const std::string& configuration) {
@@ -41,10 +41,9 @@ void TestManagers::AddVersion(int type, int version, const std::string& validati
     std::string map;
     std::string variants = "[VariantConfiguration]\n";
     for (const auto& [mapType, mapVersion] : m_versions) {
-        map += "[Model" + std::to_string(mapType) + "]\n" + VersionFolder(mapType, mapVersion) +
-               "=Validation" + Suffix(mapType, mapVersion) + "\n";
-        variants +=
-            VersionFolder(mapType, mapVersion) + "=Config" + Suffix(mapType, mapVersion) + "\n";
+        const std::string suffix = Suffix(mapType, mapVersion);
+        map += "[Model" + std::to_string(mapType) + "]\nV" + suffix + "=Validation" + suffix + "\n";
+        variants += "V" + suffix + "=Config" + suffix + "\n";
     }
     m_folder.Write(kMapName, map + variants);
 }
@@ -53,7 +52,7 @@ Vel::CValidationManager* TestManagers::Access(int type, int version) {
     if (!m_versions.contains({type, version})) {
         return nullptr;
     }
-    std::unique_ptr<TestValidationManager>& manager = m_managers[{type, version}];
+    std::unique_ptr<Vel::CValidationManager>& manager = m_managers[{type, version}];
     if (!manager) {
         manager = std::make_unique<TestValidationManager>(m_folder.Path());
         manager->InitPanelVersion(type, version);

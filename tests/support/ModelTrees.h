@@ -19,19 +19,9 @@
 
 namespace VelTest {
 
-// A validation manager family of its own: model folder "Model<type>", version folder
-// "V<type>_<version>", map file "TestTypeVerMap", all in one temporary folder.
-class TestValidationManager : public Vel::CValidationManager {
-public:
-    explicit TestValidationManager(const std::string& folder);
-
-protected:
-    Vel::CString GetMapPvmFileVer(int nVersion, int nType) const override;
-    Vel::CString GetMapPvmFileType(int nType) const override;
-};
-
 // The validation files of test panels and one manager per panel type and major version,
-// created on first demand like the registry does (from one thread).
+// created on first demand like the registry does (from one thread). The files of type t and
+// version v are "Validation<t>_<v>" and "Config<t>_<v>" beside the map "TestTypeVerMap".
 class TestManagers {
 public:
     // Writes the validation and panel configuration files of a type and major version and
@@ -44,7 +34,7 @@ public:
 private:
     TempValidationFolder m_folder;
     std::set<std::pair<int, int>> m_versions;
-    std::map<std::pair<int, int>, std::unique_ptr<TestValidationManager>> m_managers;
+    std::map<std::pair<int, int>, std::unique_ptr<Vel::CValidationManager>> m_managers;
 };
 
 // The root of the test panel family: its major version is the version rounded down to a
