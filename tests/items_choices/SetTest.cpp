@@ -14,16 +14,13 @@ namespace {
 using namespace Vel;
 using Ints = std::vector<int>;
 
-// A host set that keeps its own possible members and defaults.
-template <typename T> class HostSet : public CDataSet<T> {
-public:
-    HostSet(CDataValidationClient* parent, std::vector<T> all, std::vector<T> defaults = {})
-        : CDataSet<T>(parent, "Set"), m_All(std::move(all)), m_Defaults(std::move(defaults)) {}
+// A host set that keeps its own possible members and has no defaults.
+template <typename T> struct HostSet : CDataSet<T> {
+    HostSet(CDataValidationClient* parent, std::vector<T> all)
+        : CDataSet<T>(parent, "Set"), m_All(std::move(all)) {}
     const std::vector<T>* GetAllData() const override { return &m_All; }
-    void SetToDefault() override { this->m_vecData = m_Defaults; }
-
+    void SetToDefault() override {}
     std::vector<T> m_All;
-    std::vector<T> m_Defaults;
 };
 using IntSet = HostSet<int>;
 
@@ -36,17 +33,16 @@ Ints Series(int first, int step, int count) {
     return members;
 }
 
+// A set of possible members 1..count, bound by the first panel change.
 class SetTest : public ItemsFixture {
 protected:
-    SetTest() {
-        Panel(610, "[Set]\n");
-        Panel(615, "[Set]\n");
-    }
+    SetTest() { Panel(610, "[Set]\n"); }
 };
 
 TEST_F(SetTest, WorkedExampleInEveryForm) {
-    IntSet set(&screen, Series(10, 10, 20), {10, 30, 170, 200});
+    IntSet set(&screen, Series(10, 10, 20));
     Change(610);
+    set.SetValue(0x00090005); // 10, 30, 170, 200
     CBitList bits(20, false);
     bits[0] = bits[2] = bits[16] = bits[19] = true;
     EXPECT_EQ(set.GetBitmapInBite(), bits);
@@ -85,9 +81,9 @@ TEST_F(SetTest, UnitCountsFollowTheNumberOfPossibleMembers) {
         IntSet set(&screen, Series(1, 1, c.members));
         Change(610);
         set.SetBitmapInBite(CBitList(static_cast<std::size_t>(c.members), true));
-        EXPECT_EQ(set.GetBitmapInByte(), c.bytes) << c.members << " members";
-        EXPECT_EQ(set.GetBitmapInWord(), c.words) << c.members << " members";
-        EXPECT_EQ(set.GetBitmapInDWord(), c.dwords) << c.members << " members";
+        EXPECT_EQ(set.GetBitmapInByte(), c.bytes) << c.members;
+        EXPECT_EQ(set.GetBitmapInWord(), c.words) << c.members;
+        EXPECT_EQ(set.GetBitmapInDWord(), c.dwords) << c.members;
         EXPECT_EQ(set.GetValue(), c.dwords.empty() ? 0U : c.dwords[0]) << c.members;
         screen.ClearChildren();
     }
@@ -97,7 +93,7 @@ TEST_F(SetTest, WriteFamiliesDifferInMemberOrderAndModification) {
     IntSet set(&screen, Series(1, 1, 5));
     Change(610);
     const auto chooseThreeThenOne = [&set] {
-        set.SetBitmapInBite(CBitList(5, false));
+        set.SetValue(0);
         set.AddByObject(3);
         set.AddByObject(1);
         set.ClearModified();
@@ -162,20 +158,19 @@ TEST_F(SetTest, WithoutPossibleMembersNothingIsShownOrWritten) {
     IntSet set(&screen, Series(1, 1, 5)); // no panel change: no list bound
     set.SetValue(0x3);
     set.SetBitmapInWord(0x3, 0);
-    EXPECT_TRUE(set.GetBitmapInDWord().empty());
     EXPECT_EQ(set.GetValue(), 0U);
-    EXPECT_TRUE(set.GetDataList().empty());
+    EXPECT_TRUE(set.GetBitmapInDWord().empty() && set.GetDataList().empty());
 }
 
 TEST_F(SetTest, NodeMembersAreComparedByIdentity) {
     CDataNumber a(&root, "A"), b(&root, "B"), c(&root, "C");
-    using NodeSet = HostSet<CDataValidationClient*>;
-    NodeSet set(&screen, {&a, &b, &c}, {&c});
+    HostSet<CDataValidationClient*> set(&screen, {&a, &b, &c});
     Change(610);
-    EXPECT_EQ(set.GetValue(), 0x4U);
-    set.SetBitmapInWord(0x3, 0);
-    EXPECT_EQ(set.GetDataList(), (NodeSet::CMemberList{&a, &b}));
+    set.SetValue(0x3);
+    EXPECT_EQ(set.GetDataList(), (std::vector<CDataValidationClient*>{&a, &b}));
     EXPECT_FALSE(set.AddByObject(&a));
+    EXPECT_TRUE(set.AddByObject(&c));
+    EXPECT_EQ(set.GetValue(), 0x7U);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "support/ItemsFixture.h"
 
 #include <vel/DataTriggerSet.h>
-#include <vel/TriggerOtherValidationData.h>
 
 #include <cstdint>
 #include <numeric>
@@ -35,11 +34,9 @@ protected:
         Panel(610, "[Output.Trigger]\nChoices=3,20,5\nDefault=2,4\n"
                    "[Short.Trigger]\nChoices=1..10\nDefault=7-9,2\n"
                    "[Odd.Trigger]\nChoices=1..5\nDefault=30\nDisabled=true\n"
-                   "[Plain.Trigger]\nChoices=1..5\n[Huge.Trigger]\nChoices=2000000000\n"
-                   "[Child.Trigger]\nParent=Output.Trigger\nChoices=1..8\n"
-                   "[Self.Trigger]\nParent=Self.Trigger\nChoices=1..8\n");
+                   "[Plain.Trigger]\nChoices=1..5\n[Huge.Trigger]\nChoices=2000000000\n");
         Panel(615, "[Output.Trigger]\nChoices=1..10\nDefault=1\n");
-        texts.LoadText("LMC_OUTPUT__TRIGGER_1=Alarm\nLMC_OUTPUT__TRIGGER_2=Fault\n");
+        texts.LoadText("LMC_OUTPUT__TRIGGER_1=Alarm\n");
     }
 
     CDataTriggerSet triggers{&screen, "Output.Trigger"};
@@ -50,13 +47,7 @@ TEST_F(TriggerSetTest, PossibleTriggersRunUpToTheLargestAllowedOne) {
     Change(610);
     EXPECT_EQ(*triggers.GetAllData(), UpTo(20));
     EXPECT_EQ(triggers.GetTriggerList(), (Ints{3, 20, 5}));
-    const CValidationData* record = triggers.GetValidationData();
-    EXPECT_EQ(record->GetDefaultChoice(), 3);
-    EXPECT_EQ(record->GetDefaultString(), "2,4");
-    const auto* extension =
-        dynamic_cast<const CTriggerOtherValidationData*>(record->GetOtherData());
-    ASSERT_NE(extension, nullptr);
-    EXPECT_EQ(extension->GetDefaultTriggers(), (Ints{2, 4}));
+    EXPECT_EQ(triggers.GetValidationData()->GetDefaultChoice(), 3); // the first allowed
     EXPECT_EQ(huge.GetAllData()->size(), std::size_t{CDataTriggerSet::kMaxTriggerNumber});
     EXPECT_EQ(detached.GetAllData(), nullptr); // no record: empty lists
     EXPECT_TRUE(detached.GetTriggerList().empty());
@@ -107,15 +98,11 @@ TEST_F(TriggerSetTest, LaterPanelChangesDropTriggersNoLongerPossible) {
     EXPECT_TRUE(triggers.IsModified());
 }
 
-TEST_F(TriggerSetTest, TriggerTextsFollowTheParentKeysToTheMarker) {
-    CDataTriggerSet child(&screen, "Child.Trigger"), self(&screen, "Self.Trigger");
+TEST_F(TriggerSetTest, TriggerTextsNameTheTriggerNumber) {
     CDataTriggerSet standalone(nullptr, "Output.Trigger");
     Change(610);
     EXPECT_EQ(triggers.GetTriggerText(0), "Alarm");
     EXPECT_EQ(triggers.GetTriggerText(3), "LM==>Output.Trigger 4");
-    EXPECT_EQ(child.GetTriggerText(1), "Fault");
-    EXPECT_EQ(child.GetTriggerText(7), "LM==>Child.Trigger 8");
-    EXPECT_EQ(self.GetTriggerText(7), "LM==>Self.Trigger");
     for (const int index : {20, -1}) {
         EXPECT_EQ(triggers.GetTriggerText(index), "") << index;
     }
