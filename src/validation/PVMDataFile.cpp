@@ -4,13 +4,11 @@
 #include "platform/FileReader.h"
 
 #include <array>
-#include <cstddef>
 #include <memory>
 #include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace Vel {
 
@@ -90,45 +88,6 @@ private:
     std::string_view m_view;
 };
 
-// Bump allocation from fixed chunks, all freed together. Chunks stay below the size at
-// which malloc maps fresh pages, so repeated loads reuse warm heap memory.
-class ChunkArena final : public std::pmr::memory_resource {
-public:
-    ChunkArena() = default;
-    ChunkArena(const ChunkArena&) = delete;
-    ChunkArena& operator=(const ChunkArena&) = delete;
-    ~ChunkArena() override = default;
-
-private:
-    static constexpr std::size_t kChunkBytes = 32 * 1024;
-
-    void* do_allocate(std::size_t bytes, std::size_t alignment) override {
-        if (bytes > kChunkBytes / 4) {
-            return newChunk(bytes);
-        }
-        std::size_t space = kChunkBytes - m_nUsed;
-        void* next = m_pCurrent + m_nUsed;
-        if (!m_pCurrent || !std::align(alignment, bytes, next, space)) {
-            m_pCurrent = newChunk(kChunkBytes);
-            next = m_pCurrent;
-        }
-        m_nUsed = static_cast<std::size_t>(static_cast<std::byte*>(next) - m_pCurrent) + bytes;
-        return next;
-    }
-    void do_deallocate(void*, std::size_t, std::size_t) override {}
-    std::byte* newChunk(std::size_t bytes) {
-        // Left uninitialised: zeroing would cost more than the parse itself.
-        return m_chunks.emplace_back(new std::byte[bytes]).get();
-    }
-    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
-        return this == &other;
-    }
-
-    std::vector<std::unique_ptr<std::byte[]>> m_chunks;
-    std::byte* m_pCurrent = nullptr;
-    std::size_t m_nUsed = 0;
-};
-
 void scramble(std::string& content) {
     for (char& ch : content) {
         ch = scrambledOf(ch);
@@ -145,7 +104,7 @@ void reportUnreadable(const CString& fileName) {
 } // namespace
 
 // Tables keyed by upper-cased names; string_view look-ups avoid building a key per query.
-// All names and values live in one arena, freed at once by cleanData.
+// All names and values live in one arena, freed at once by cleanData: no per-entry frees.
 struct CPVMDataFile::Sections {
     struct Hash {
         using is_transparent = void;
