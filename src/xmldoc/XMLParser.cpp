@@ -95,7 +95,7 @@ CXMLParser::EStep CXMLParser::LoadChild(const char*& pos) {
 CXMLParser::EStep CXMLParser::FollowChild(const char*& pos) {
     _tagXMLNode& top = *m_vOpen.back().pNode;
     if (!StartsWith(pos, m_pEnd, "</"))
-        return ReadTextBetweenChildren(top, pos) ? EStep::NextChild : EStep::Failed;
+        return ReadTextBetweenChildren(pos) ? EStep::NextChild : EStep::Failed;
     switch (ReadEndTag(top, pos)) {
     case EEnd::Matched:
         return CloseTop() ? EStep::ChildEnded : EStep::Done;
@@ -224,23 +224,25 @@ CXMLParser::EEnd CXMLParser::ReadEndTag(const _tagXMLNode& node, const char*& po
     return EEnd::Failed;
 }
 
-bool CXMLParser::ReadTextBetweenChildren(_tagXMLNode& node, const char*& pos) {
+bool CXMLParser::ReadTextBetweenChildren(const char*& pos) {
+    SOpen& top = m_vOpen.back();
     // Only the first text counts; later texts are skipped by the next child's search.
-    if (!XMLText::IsBlank(node.m_sValue) || (pos < m_pEnd && *pos == '<'))
+    if ((pos < m_pEnd && *pos == '<') || !top.bBlankValue)
         return true;
     const char* text = FindUnescaped(pos, '<', m_pEnd);
     if (!text) {
         m_pInfo->SetError(PIE_NOT_CLOSED, pos,
-                          Format("it must be closed with </%.768s>", node.m_sName.c_str()));
+                          Format("it must be closed with </%.768s>", top.pNode->m_sName.c_str()));
         return false;
     }
-    SetText(node.m_sValue, pos, text);
+    SetText(top.pNode->m_sValue, pos, text);
+    top.bBlankValue = XMLText::IsBlank(top.pNode->m_sValue);
     pos = text;
     return true;
 }
 
 void CXMLParser::Open(_tagXMLNode* node) {
-    m_vOpen.push_back({node, m_vChildren.size()});
+    m_vOpen.push_back({node, m_vChildren.size(), XMLText::IsBlank(node->m_sValue)});
 }
 
 bool CXMLParser::CloseTop() {

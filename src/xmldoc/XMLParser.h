@@ -39,7 +39,7 @@ private:
     EOpen OpenElement(_tagXMLNode& node, const char*& pos);
     EOther LoadOtherNode(_tagXMLNode& node, const char*& pos);
     EEnd ReadEndTag(const _tagXMLNode& node, const char*& pos);
-    bool ReadTextBetweenChildren(_tagXMLNode& node, const char*& pos);
+    bool ReadTextBetweenChildren(const char*& pos);
     void Open(_tagXMLNode* node);
     bool CloseTop();
     const char* Fail();
@@ -54,6 +54,8 @@ private:
     struct SOpen {
         _tagXMLNode* pNode;
         std::size_t nFirstChild; // of the node's children waiting in m_vChildren
+        // Kept, not recomputed after every child: a long value would make that quadratic.
+        bool bBlankValue;
     };
     // Open elements, innermost last. Their children wait in one shared list and move into
     // each element at its end, so every child list is allocated once at its final size.

@@ -73,6 +73,16 @@ TEST(XmlRobustness, HugeAttributeAndTextAreReadWhole) {
     EXPECT_EQ(doc.GetRoot()->m_sValue.size(), big.size() + 1);
 }
 
+TEST(XmlRobustness, LongValueBeforeManyChildrenIsReadOnce) {
+    // Rescanning the value after every child would take minutes here.
+    std::string text = "<a>" + std::string(1u << 20, ' ') + "x";
+    for (int i = 0; i < 200000; ++i)
+        text += "<b/> ";
+    _tagXMLDocument doc;
+    ASSERT_NE(doc.Load((text + "</a>").c_str()), nullptr);
+    EXPECT_EQ(doc.GetRoot()->GetChildCount(), 200000);
+}
+
 TEST(XmlRobustness, EveryTruncationEndsCleanly) {
     const std::string full = "<?xml v='1'?><!--c--><a x='1' y=\"2\" z=3 w>t\\<&amp;<b/>"
                              "<![CDATA[d]]><c><d>e</d></c><?p?></a><!--e-->";
