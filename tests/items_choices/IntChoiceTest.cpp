@@ -21,9 +21,14 @@ ExpectedReport IndexOverflow(int index) {
 
 using IntChoiceTest = ItemsFixture;
 
-TEST_F(IntChoiceTest, IndexOperationsFollowTheListOrder) {
-    CDataIntChoice type(&screen, "Zone.Type");
-    Change(610, "[Zone.Type]\nChoices=3,1,2\nDefault=1\n");
+TEST_F(IntChoiceTest, ValuesAndIndexesFollowTheListAndItsExclusions) {
+    CDataIntChoice type(&screen, "Zone.Type"), excluding(&screen, "Zone.Excluding");
+    Change(610, "[Zone.Type]\nChoices=3,1,2\nDefault=1\n[Zone.Base]\nChoices=0..9\n"
+                "[Zone.Excluding]\nParent=Zone.Base\nChoices=\\3,\\5\n");
+    // Exclusions remove choices from the parent's list.
+    EXPECT_EQ(excluding.GetValidationData()->GetChoices(),
+              (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9}));
+    EXPECT_EQ(excluding.SetValue(3), kRejected);
     EXPECT_EQ(type.GetValueIndex(), 1);
     type.ClearModified();
     EXPECT_EQ(type.SetValue(1), 0);
@@ -39,14 +44,6 @@ TEST_F(IntChoiceTest, IndexOperationsFollowTheListOrder) {
     EXPECT_EQ(type.GetMaximunValue(), 3);
     EXPECT_EQ(type.GetId(), -1);
     EXPECT_TRUE(HasReports(sink, {IndexOverflow(3), IndexOverflow(-1)}));
-}
-
-TEST_F(IntChoiceTest, ExcludedChoicesAreRemovedFromTheParentList) {
-    CDataIntChoice type(&screen, "Zone.Type");
-    Change(610, "[Zone.Base]\nChoices=0..9\n[Zone.Type]\nParent=Zone.Base\nChoices=\\3,\\5\n");
-    EXPECT_EQ(type.GetValidationData()->GetChoices(), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9}));
-    EXPECT_EQ(type.SetValue(3), kRejected);
-    EXPECT_EQ(type.SetValue(4), 0);
 }
 
 TEST_F(IntChoiceTest, PanelChangesKeepAllowedValuesAndReplaceOthers) {
@@ -126,17 +123,17 @@ TEST_F(IntChoiceTest, SeismicFunctionsHaveTheirOwnTextFromVersion691) {
     Panel(690, "[Zone.Function]\n");
     TestRoot newer(&managers);
     newer.SetLanguageClass(&texts);
-    std::vector<std::unique_ptr<CDataIntChoice>> older, items;
+    CDataIntChoice olderZone(&screen, "Zone.Function"), olderRio(&screen, "RIOOutput.Function");
+    std::vector<std::unique_ptr<CDataIntChoice>> items;
     for (const char* key :
          {"Zone.Function", "RIOOutput.Function", "PanelVelSupport.OutputTypeList",
           "KeypadOutput.Function", "HeaderOutput.Function", "DTMFChannel.Function"}) {
-        older.push_back(std::make_unique<CDataIntChoice>(&screen, key));
         items.push_back(std::make_unique<CDataIntChoice>(&newer, key));
     }
     Change(690);
     ASSERT_TRUE(newer.ChangePanelVersion(kType, 691));
-    EXPECT_EQ(older[0]->GetTextByValue(46), "Function 46");
-    EXPECT_EQ(older[1]->GetTextByValue(95), "Output 95");
+    EXPECT_EQ(olderZone.GetTextByValue(46) + "|" + olderRio.GetTextByValue(95),
+              "Function 46|Output 95");
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i]->GetTextByValue(i == 0 ? 46 : 95), "Seismic") << i;
     }

@@ -5,6 +5,7 @@
 #include <vel/DataNumber.h>
 #include <vel/DataSet.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,9 +34,8 @@ Ints Series(int first, int step, int count) {
     return members;
 }
 
-// A set of possible members 1..count, bound by the first panel change.
-class SetTest : public ItemsFixture {
-protected:
+// Sets bind their possible members at a panel change.
+struct SetTest : ItemsFixture {
     SetTest() { Panel(610, "[Set]\n"); }
 };
 
@@ -65,26 +65,20 @@ TEST_F(SetTest, WorkedExampleInEveryForm) {
 }
 
 TEST_F(SetTest, UnitCountsFollowTheNumberOfPossibleMembers) {
-    struct Case {
-        int members;
-        CByteList bytes;
-        CWordList words;
-        CDWordList dwords;
-    };
-    const Case cases[] = {
+    const std::tuple<int, CByteList, CWordList, CDWordList> cases[] = {
         {0, {}, {}, {}},
         {9, {0xFF, 0x01}, {0x01FF}, {0x1FF}},
         {32, CByteList(4, 0xFF), CWordList(2, 0xFFFF), {0xFFFFFFFF}},
         {33, {0xFF, 0xFF, 0xFF, 0xFF, 0x01}, {0xFFFF, 0xFFFF, 0x0001}, {0xFFFFFFFF, 0x1}},
     };
-    for (const Case& c : cases) {
-        IntSet set(&screen, Series(1, 1, c.members));
+    for (const auto& [members, bytes, words, dwords] : cases) {
+        IntSet set(&screen, Series(1, 1, members));
         Change(610);
-        set.SetBitmapInBite(CBitList(static_cast<std::size_t>(c.members), true));
-        EXPECT_EQ(set.GetBitmapInByte(), c.bytes) << c.members;
-        EXPECT_EQ(set.GetBitmapInWord(), c.words) << c.members;
-        EXPECT_EQ(set.GetBitmapInDWord(), c.dwords) << c.members;
-        EXPECT_EQ(set.GetValue(), c.dwords.empty() ? 0U : c.dwords[0]) << c.members;
+        set.SetBitmapInBite(CBitList(static_cast<std::size_t>(members), true));
+        EXPECT_EQ(set.GetBitmapInByte(), bytes) << members;
+        EXPECT_EQ(set.GetBitmapInWord(), words) << members;
+        EXPECT_EQ(set.GetBitmapInDWord(), dwords) << members;
+        EXPECT_EQ(set.GetValue(), dwords.empty() ? 0U : dwords[0]) << members;
         screen.ClearChildren();
     }
 }

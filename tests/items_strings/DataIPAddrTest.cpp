@@ -5,6 +5,7 @@
 #include <vel/DataIPAddr.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,8 +15,7 @@ namespace {
 using namespace Vel;
 
 // Exposes the parser of the default text.
-class FixedTextAddress : public CDataIPAddr {
-public:
+struct FixedTextAddress : CDataIPAddr {
     FixedTextAddress() : CDataIPAddr(nullptr, "Fixed") {}
     using CDataIPAddr::SetFromString;
 };
@@ -45,22 +45,19 @@ TEST_F(IPAddrTest, DefaultTextIsTakenWhileInitialisingOnly) {
 }
 
 TEST_F(IPAddrTest, FixedWidthTextReadsLeadingNumbersOfEachPart) {
-    struct Case {
-        std::string text;
-        int code;
-        std::string address;
-    };
-    const std::vector<Case> cases = {{"192.168.001.010", 0, "192.168.1.10"},
-                                     {" 12x+34.-01x9z9", 0, "12.34.255.9"},
-                                     {"abc.256.999.  7", 0, "0.0.231.7"},
-                                     {" 12+34.-01x9z9", 4, "1.2.3.4"},
-                                     {"192.168.001.0100", 3, "1.2.3.4"}};
-    for (const Case& c : cases) {
+    // text, result code (0 accepted, 3 too long, 4 too short), address afterwards
+    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {"192.168.001.010", 0, "192.168.1.10"},
+        {" 12x+34.-01x9z9", 0, "12.34.255.9"},
+        {"abc.256.999.  7", 0, "0.0.231.7"},
+        {" 12+34.-01x9z9", 4, "1.2.3.4"},
+        {"192.168.001.0100", 3, "1.2.3.4"}};
+    for (const auto& [text, code, parts] : cases) {
         FixedTextAddress address;
         address.SetValue(1, 2, 3, 4);
         address.ClearModified();
-        EXPECT_EQ(address.SetFromString(c.text), c.code) << c.text;
-        EXPECT_EQ(State(address), c.address + " blank") << c.text;
+        EXPECT_EQ(address.SetFromString(text), code) << text;
+        EXPECT_EQ(State(address), parts + " blank") << text; // never marked modified
     }
 }
 

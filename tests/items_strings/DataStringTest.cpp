@@ -81,17 +81,6 @@ TEST_F(StringTest, DefaultTextsFollowParentKeysAndElementNumbers) {
     EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
 }
 
-TEST_F(StringTest, FindAndReplaceMatchesPatternsAndKeepsLimits) {
-    CDataString a(&screen, "S.A"), b(&screen, "S.B");
-    Change(610, "[S.A]\nMaxChars=10\n[S.B]\nMaxChars=10\n");
-    a.SetValue("Door 1");
-    b.SetValue("door 2");
-    EXPECT_TRUE(root.FindAndReplaceData("Door{+}", "Gate"));
-    // A match whose replacement the limits refuse still counts; the text stays.
-    EXPECT_TRUE(b.FindAndReplaceData("{+}", "A much longer text"));
-    EXPECT_EQ(a.GetValue() + "|" + b.GetValue(), "Gate|door 2");
-}
-
 TEST_F(StringTest, EncryptedTextRoundTripsUnderItsParentsElementNumber) {
     Change(610, "[Rec.Name]\nMaxChars=200\n");
     CDataString &third = Name(3), &second = Name(2), &plain = Name(1);
@@ -134,7 +123,7 @@ TEST_F(StringTest, EncryptedTextRoundTripsUnderItsParentsElementNumber) {
     EXPECT_TRUE(plain.IsModified());
 }
 
-TEST_F(StringTest, StandaloneItemsCopyAndCompare) {
+TEST_F(StringTest, FindReplaceCopyCompareAndStandaloneReport) {
     CDataString alone;
     EXPECT_EQ(alone.SetValue(std::string(300, 'z')), CDataString::Accepted); // no record
     EXPECT_EQ(alone.GetDefaultText(), "");
@@ -142,8 +131,15 @@ TEST_F(StringTest, StandaloneItemsCopyAndCompare) {
                                          "GetDefaultText() can't be called for standalone "
                                          "data items")}));
 
-    CDataString name(&screen, "S.Name");
-    Change(610, "[S.Name]\nMaxChars=4\n");
+    CDataString name(&screen, "S.Name"), other(&screen, "S.Other");
+    Change(610, "[S.Name]\nMaxChars=4\n[S.Other]\nMaxChars=10\n");
+    name.SetValue("Door");
+    other.SetValue("door 2");
+    // Find and replace matches patterns; a replacement the limits refuse still counts.
+    EXPECT_TRUE(root.FindAndReplaceData("Do{+}", "Gate"));
+    EXPECT_TRUE(other.FindAndReplaceData("{+}", "A much longer text"));
+    EXPECT_EQ(name.GetValue() + "|" + other.GetValue(), "Gate|door 2");
+
     TestScreen detached(nullptr, "Detached");
     CDataString source(&detached, "S.Name");
     CDataNumber number(&detached, "S.Name");
