@@ -110,11 +110,9 @@ CString CDataIntChoice::GetTextByIndex(int index) const {
 }
 
 CString CDataIntChoice::GetTextByValue(int value) const {
-    const CDataManagerBase* root = GetRootItem();
+    const CDataManagerBase* root = TextRootOrReport(
+        *this, kSource, 186, "GetTextByValue() can't be called for standalone data items");
     if (!root) {
-        Assert("pDMB")
-            .print_context(kSource, 186)
-            .error("GetTextByValue() can't be called for standalone data items");
         return CString();
     }
     if (root->GetActualPanelVersion() >= kSeismicFromVersion &&

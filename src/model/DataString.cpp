@@ -1,11 +1,11 @@
 #include <vel/DataString.h>
 
-#include <vel/Assert.h>
 #include <vel/DataManagerBase.h>
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
 #include "model/TreeLevels.h"
+#include "model/ValueText.h"
 
 #include <algorithm>
 #include <climits>
@@ -102,11 +102,9 @@ int CDataString::SetValue(const CString& text) {
 }
 
 CString CDataString::GetDefaultText() const {
-    const CDataManagerBase* root = GetRootItem();
+    const CDataManagerBase* root = TextRootOrReport(
+        *this, "DataStringVel", 133, "GetDefaultText() can't be called for standalone data items");
     if (!root) {
-        Assert("pDMB")
-            .print_context("DataStringVel", 133)
-            .error("GetDefaultText() can't be called for standalone data items");
         return CString();
     }
     const CString text = searchLanguageText(

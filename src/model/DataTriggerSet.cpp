@@ -97,11 +97,9 @@ const CIntList& CDataTriggerSet::GetTriggerList() const {
 }
 
 CString CDataTriggerSet::GetTriggerText(int index) const {
-    const CDataManagerBase* root = GetRootItem();
+    const CDataManagerBase* root = TextRootOrReport(
+        *this, kSource, 166, "GetTriggerText() can't be called for standalone data items");
     if (!root) {
-        Assert("pDMB")
-            .print_context(kSource, 166)
-            .error("GetTriggerText() can't be called for standalone data items");
         return CString();
     }
     const CMemberList* all = GetAllData();

@@ -1,5 +1,6 @@
 #include "model/ValueText.h"
 
+#include <vel/Assert.h>
 #include <vel/DataManagerBase.h>
 
 #include "model/ParentChain.h"
@@ -11,6 +12,15 @@ namespace {
 const char kMissingTextMarker[] = "LM==>";
 
 } // namespace
+
+const CDataManagerBase* TextRootOrReport(const CDataValidationClient& item, const char* source,
+                                         int line, const char* message) {
+    const CDataManagerBase* root = item.GetRootItem();
+    if (!root) {
+        Assert("pDMB").print_context(source, line).error(message);
+    }
+    return root;
+}
 
 CString SearchValueText(const CDataManagerBase& root, const CString& dataKey, int value,
                         const ValueLanguageKey& languageKey) {

@@ -1,4 +1,5 @@
-// Language texts of single values of an item: choice values and trigger numbers.
+// Language texts of leaf items: the root they come from, and the texts of single values
+// (choice values and trigger numbers).
 #pragma once
 
 #include <vel/String.h>
@@ -8,6 +9,11 @@
 namespace Vel {
 
 class CDataManagerBase;
+class CDataValidationClient;
+
+// The item's root; without one, the error report of a text asked of a standalone item.
+const CDataManagerBase* TextRootOrReport(const CDataValidationClient& item, const char* source,
+                                         int line, const char* message);
 
 // Language key of one value under a data key.
 using ValueLanguageKey = std::function<CString(const CString& dataKey, int value)>;
