@@ -51,7 +51,8 @@ struct VEL_API _tagXMLNode {
 
     // Parsing. Without parse info a copy of piDefault is used, so the process-wide defaults
     // never collect errors. Load parses one element from the first "<" (a node of type
-    // XNODE_DOC parses a whole document) and returns the position after it, or null.
+    // XNODE_DOC parses a whole document) and returns the position after it, or null. After an
+    // error the nodes read so far stay in the tree.
     const char* Load(const char* xml, _tagParseInfo* pi = nullptr);
     // Attributes up to ">" or "/" (or up to `end`); returns where they stop, or null.
     const char* LoadAttributes(const char* xml, _tagParseInfo* pi = nullptr);
