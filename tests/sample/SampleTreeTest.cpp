@@ -11,8 +11,18 @@
 #include <vel/DataIntChoice.h>
 #include <vel/DataTriggerSet.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace Vel::Sample {
+
+// Readable test names in CTest.
+void PrintTo(const SPanelEntry& entry, std::ostream* out) {
+    *out << entry.sModelFolder.str() << " " << entry.nType << "/" << entry.nVersion;
+}
+
+} // namespace Vel::Sample
 
 namespace {
 
