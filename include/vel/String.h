@@ -87,10 +87,10 @@ public:
     friend std::strong_ordering operator<=>(const CString& a, const CString& b) {
         return a.m_sText <=> b.m_sText;
     }
-    friend CString operator+(const CString& a, const CString& b);
-    friend CString operator+(const CString& a, const char* b);
-    friend CString operator+(const char* a, const CString& b);
-    friend CString operator+(const CString& a, char b);
+    friend VEL_API CString operator+(const CString& a, const CString& b);
+    friend VEL_API CString operator+(const CString& a, const char* b);
+    friend VEL_API CString operator+(const char* a, const CString& b);
+    friend VEL_API CString operator+(const CString& a, char b);
 
 private:
     std::string m_sText;

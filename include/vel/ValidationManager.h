@@ -105,10 +105,10 @@ private:
     int m_nActualPanelLanguage = 1;
     int m_nDatabaseVersion = -1;
     int m_nProtocolVersion = -1;
-    std::unordered_map<CString, std::unique_ptr<CValidationData>> m_ValidationCache;
-    // Records replaced in the cache stay alive until the cache is emptied, since their
-    // items may still hold them.
-    std::vector<std::unique_ptr<CValidationData>> m_ReplacedRecords;
+    std::unordered_map<CString, CValidationData*> m_ValidationCache;
+    // Every record handed to the cache, each owned once even when stored under several keys;
+    // replaced records stay alive until the cache is emptied, since items may still hold them.
+    std::unordered_map<const CValidationData*, std::unique_ptr<CValidationData>> m_OwnedRecords;
     CCriticalSection m_CriticalSection;
 };
 

@@ -325,23 +325,19 @@ CString CValidationManager::ParseString(const CString& text) const {
 
 CValidationData* CValidationManager::GetValidationData(const CString& dataKey) const {
     const auto found = m_ValidationCache.find(dataKey);
-    return found == m_ValidationCache.end() ? nullptr : found->second.get();
+    return found == m_ValidationCache.end() ? nullptr : found->second;
 }
 
 void CValidationManager::SetValidationData(const CString& dataKey, CValidationData& record) {
-    std::unique_ptr<CValidationData>& slot = m_ValidationCache[dataKey];
-    if (slot.get() == &record) {
-        return;
+    m_ValidationCache[dataKey] = &record;
+    if (!m_OwnedRecords.contains(&record)) {
+        m_OwnedRecords.emplace(&record, std::unique_ptr<CValidationData>(&record));
     }
-    if (slot) {
-        m_ReplacedRecords.push_back(std::move(slot));
-    }
-    slot.reset(&record);
 }
 
 void CValidationManager::cleanValidationData() {
     m_ValidationCache.clear();
-    m_ReplacedRecords.clear();
+    m_OwnedRecords.clear();
 }
 
 } // namespace Vel

@@ -207,6 +207,7 @@ TEST_F(ValidationManagerTest, SelectingTheSameVersionAgainTouchesNothing) {
     m.SetValidationData("K", *replaced);
     m.SetValidationData("K", *replaced);
     m.SetValidationData("K", *record);
+    m.SetValidationData("Alias", *record); // owned once: freed once
     std::filesystem::remove(m_folder.Path() + "Data1.vmd");
     CaptureSink sink;
     EXPECT_TRUE(m.InitPanelVersion(kType, kVersion));
