@@ -3,6 +3,8 @@
 // Goal: a later panel change costs at most 3 times the anchor per item.
 #include "support/ModelTrees.h"
 
+#include "PerItem.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -59,13 +61,6 @@ struct WideTree {
     std::vector<std::unique_ptr<TestZones>> zones;
 };
 
-void PerItem(benchmark::State& state, std::size_t items) {
-    state.counters["per_item"] =
-        benchmark::Counter(static_cast<double>(items) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.counters["items"] = static_cast<double>(items);
-}
-
 void BM_FirstPanelChange(benchmark::State& state) {
     std::size_t items = 0;
     for (auto _ : state) {
@@ -118,12 +113,7 @@ void BM_Anchor_UnorderedMapLookup(benchmark::State& state) {
         map.emplace(key.str(), item);
         keys.push_back(key.str());
     }
-    for (auto _ : state) {
-        for (const std::string& key : keys) {
-            benchmark::DoNotOptimize(map.find(key));
-        }
-    }
-    PerItem(state, keys.size());
+    RunUnorderedMapAnchor(state, map, keys);
 }
 BENCHMARK(BM_Anchor_UnorderedMapLookup)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,8 @@
 
 #include <vel/FileLangText.h>
 
+#include "PerItem.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -35,13 +37,6 @@ std::vector<std::string> ItemKeys(Vel::Sample::CSamplePanel& panel) {
     std::vector<std::string> keys;
     panel.ForEachItem([&](Vel::CData& item) { keys.push_back(item.GetItemUniqueKey(true).str()); });
     return keys;
-}
-
-void PerItem(benchmark::State& state, std::size_t items) {
-    state.counters["per_item"] =
-        benchmark::Counter(static_cast<double>(items) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.counters["items"] = static_cast<double>(items);
 }
 
 void BM_BuildAndFirstPanelChange(benchmark::State& state) {
@@ -76,12 +71,7 @@ void BM_Anchor_UnorderedMapLookup(benchmark::State& state) {
     for (const std::string& key : keys) {
         map.emplace(key, panel->Root().FindItemByKey(key.c_str()));
     }
-    for (auto _ : state) {
-        for (const std::string& key : keys) {
-            benchmark::DoNotOptimize(map.find(key));
-        }
-    }
-    PerItem(state, keys.size());
+    RunUnorderedMapAnchor(state, map, keys);
 }
 BENCHMARK(BM_Anchor_UnorderedMapLookup)->Unit(benchmark::kMillisecond);
 
