@@ -5,9 +5,7 @@ using namespace Vel;
 using VelTest::Compact;
 using VelTest::XmlTest;
 
-namespace {
-class XmlOutput : public XmlTest {};
-} // namespace
+using XmlOutput = XmlTest;
 
 TEST_F(XmlOutput, CompactOutputOfEveryNodeType) {
     const std::string text =
