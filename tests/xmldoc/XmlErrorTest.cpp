@@ -4,9 +4,7 @@
 
 using namespace Vel;
 using VelTest::Failure;
-using VelTest::XmlTest;
-
-using XmlErrors = XmlTest;
+using XmlErrors = VelTest::XmlTest;
 
 TEST_F(XmlErrors, EachErrorHasItsCodeMessageAndPosition) {
     struct Case {

@@ -16,14 +16,12 @@ namespace {
 constexpr int kDepth = 1000000;
 
 std::string Nested(int depth, const char* inner, bool closed) {
-    std::string text;
-    text.reserve(static_cast<std::size_t>(depth) * 7 + 8);
-    for (int i = 0; i < depth; ++i)
-        text += "<a>";
-    text += inner;
-    for (int i = 0; closed && i < depth; ++i)
-        text += "</a>";
-    return text;
+    std::string open, close;
+    for (int i = 0; i < depth; ++i) {
+        open += "<a>";
+        close += "</a>";
+    }
+    return open + inner + (closed ? close : "");
 }
 
 // A parse ends with an error, or with a position inside the text.

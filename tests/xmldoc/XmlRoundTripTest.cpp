@@ -10,8 +10,7 @@ using VelTest::Compact;
 
 namespace {
 
-class DocumentGenerator {
-public:
+struct DocumentGenerator {
     explicit DocumentGenerator(unsigned seed) : m_random(seed) {}
 
     // The text of a document; `expected` receives the tree it describes.
@@ -32,7 +31,6 @@ public:
         return out;
     }
 
-private:
     bool Chance(unsigned in) { return m_random() % in == 0; }
     char Pick(std::string_view from) { return from[m_random() % from.size()]; }
 
