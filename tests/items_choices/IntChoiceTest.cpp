@@ -15,7 +15,7 @@ using namespace Vel;
 constexpr int kRejected = CDataChoiceBase::NotAChoice;
 
 ExpectedReport IndexOverflow(int index) {
-    return Report(CAssertReport::Warning, "false", "DataChoiceVel", 144, "Index overflowZone.Type",
+    return Report(kWarn, "false", "DataChoiceVel", 144, "Index overflowZone.Type",
                   {"index=" + std::to_string(index)});
 }
 
@@ -68,13 +68,14 @@ TEST_F(IntChoiceTest, DefaultOutsideTheChoicesIsReportedAndKept) {
     EXPECT_EQ(State(type), "LM==>Zone.Type 9");
     EXPECT_FALSE(type.IsDisabled());
     EXPECT_TRUE(off.IsDisabled());
-    const std::string condition = "std::find(m_pChoicesList->begin(), m_pChoicesList->end(), "
-                                  "val) != m_pChoicesList->end()";
-    EXPECT_TRUE(HasReports(
-        sink, {Report(CAssertReport::Error, condition, "DataIntChoiceVel", 92,
-                      "Default values is not in range", {"val=9", "GetDataKey()=\"Zone.Type\""}),
-               Report(CAssertReport::Error, condition, "DataIntChoiceVel", 92,
-                      "Default values is not in range", {"val=0", "GetDataKey()=\"Zone.Off\""})}));
+    const auto notInRange = [](const std::string& value, const std::string& key) {
+        return Report(kError,
+                      "std::find(m_pChoicesList->begin(), m_pChoicesList->end(), val) != "
+                      "m_pChoicesList->end()",
+                      "DataIntChoiceVel", 92, "Default values is not in range",
+                      {"val=" + value, "GetDataKey()=\"" + key + "\""});
+    };
+    EXPECT_TRUE(HasReports(sink, {notInRange("9", "Zone.Type"), notInRange("0", "Zone.Off")}));
 }
 
 TEST_F(IntChoiceTest, WithoutAListEveryValueIsRefused) {
@@ -84,13 +85,13 @@ TEST_F(IntChoiceTest, WithoutAListEveryValueIsRefused) {
     EXPECT_EQ(type.GetMaximunValue(), 0);
     EXPECT_EQ(type.GetTextByIndex(0), "");
     EXPECT_EQ(standalone.GetText(), "");
-    EXPECT_TRUE(HasReports(
-        sink, {IndexOverflow(0),
-               Report(CAssertReport::Error,
-                      "m_pChoicesList && (int) m_pChoicesList->size() > index", "DataIntChoiceVel",
-                      165, "Index Out of Range", {"index=0", "GetDataKey()=\"Zone.Type\""}),
-               Report(CAssertReport::Error, "pDMB", "DataIntChoiceVel", 186,
-                      "GetTextByValue() can't be called for standalone data items")}));
+    EXPECT_TRUE(
+        HasReports(sink, {IndexOverflow(0),
+                          Report(kError, "m_pChoicesList && (int) m_pChoicesList->size() > index",
+                                 "DataIntChoiceVel", 165, "Index Out of Range",
+                                 {"index=0", "GetDataKey()=\"Zone.Type\""}),
+                          Report(kError, "pDMB", "DataIntChoiceVel", 186,
+                                 "GetTextByValue() can't be called for standalone data items")}));
 }
 
 TEST_F(IntChoiceTest, CopyTakesOnlyAllowedValuesAndCompareUsesTheValue) {

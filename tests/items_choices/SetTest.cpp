@@ -25,15 +25,6 @@ template <typename T> struct HostSet : CDataSet<T> {
 };
 using IntSet = HostSet<int>;
 
-// first, first + step, ... (count members)
-Ints Series(int first, int step, int count) {
-    Ints members;
-    for (int i = 0; i < count; ++i) {
-        members.push_back(first + i * step);
-    }
-    return members;
-}
-
 // Sets bind their possible members at a panel change.
 struct SetTest : ItemsFixture {
     SetTest() { Panel(610, "[Set]\n"); }
@@ -127,7 +118,7 @@ TEST_F(SetTest, AddByObjectRefusesDuplicatesAndReportsStrangers) {
     EXPECT_EQ(set.GetDataList(), (Ints{2, 99}));
     EXPECT_EQ(set.GetValue(), 0x2U); // the stranger has no bit
     EXPECT_TRUE(
-        HasReports(sink, {Report(CAssertReport::Error,
+        HasReports(sink, {Report(kError,
                                  "m_pAllData && std::find(m_pAllData->begin(), "
                                  "m_pAllData->end(), object) != m_pAllData->end()",
                                  "DataSetVel", 117, "Object has to be in allData vectorSet")}));

@@ -5,7 +5,6 @@
 #include <vel/DataTriggerSet.h>
 
 #include <cstdint>
-#include <numeric>
 #include <vector>
 
 namespace VelTest {
@@ -13,13 +12,6 @@ namespace {
 
 using namespace Vel;
 using Ints = std::vector<int>;
-
-// 1..count
-Ints UpTo(int count) {
-    Ints numbers(static_cast<std::size_t>(count));
-    std::iota(numbers.begin(), numbers.end(), 1);
-    return numbers;
-}
 
 // The two trigger words as one value, the second word high.
 std::uint32_t Words(const CDataTriggerSet& triggers) {
@@ -45,7 +37,7 @@ protected:
 TEST_F(TriggerSetTest, PossibleTriggersRunUpToTheLargestAllowedOne) {
     CDataTriggerSet huge(&screen, "Huge.Trigger"), detached(nullptr, "Output.Trigger");
     Change(610);
-    EXPECT_EQ(*triggers.GetAllData(), UpTo(20));
+    EXPECT_EQ(*triggers.GetAllData(), Series(1, 1, 20));
     EXPECT_EQ(triggers.GetTriggerList(), (Ints{3, 20, 5}));
     EXPECT_EQ(triggers.GetValidationData()->GetDefaultChoice(), 3); // the first allowed
     EXPECT_EQ(huge.GetAllData()->size(), std::size_t{CDataTriggerSet::kMaxTriggerNumber});
@@ -91,7 +83,7 @@ TEST_F(TriggerSetTest, LaterPanelChangesDropTriggersNoLongerPossible) {
     triggers.SetTriggers(0x000A, 0x0001); // 2, 4, 17
     triggers.ClearModified();
     Change(615);
-    EXPECT_EQ(*triggers.GetAllData(), UpTo(10));
+    EXPECT_EQ(*triggers.GetAllData(), Series(1, 1, 10));
     EXPECT_EQ(triggers.GetDataList(), (Ints{2, 4}));
     EXPECT_TRUE(triggers.IsModified());
 }
@@ -106,14 +98,14 @@ TEST_F(TriggerSetTest, TriggerTextsNameTheTriggerNumber) {
     }
     EXPECT_EQ(standalone.GetTriggerText(0), "");
     const auto overflow = [](int index) {
-        return Report(CAssertReport::Error, "index < (INT)GetAllData()->size()",
-                      "DataTriggerSetVel", 169, "GetTriggerText index overflow",
+        return Report(kError, "index < (INT)GetAllData()->size()", "DataTriggerSetVel", 169,
+                      "GetTriggerText index overflow",
                       {"index=" + std::to_string(index), "GetAllData()->size()=20",
                        "GetDataKey()=\"Output.Trigger\""});
     };
     EXPECT_TRUE(
         HasReports(sink, {overflow(20), overflow(-1),
-                          Report(CAssertReport::Error, "pDMB", "DataTriggerSetVel", 166,
+                          Report(kError, "pDMB", "DataTriggerSetVel", 166,
                                  "GetTriggerText() can't be called for standalone data items")}));
 }
 

@@ -93,8 +93,8 @@ TEST_F(IPAddrTest, NumberAndPartsAgree) {
     address.SetFieldValue(0, 10);
     EXPECT_EQ(address.SetFieldValue(4, 1), CDataIPAddr::Accepted);
     EXPECT_EQ(State(address), "10.168.1.100 blank modified");
-    EXPECT_TRUE(HasReports(sink, {Report(CAssertReport::Error, "(nFieldNo>=0)&&(nFieldNo<4)",
-                                         "DataIPAddrVel", 306, "Wrong IP address part index")}));
+    EXPECT_TRUE(HasReports(sink, {Report(kError, "(nFieldNo>=0)&&(nFieldNo<4)", "DataIPAddrVel",
+                                         306, "Wrong IP address part index")}));
 }
 
 TEST_F(IPAddrTest, CopyAndCompareTakeAddressAndBlankFlag) {

@@ -127,7 +127,7 @@ TEST_F(StringTest, FindReplaceCopyCompareAndStandaloneReport) {
     CDataString alone;
     EXPECT_EQ(alone.SetValue(std::string(300, 'z')), CDataString::Accepted); // no record
     EXPECT_EQ(alone.GetDefaultText(), "");
-    EXPECT_TRUE(HasReports(sink, {Report(CAssertReport::Error, "pDMB", "DataStringVel", 133,
+    EXPECT_TRUE(HasReports(sink, {Report(kError, "pDMB", "DataStringVel", 133,
                                          "GetDefaultText() can't be called for standalone "
                                          "data items")}));
 

@@ -1,11 +1,12 @@
 // Captions, descriptions, translations and element-numbered texts through the language
 // providers and the validation files' parent chain.
-#include "ModelFixture.h"
+#include "support/ItemsFixture.h"
 
 #include <vel/FileLangText.h>
 #include <vel/TextCommon.h>
 
 #include <cstddef>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -106,28 +107,15 @@ TEST_F(CaptionTest, StandaloneItemsAndEmptyCollectionsReport) {
     EXPECT_EQ(alone.Translate("X"), "");
     TestZones empty(&tree.root, "Empty", "Empty", 0);
     EXPECT_EQ(empty.GetCaptionText(), "LM==>Empty");
-    const char* source = "DataValidationClientVel";
+    const auto standalone = [](int line, const std::string& function) {
+        return Report(kError, "pDMB", "DataValidationClientVel", line,
+                      function + "() can't be called for standalone data items");
+    };
     EXPECT_TRUE(HasReports(
-        sink,
-        {{kError,
-          "pDMB",
-          source,
-          680,
-          "GetCaptionText() can't be called for standalone data items",
-          {}},
-         {kError,
-          "pDMB",
-          source,
-          724,
-          "GetDescriptionText() can't be called for standalone data items",
-          {}},
-         {kError, "pDMB", source, 865, "Translate() can't be called for standalone data items", {}},
-         {kError,
-          "pContainer",
-          "DataCollectionBaseVel",
-          216,
-          "Unexpected calling of the NULL pointer - empty CDataCollectionBase list",
-          {}}}));
+        sink, {standalone(680, "GetCaptionText"), standalone(724, "GetDescriptionText"),
+               standalone(865, "Translate"),
+               Report(kError, "pContainer", "DataCollectionBaseVel", 216,
+                      "Unexpected calling of the NULL pointer - empty CDataCollectionBase list")}));
 }
 
 } // namespace

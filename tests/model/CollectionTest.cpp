@@ -1,6 +1,6 @@
 // Containers and collections: table names, view state, disabled children, and the reusable
 // collection growing and shrinking with the panel.
-#include "ModelFixture.h"
+#include "support/ItemsFixture.h"
 
 #include <tuple>
 #include <vector>
@@ -10,9 +10,19 @@ namespace {
 
 class CollectionTest : public ModelFixture {};
 
-TEST_F(CollectionTest, TableNamesValueStringsAndViewState) {
-    TestTree tree(nullptr, 2);
+TEST_F(CollectionTest, TableNamesNumbersValueStringsAndViewState) {
+    TestTree tree(nullptr, 3);
     tree.zones.InitCollection();
+    ASSERT_EQ(tree.zones.GetSize(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(tree.zones.GetItem(i)->GetId(), i + 1);
+        EXPECT_EQ(tree.zones.GetItemById(i + 1), tree.zones.GetChildListRef().at(i));
+    }
+    for (int missing : {-1, 3}) {
+        EXPECT_EQ(tree.zones.GetItem(missing), nullptr);
+        EXPECT_EQ(tree.zones.GetItemById(missing + 1), nullptr);
+    }
+    EXPECT_EQ(tree.zones.GetIndexById(4), -1);
     TestScreen sameKey(&tree.root, "Other.Zone"), detached(nullptr, "A.Detached");
     EXPECT_EQ(tree.Zone(1).GetDbTableName(), "Tst_Zones");
     EXPECT_EQ(sameKey.GetDbTableName(), "Tst_Zone");
@@ -37,21 +47,6 @@ TEST_F(CollectionTest, AllChildrenDisabledReadsTheRecords) {
     EXPECT_FALSE(mixed.IsAllChildrenDisabled());
     EXPECT_TRUE(inner.IsAllChildrenDisabled() && empty.IsAllChildrenDisabled());
     EXPECT_FALSE(detached.IsAllChildrenDisabled());
-}
-
-TEST_F(CollectionTest, ElementsAreNumberedAndFoundByNumberAndPosition) {
-    TestTree tree(nullptr, 3);
-    tree.zones.InitCollection();
-    ASSERT_EQ(tree.zones.GetSize(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(tree.zones.GetItem(i)->GetId(), i + 1);
-        EXPECT_EQ(tree.zones.GetItemById(i + 1), tree.zones.GetChildListRef().at(i));
-    }
-    for (int missing : {-1, 3}) {
-        EXPECT_EQ(tree.zones.GetItem(missing), nullptr);
-        EXPECT_EQ(tree.zones.GetItemById(missing + 1), nullptr);
-    }
-    EXPECT_EQ(tree.zones.GetIndexById(4), -1);
 }
 
 TEST_F(CollectionTest, PanelChangeGrowsAndShrinksKeepingTheKeyMap) {

@@ -1,6 +1,6 @@
 // The leaf base and the number item: records shared through the manager, initialising,
 // copying with exclusion lists, masks, limits, defaults and result codes.
-#include "ModelFixture.h"
+#include "support/ItemsFixture.h"
 
 #include <vel/ValidationData.h>
 
@@ -59,12 +59,8 @@ TEST_F(LeafTest, NewItemsAndRecordsFilledOncePerKeyAcrossTrees) {
     CountingLeaf a(&first, "Flags"), b(&second, "Flags");
     EXPECT_TRUE(a.IsModified() && a.IsInitializing());
     EXPECT_FALSE(a.IsDisabled());
-    EXPECT_EQ(a.GetValidationData(), nullptr); // no manager yet
-    CountingLeaf standalone;
-    EXPECT_EQ(standalone.GetDataKey(), "");
-    standalone.Initialized();
-    EXPECT_FALSE(standalone.IsInitializing());
-    EXPECT_EQ(standalone.Masked(0x01FF), 0x01FF);
+    EXPECT_EQ(a.GetValidationData(), nullptr);        // no manager yet
+    EXPECT_EQ(CountingLeaf().Masked(0x01FF), 0x01FF); // standalone: no mask
 
     ASSERT_TRUE(first.ChangePanelVersion(kType, kVersion));
     ASSERT_TRUE(second.ChangePanelVersion(kType, kVersion));
@@ -106,21 +102,14 @@ TEST_F(LeafTest, DefaultsAndTheirReport) {
     EXPECT_TRUE(high.IsModified());
     EXPECT_TRUE(unknown.IsDisabled()); // a key without a section of its own
     EXPECT_FALSE(bare.IsDisabled());
-    const std::string condition =
-        "m_nCurrentNumber>=pvd->GetMinNumber() && m_nCurrentNumber<= pvd->GetMaxNumber()";
-    const std::string message = "Default number out of range";
-    EXPECT_TRUE(HasReports(sink, {{kError,
-                                   condition,
-                                   "DataNumberVel",
-                                   156,
-                                   message,
-                                   {"m_nCurrentNumber=7", "GetDataKey()=\"Inverted\""}},
-                                  {kError,
-                                   condition,
-                                   "DataNumberVel",
-                                   156,
-                                   message,
-                                   {"m_nCurrentNumber=12", "GetDataKey()=\"High\""}}}));
+    const auto outOfRange = [](const std::string& value, const std::string& key) {
+        return Report(kError,
+                      "m_nCurrentNumber>=pvd->GetMinNumber() && "
+                      "m_nCurrentNumber<= pvd->GetMaxNumber()",
+                      "DataNumberVel", 156, "Default number out of range",
+                      {"m_nCurrentNumber=" + value, "GetDataKey()=\"" + key + "\""});
+    };
+    EXPECT_TRUE(HasReports(sink, {outOfRange("7", "Inverted"), outOfRange("12", "High")}));
 }
 
 TEST_F(LeafTest, SetValueResultCodes) {

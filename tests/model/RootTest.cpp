@@ -1,6 +1,6 @@
-// The root: manager choice, panel changes, initialisation, site, language class, load and
-// store dispatch and their reports.
-#include "ModelFixture.h"
+// The root: manager choice, panel changes, initialisation, site, language class, dispatch of
+// load, store and find-and-replace to the screens, and their reports.
+#include "support/ItemsFixture.h"
 
 #include <string>
 
@@ -98,7 +98,7 @@ TEST_F(RootTest, ReportsOfMissingManagerSiteAndLanguageClass) {
     EXPECT_EQ(sink.Count(), 0u);
 }
 
-// A screen whose load and store answer as told and count their calls.
+// A screen whose load, store and find-and-replace answer as told and log their calls.
 class DbScreen : public TestScreen {
 public:
     DbScreen(Vel::CDataValidationClient* parent, bool answer)
@@ -112,20 +112,25 @@ public:
         m_sCalls += "store;";
         return m_bAnswer;
     }
+    bool FindAndReplaceData(Vel::CString, Vel::CString) override {
+        m_sCalls += "replace;";
+        return m_bAnswer;
+    }
     bool m_bAnswer;
     Vel::CDataNumber m_Item;
     std::string m_sCalls;
 };
 
-TEST_F(RootTest, LoadAndStoreDispatchToScreensUntilTheFirstFailure) {
+TEST_F(RootTest, LoadAndStoreStopAtTheFirstFailureFindAndReplaceVisitsAll) {
     TestRoot root;
     DbScreen first(&root, true), second(&root, false), third(&root, true);
     bool notInDb = false;
     root.SetAllValuesInDb(true);
     EXPECT_FALSE(root.LoadDataDb2Vel(nullptr, notInDb, false));
     EXPECT_FALSE(root.StoreDataVel2Db(nullptr, true));
+    EXPECT_TRUE(root.FindAndReplaceData("a", "b"));
     EXPECT_EQ(first.m_sCalls + "|" + second.m_sCalls + "|" + third.m_sCalls,
-              "load -1;store;|load -1;store;|");
+              "load -1;store;replace;|load -1;store;replace;|replace;");
     EXPECT_TRUE(first.m_Item.IsModified()); // flags stay as they were
     EXPECT_FALSE(third.m_Item.GetValueInDb());
 
@@ -134,6 +139,9 @@ TEST_F(RootTest, LoadAndStoreDispatchToScreensUntilTheFirstFailure) {
     EXPECT_TRUE(good.LoadDataDb2Vel(nullptr, notInDb, true));
     EXPECT_FALSE(good.IsModified());
     EXPECT_TRUE(good.StoreDataVel2Db(nullptr, false));
+    TestRoot bad;
+    DbScreen refusing(&bad, false);
+    EXPECT_FALSE(bad.FindAndReplaceData("a", "b"));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The tree node: keys, paths, lookup by key, walks over subtrees and pattern matching.
-#include "ModelFixture.h"
+#include "support/ItemsFixture.h"
 
 #include <tuple>
 #include <vector>
@@ -8,7 +8,6 @@ namespace VelTest {
 namespace {
 
 using Vel::CDataValidationClient;
-using Vel::CString;
 
 class TreeNodeTest : public ModelFixture {};
 
@@ -123,28 +122,6 @@ TEST_F(TreeNodeTest, CopyValuesPairsChildrenOfTheSameTypeOnly) {
     target.zones.CopyValues(source.zones, "");
     EXPECT_EQ(target.zones.GetSize(), 3);
     EXPECT_EQ(target.Zone(2).m_Delay.GetValue(), 12);
-}
-
-class TestReplacer : public TestScreen {
-public:
-    TestReplacer(CDataValidationClient* parent, bool answer)
-        : TestScreen(parent, "Replacer"), m_bAnswer(answer) {}
-    bool FindAndReplaceData(CString, CString) override {
-        ++m_nCalls;
-        return m_bAnswer;
-    }
-    bool m_bAnswer;
-    int m_nCalls = 0;
-};
-
-TEST_F(TreeNodeTest, FindAndReplaceVisitsEveryChild) {
-    TestRoot root;
-    TestReplacer hit(&root, true), miss(&root, false), later(&root, true);
-    EXPECT_TRUE(root.FindAndReplaceData("a", "b"));
-    EXPECT_EQ(later.m_nCalls, 1);
-    TestRoot none;
-    TestReplacer only(&none, false);
-    EXPECT_FALSE(none.FindAndReplaceData("a", "b"));
 }
 
 TEST_F(TreeNodeTest, CompareInputDataMarkers) {

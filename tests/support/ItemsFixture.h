@@ -1,5 +1,5 @@
-// Fixture of the leaf item tests: test panels over a temporary validation folder, a root with
-// a language provider and one screen, and a capturing report sink.
+// Fixtures of the model and item tests: test panels over a temporary validation folder and a
+// capturing report sink; the item fixture adds a root with a language provider and one screen.
 #pragma once
 
 #include "support/CaptureSink.h"
@@ -16,6 +16,9 @@
 
 namespace VelTest {
 
+constexpr auto kError = Vel::CAssertReport::Error;
+constexpr auto kWarn = Vel::CAssertReport::Warning;
+
 // An expected report, written on fewer lines than its aggregate.
 inline ExpectedReport Report(Vel::CAssertReport::Kind kind, const std::string& condition,
                              const std::string& source, int line, const std::string& message,
@@ -23,17 +26,35 @@ inline ExpectedReport Report(Vel::CAssertReport::Kind kind, const std::string& c
     return {kind, condition, source, line, message, std::move(values)};
 }
 
-class ItemsFixture : public ::testing::Test {
+// first, first + step, ... (count numbers)
+inline std::vector<int> Series(int first, int step, int count) {
+    std::vector<int> numbers;
+    for (int i = 0; i < count; ++i) {
+        numbers.push_back(first + i * step);
+    }
+    return numbers;
+}
+
+class ModelFixture : public ::testing::Test {
 protected:
     static constexpr int kType = 1;
-
-    ItemsFixture() { root.SetLanguageClass(&texts); }
+    static constexpr int kVersion = 610;
 
     // Validation files of a major version (a multiple of 5). A manager keeps the map it read,
     // so a version is added before its first change.
-    void Panel(int version, const std::string& validation) {
-        managers.AddVersion(kType, version, validation);
+    void Panel(int version = kVersion, const std::string& validation = StandardValidation(),
+               const std::string& configuration = "[Zone]\nLimit=4\n") {
+        managers.AddVersion(kType, version, validation, configuration);
     }
+
+    TestManagers managers;
+    CaptureSink sink;
+};
+
+class ItemsFixture : public ModelFixture {
+protected:
+    ItemsFixture() { root.SetLanguageClass(&texts); }
+
     // The first change initialises the tree; later ones keep what is still allowed.
     void Change(int version, const std::string& validation = "") {
         if (!validation.empty()) {
@@ -50,8 +71,6 @@ protected:
         return state + (item.IsModified() ? " modified" : "");
     }
 
-    TestManagers managers;
-    CaptureSink sink;
     Vel::CFileLangText texts;
     TestRoot root{&managers};
     TestScreen screen{&root, "Screen"};
