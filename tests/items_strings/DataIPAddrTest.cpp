@@ -80,8 +80,9 @@ TEST_F(IPAddrTest, BlankFlagFollowsItsOwnSetters) {
     }
 }
 
-TEST_F(IPAddrTest, NumberAndPartsAgree) {
-    CDataIPAddr address(nullptr, "Net.Address");
+TEST_F(IPAddrTest, NumberAndPartsAgreeCopyAndCompareTakeTheBlankFlag) {
+    CDataIPAddr address(nullptr, "Net.Address"), target(nullptr, "Net.Address"),
+        source(nullptr, "Net.Address");
     address.SetValue(0xC0A80164L);
     unsigned char f[4] = {};
     address.GetValue(f[0], f[1], f[2], f[3]);
@@ -95,10 +96,7 @@ TEST_F(IPAddrTest, NumberAndPartsAgree) {
     EXPECT_EQ(State(address), "10.168.1.100 blank modified");
     EXPECT_TRUE(HasReports(sink, {Report(kError, "(nFieldNo>=0)&&(nFieldNo<4)", "DataIPAddrVel",
                                          306, "Wrong IP address part index")}));
-}
 
-TEST_F(IPAddrTest, CopyAndCompareTakeAddressAndBlankFlag) {
-    CDataIPAddr target(nullptr, "Net.Address"), source(nullptr, "Net.Address");
     source.SetBlank(false);
     EXPECT_FALSE(target.Compare(&source)); // 0.0.0.0 blank against 0.0.0.0 set
 
