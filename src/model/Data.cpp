@@ -4,7 +4,10 @@
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
+#include "model/LanguageKey.h"
+
 #include <memory>
+#include <string>
 
 namespace Vel {
 
@@ -105,11 +108,10 @@ unsigned short CData::GetMaskRoundedFromMaxValue(long maximum) {
 }
 
 CString CData::dataKey2ChoiceLanguageKey(const CString& key, int value) const {
-    CString languageKey = "LMC_" + key + "_";
-    languageKey.Replace(".", "__");
     // The number is appended rather than formatted in, so a "%" in a key stays harmless.
-    languageKey.AppendFormat("%d", value);
-    languageKey.MakeUpper();
+    CString languageKey = MakeLanguageKey("LMC_", key, false);
+    languageKey += '_';
+    languageKey += std::to_string(value).c_str();
     return languageKey;
 }
 

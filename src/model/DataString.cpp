@@ -4,6 +4,7 @@
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
+#include "model/LanguageKey.h"
 #include "model/TreeLevels.h"
 #include "model/ValueText.h"
 
@@ -77,11 +78,7 @@ void CDataString::copyDataValue(CDataValidationClient& source) {
 }
 
 CString CDataString::dataKey2DefaultStringLanguageKey(const CString& key) const {
-    CString languageKey = "LMS_" + key;
-    languageKey.Replace(".", "__");
-    languageKey.Replace(" ", "_");
-    languageKey.MakeUpper();
-    return languageKey;
+    return MakeLanguageKey("LMS_", key, true);
 }
 
 int CDataString::SetValue(const CString& text) {

@@ -7,6 +7,7 @@
 #include <vel/TextCommon.h>
 
 #include "model/ElementFormat.h"
+#include "model/LanguageKey.h"
 #include "model/ParentChain.h"
 #include "model/TreeLevels.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 const char kSource[] = "DataValidationClientVel";
 const char kMissingTextMarker[] = "LM==>";
-
-CString LanguageKey(const char* prefix, const CString& dataKey) {
-    CString key = prefix + dataKey;
-    key.Replace(".", "__");
-    key.MakeUpper();
-    return key;
-}
 
 // The item's root; without one, the report of a standalone item.
 const CDataManagerBase* RootOrReport(const CDataValidationClient& item, int line,
@@ -42,11 +36,11 @@ CString TextOrMarker(const CString& text, const CString& dataKey) {
 } // namespace
 
 CString CDataValidationClient::dataKey2CaptionLanguageKey(const CString& key) const {
-    return LanguageKey("LML_", key);
+    return MakeLanguageKey("LML_", key, false);
 }
 
 CString CDataValidationClient::dataKey2DescriptionLanguageKey(const CString& key) const {
-    return LanguageKey("LMD_", key);
+    return MakeLanguageKey("LMD_", key, false);
 }
 
 CString CDataValidationClient::GetLabelTextKey() const {
@@ -104,6 +98,10 @@ CString CDataValidationClient::Translate(const CString& key) const {
 }
 
 CString CDataValidationClient::formatWithElementNumber(const CString& text) const {
+    // Without a conversion there is nothing to format; spares the walk up for most texts.
+    if (text.Find('%') < 0) {
+        return text;
+    }
     for (const CDataValidationClient* node = m_pParent; node && node != this;
          node = node->m_pParent) {
         if (node->GetType() == PanelDataTypes::CONTAINER) {

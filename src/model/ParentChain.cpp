@@ -3,6 +3,8 @@
 #include <vel/DataManagerBase.h>
 #include <vel/ValidationManager.h>
 
+#include <utility>
+
 namespace Vel {
 
 namespace {
@@ -19,19 +21,19 @@ ChainText SearchParentChain(const CDataManagerBase& root, const CString& dataKey
     for (int step = 0; step < kMaxParentSteps; ++step) {
         CString text = textOf(searchKey);
         if (!text.IsEmpty()) {
-            return {text, ChainEnd::Found};
+            return {std::move(text), ChainEnd::Found};
         }
         if (!manager) {
             return {CString(), ChainEnd::NoManager};
         }
-        const CString parent = manager->GetParent(searchKey);
+        CString parent = manager->GetParent(searchKey);
         if (parent.IsEmpty()) {
             return {CString(), ChainEnd::NoParent};
         }
         if (parent == dataKey) {
             return {CString(), ChainEnd::BackToStart};
         }
-        searchKey = parent;
+        searchKey = std::move(parent);
     }
     return {CString(), ChainEnd::NoParent};
 }
