@@ -81,8 +81,12 @@ CValidationManager* CData::validationManager() const {
 }
 
 bool CData::IsInitializing() const {
+    // The own flag first: a new item needs no walk up to the root.
+    if (!m_bInitialized) {
+        return true;
+    }
     const CDataManagerBase* root = GetRootItem();
-    return (root && root->IsInitializing()) || !m_bInitialized;
+    return root && root->IsInitializing();
 }
 
 void CData::MaskValueByMaximum(unsigned short& value) {
