@@ -5,6 +5,8 @@
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
+#include "platform/NumberText.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -17,26 +19,9 @@ using Parts = unsigned char[4];
 // Width of the default text: four three-digit parts and three separators.
 constexpr int kFixedTextLength = 15;
 
-bool IsBlankChar(char ch) {
-    return ch == ' ' || (ch >= '\t' && ch <= '\r');
-}
-
-// The leading decimal integer of `text` as its low 8 bits: leading blanks skipped, a sign
-// allowed, no digits giving 0.
+// The leading number of a part of the fixed-width text, as its low 8 bits.
 unsigned char LeadingNumber(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && IsBlankChar(text[at])) {
-        ++at;
-    }
-    const bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        ++at;
-    }
-    unsigned value = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        value = value * 10 + static_cast<unsigned>(text[at] - '0');
-    }
-    return static_cast<unsigned char>((negative ? 0u - value : value) & 0xFFu);
+    return static_cast<unsigned char>(ReadLeadingInteger(text) & 0xFF);
 }
 
 bool Decode(const CString& text, Parts& parts) {

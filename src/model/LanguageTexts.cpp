@@ -16,7 +16,6 @@ namespace Vel {
 namespace {
 
 const char kSource[] = "DataValidationClientVel";
-const char kMissingTextMarker[] = "LM==>";
 
 // The item's root; without one, the report of a standalone item.
 const CDataManagerBase* RootOrReport(const CDataValidationClient& item, int line,

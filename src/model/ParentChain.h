@@ -10,6 +10,9 @@ namespace Vel {
 
 class CDataManagerBase;
 
+// Stands before the data key where no language text was found.
+inline constexpr char kMissingTextMarker[] = "LM==>";
+
 // How a search along the chain ended.
 enum class ChainEnd { Found, NoManager, NoParent, BackToStart };
 

@@ -7,11 +7,7 @@
 
 namespace Vel {
 
-namespace {
-
-const char kMissingTextMarker[] = "LM==>";
-
-} // namespace
+namespace {} // namespace
 
 const CDataManagerBase* TextRootOrReport(const CDataValidationClient& item, const char* source,
                                          int line, const char* message) {

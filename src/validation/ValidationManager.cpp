@@ -2,6 +2,7 @@
 #include <vel/ValidationManager.h>
 
 #include "platform/ModuleFolder.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 #include <climits>
@@ -14,31 +15,6 @@ namespace {
 constexpr const char* kSource = "ValidationManagerVel";
 constexpr const char* kParent = "Parent";
 
-bool isSpace(char ch) {
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
-
-// The leading decimal integer of `text` (white space skipped, optional sign), as strtol
-// reads it but saturated to the 32-bit range the panel data uses; `found` tells whether
-// there was a number at all.
-long long leadingInteger(const CString& text, bool& found) {
-    const std::string& s = text.str();
-    std::size_t pos = 0;
-    while (pos < s.size() && isSpace(s[pos])) {
-        ++pos;
-    }
-    const bool negative = pos < s.size() && s[pos] == '-';
-    if (pos < s.size() && (s[pos] == '-' || s[pos] == '+')) {
-        ++pos;
-    }
-    found = pos < s.size() && s[pos] >= '0' && s[pos] <= '9';
-    long long value = 0;
-    for (; pos < s.size() && s[pos] >= '0' && s[pos] <= '9'; ++pos) {
-        value = std::min<long long>(value * 10 + (s[pos] - '0'), 1LL << 32);
-    }
-    return negative ? -value : value;
-}
-
 int toInt(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
@@ -46,7 +22,7 @@ int toInt(long long value) {
 // Reads one bound of a list item; a text without a number leaves the bound as it was.
 void readBound(const CString& text, int& bound) {
     bool found = false;
-    const long long value = leadingInteger(text, found);
+    const long long value = ReadLeadingInteger(text.view(), &found);
     if (found) {
         bound = toInt(value);
     }
@@ -280,13 +256,11 @@ long CValidationManager::GetPanelConfigVal(const CString& dataKey) const {
 }
 
 int CValidationManager::ParseInt(const CString& text) const {
-    bool found = false;
-    return toInt(leadingInteger(text, found));
+    return toInt(ReadLeadingInteger(text.view()));
 }
 
 unsigned long CValidationManager::ParseUlong(const CString& text) const {
-    bool found = false;
-    const long long value = leadingInteger(text, found);
+    const long long value = ReadLeadingInteger(text.view());
     // Out of range saturates and a negative number wraps round, as the C library's
     // unsigned conversion does with a 32-bit unsigned long.
     if (value > UINT32_MAX || value < -static_cast<long long>(UINT32_MAX)) {
