@@ -7,8 +7,6 @@
 
 namespace Vel {
 
-namespace {} // namespace
-
 const CDataManagerBase* TextRootOrReport(const CDataValidationClient& item, const char* source,
                                          int line, const char* message) {
     const CDataManagerBase* root = item.GetRootItem();
