@@ -1,8 +1,9 @@
 // CDataString: the leaf item of a text value. Length limits come from the validation record
 // ("MinChars", "MaxChars"), the default text from the language provider ("LMS_" keys); every
 // panel change re-reads them, takes the default while the item is initialising and brings the
-// text back within the limits. An encrypted item is stored only in its encoded, hexadecimal
-// form and is hidden from display texts.
+// text back within the limits. An "encrypted" item is stored only in its encoded, hexadecimal
+// form and is hidden from display texts; the encoding (CEncode) is obfuscation, not
+// encryption.
 //
 // Hook a host class may override: dataKey2DefaultStringLanguageKey, for its own default-text
 // keys.

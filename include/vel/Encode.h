@@ -1,7 +1,8 @@
-// CEncode: the reversible scrambling of texts that are stored encrypted, and the hexadecimal
+// CEncode: the reversible scrambling of texts that are stored "encrypted", and the hexadecimal
 // form in which they are stored. Works on zero-terminated byte texts in caller buffers,
-// normally of kBufferSize bytes. The scrambling hides a text from casual reading of the
-// database; it is not cryptography.
+// normally of kBufferSize bytes. This is obfuscation, not encryption: it hides a text from
+// casual reading of the database, but anyone with the library (or this header) can decode
+// it. Protect stored PINs and passwords by other means where that matters.
 #pragma once
 
 #include <vel/Export.h>

@@ -29,9 +29,14 @@ public:
     bool InitPanelVersion(int nType, int nVersion);
     int GetPanelType() const { return m_nPanelType; }
     int GetPanelVersion() const { return m_nPanelVersion; }
-    // Replaces the validation folder (with its trailing '/'); used by the next selection.
+    // The validation folder (with its trailing '/'), taken from
+    // CValidationManagerList::GetValidationFolder when the manager is made. SetPath replaces
+    // it for the next selection only; the type and version map stays as it was loaded.
     void SetPath(const CString& path);
     const CString& GetPath() const { return m_sPath; }
+    // The full names of the files the last selection loaded (with ".vmd"); empty before one.
+    const CString& GetValidationFileName() const { return m_ValidationFile.GetFileName(); }
+    const CString& GetPanelConfigFileName() const { return m_PanelCfgFile.GetFileName(); }
 
     // Stored for hosts only.
     int GetActualPanelLanguage() const { return m_nActualPanelLanguage; }

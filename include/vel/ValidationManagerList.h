@@ -20,6 +20,15 @@ public:
     // Destroys the registry and every manager in it; the next Instance starts empty.
     static void CleanUp();
 
+    // The folder new managers read their validation files from, with its trailing '/': the
+    // folder given to SetValidationFolder, else the environment variable VEL_VALIDATION_DIR,
+    // else the folder "vel/" beside libvel.so (where the library's files are installed).
+    static CString GetValidationFolder();
+    // Points every manager made from now on at `folder` (a missing trailing '/' is added);
+    // an empty text returns to the default. Managers already handed out keep their folder:
+    // call CleanUp first so that the next requests read the new files.
+    static void SetValidationFolder(const CString& folder);
+
     CValidationManagerList();
     CValidationManagerList(const CValidationManagerList&) = delete;
     CValidationManagerList& operator=(const CValidationManagerList&) = delete;

@@ -1,8 +1,8 @@
 #include <vel/Assert.h>
 #include <vel/ValidationManager.h>
 
-#include "platform/ModuleFolder.h"
 #include "platform/NumberText.h"
+#include "validation/ValidationFolder.h"
 
 #include <algorithm>
 #include <climits>
@@ -72,7 +72,7 @@ void appendRange(CIntList& list, int low, int high) {
 
 } // namespace
 
-CValidationManager::CValidationManager() : m_sPath(GetModuleFolder()) {}
+CValidationManager::CValidationManager() : m_sPath(CurrentValidationFolder()) {}
 
 CValidationManager::~CValidationManager() {
     cleanValidationData();

@@ -2,6 +2,8 @@
 #include <vel/ValidationManagerTarvo.h>
 #include <vel/ValidationManagerV6.h>
 
+#include "validation/ValidationFolder.h"
+
 namespace Vel {
 
 namespace {
@@ -30,6 +32,14 @@ CValidationManagerList& CValidationManagerList::Instance() {
 
 void CValidationManagerList::CleanUp() {
     g_pInstance.reset();
+}
+
+CString CValidationManagerList::GetValidationFolder() {
+    return CurrentValidationFolder();
+}
+
+void CValidationManagerList::SetValidationFolder(const CString& folder) {
+    OverrideValidationFolder(folder);
 }
 
 CValidationManagerList::CValidationManagerList() = default;

@@ -6,7 +6,6 @@
 #include <vel/FileLangText.h>
 #include <vel/String.h>
 #include <vel/TextCommon.h>
-#include <vel/ValidationManager.h>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +13,12 @@
 
 namespace VelTest {
 
-// The texts beside libvel.so, installed as both providers while in scope.
+// The shipped texts (staged by the build in its data folder), installed as both providers
+// while in scope.
 class SampleTexts {
 public:
     SampleTexts() {
-        const Vel::CString file =
-            Vel::CString::Formatted("%slang/en.txt", Vel::CValidationManager().GetPath().c_str());
-        loaded = texts.Load(file);
+        loaded = texts.Load(VEL_TEST_DATA_DIR "/lang/en.txt");
         Vel::CTextCommon::SetLanguageClass(&texts);
     }
     ~SampleTexts() { Vel::CTextCommon::SetLanguageClass(nullptr); }

@@ -1,11 +1,14 @@
 // velcfg run as a real process from the output folder: exit statuses, one line on standard
 // error per failure, and what show, validate, convert and panels print.
+#include <vel/PVMDataFile.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -25,15 +28,17 @@ std::string readFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs ./velcfg (the tests run in the output folder) through the shell.
-ToolRun velcfg(const std::string& args) {
+// Runs ./velcfg (the tests run in the output folder) through the shell, with `environment`
+// ("NAME=value ...") set for it.
+ToolRun velcfg(const std::string& args, const std::string& environment = "") {
     static int runs = 0;
     const std::filesystem::path base =
         std::filesystem::temp_directory_path() /
         ("velcfg-" + std::to_string(getpid()) + "-" + std::to_string(++runs));
     const std::string out = base.string() + ".out";
     const std::string err = base.string() + ".err";
-    const int raw = std::system(("./velcfg " + args + " >" + out + " 2>" + err).c_str());
+    const int raw =
+        std::system((environment + " ./velcfg " + args + " >" + out + " 2>" + err).c_str());
     ToolRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = readFile(out);
@@ -79,6 +84,8 @@ TEST(Velcfg, UsageAndSetupErrorsExitWithTwoAndOneLine) {
         {"show --type 66 --version 655",
          "velcfg: panel type 66 version 655 is not supported (see velcfg panels)"},
         {"show --type 12 --version 650", "velcfg: panel type 12 belongs to no panel family"},
+        {"show --type 66 --version 650 System.BellTime=5",
+         "velcfg: show takes no KEY=VALUE ('System.BellTime=5'); velcfg validate applies values"},
         {"show --type 66 --version 650 --key Nowhere",
          "velcfg: no item under 'Nowhere' on this panel"},
         {"validate --type 66 --version 650", "velcfg: validate needs at least one KEY=VALUE"},
@@ -109,6 +116,37 @@ TEST(Velcfg, ValidateReportsEveryValueAndExitsWithOneWhenOneIsRefused) {
                        "velcfg: Keypads.1.Volume=10 refused: above the maximum 9\n");
 
     EXPECT_EQ(velcfg("validate --type 99 --version 340 Keypads.1.Volume=9").status, 0);
+}
+
+TEST(Velcfg, ValidateRefusesCharactersTheItemDoesNotAllow) {
+    const ToolRun run = velcfg("validate --type 99 --version 340 Users.7.Pin=12ab56 "
+                               "Users.7.Pin=123456");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "velcfg: Users.7.Pin=12ab56 refused: 'a' is not an allowed character "
+                       "(0123456789)\n");
+    EXPECT_EQ(run.out, "Users.7.Pin=123456: accepted, now <??"
+                       "?>\n");
+}
+
+TEST(Velcfg, ValidateRefusesListsThatAreNotListsAndNamesTheValueGiven) {
+    const ToolRun run = velcfg("validate --type 66 --version 650 System.Options=4294967297 "
+                               "System.Options=1,,2 System.Options=1..3,x System.Options=2,4");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "velcfg: System.Options=4294967297 refused: 4294967297 is not a possible "
+                       "member (1..7)\n"
+                       "velcfg: System.Options=1,,2 refused: '' is not a member or a range of "
+                       "members in '1,,2'\n"
+                       "velcfg: System.Options=1..3,x refused: 'x' is not a member or a range of "
+                       "members in '1..3,x'\n");
+    EXPECT_EQ(lines(run.out).size(), 1u) << run.out;
+}
+
+TEST(Velcfg, ControlBytesAreShownEscaped) {
+    const ToolRun run = velcfg("validate --type 66 --version 650 'System.PanelName=A\x1b[2JB'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "velcfg: System.PanelName=A\\x1b[2JB refused: '\\x1b' is not an allowed "
+                       "character (ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 "
+                       ".-/&)\n");
 }
 
 TEST(Velcfg, ShowPrintsTheItemsUnderAKeyInTreeOrder) {
@@ -164,7 +202,8 @@ TEST(Velcfg, ConvertPreviewsAVersionUpgrade) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     const char* expected[] = {
-        "System.BellTime | System parameters.Bell time | 25 [1..30] => 20 [1..20]",
+        "System.BellTime | System parameters.Bell time | 25 [1..30] => 20 [1..20] | REFUSED: "
+        "value replaced",
         "Telecom.Format | Telecom.Reporting format | 0 Contact ID [0 Contact ID, 1 SIA level 2, "
         "2 Fast Format] => 0 Contact ID [0 Contact ID, 1 SIA level 2]",
         "Telecom.Arcs.2.IpAddress | Telecom.Receiving centre[2].IP address | blank [IPv4 "
@@ -172,10 +211,8 @@ TEST(Velcfg, ConvertPreviewsAVersionUpgrade) {
         "Telecom.Arcs.3.Name | Telecom.Receiving centre[3].Name | (absent) => \"ARC\" [0..16 "
         "characters]",
         "Network.Dhcp | Network.DHCP | 0 Off [0 Off, 1 On] disabled => 0 Off [0 Off, 1 On]",
-        "Users.200.Pin | User code[200].PIN | <??"
-        "?> [4..6 characters, encrypted] => <??"
-        "?> "
-        "[4..8 characters, encrypted]",
+        "Users.200.Pin | User code[200].PIN | (encrypted) [4..6 characters, encrypted] => "
+        "unchanged [4..8 characters, encrypted]",
         "Zones.96.Area | Zone[96].Area | (absent) => 1 Area 1 [1 Area 1, 2 Area 2, 3 Area 3, "
         "4 Area 4]",
     };
@@ -184,8 +221,33 @@ TEST(Velcfg, ConvertPreviewsAVersionUpgrade) {
     }
     // 64 zone functions and 200 PINs with new limits, 32 new zones of 5 items, 50 new users of
     // 4, 2 new receiving centres of 6 and 3 items of the 2 old ones, and the three above.
-    EXPECT_EQ(lines(run.out).back(), "645 items changed");
+    EXPECT_EQ(lines(run.out).back(),
+              "645 items changed, 1 value refused by the target panel and replaced");
     EXPECT_FALSE(hasLine(run.out, "System.EntryTime"));
+}
+
+// The Compact has no fire zones: a Fire zone is refused and takes the default, which the
+// preview must tell apart from limits that merely changed.
+TEST(Velcfg, ConvertFlagsValuesTheTargetPanelRefused) {
+    const ToolRun run = velcfg("convert --type 66 --version 650 --to-type 65 --to-version 650 "
+                               "Zones.1.Function=5 Users.1.Pin=1234");
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> shown = lines(run.out);
+    std::vector<std::string> refused;
+    for (const std::string& line : shown) {
+        if (line.find("REFUSED") != std::string::npos) {
+            refused.push_back(line);
+        }
+    }
+    ASSERT_EQ(refused.size(), 1u) << run.out;
+    EXPECT_EQ(refused[0].substr(0, refused[0].find(" [")),
+              "Zones.1.Function | Zone[1].Function | 5 Fire");
+    EXPECT_EQ(refused[0].substr(refused[0].rfind("] => ")),
+              "] => 3 Intruder [0 Unused, 1 Final exit, 2 Exit route, 3 Intruder, 4 24 hour, 6 "
+              "Panic, 7 Tamper, 9 Exit terminator] | REFUSED: value replaced");
+    EXPECT_TRUE(shown.back().ends_with(", 1 value refused by the target panel and replaced"))
+        << shown.back();
+    EXPECT_EQ(run.out.find("Users.1.Pin"), std::string::npos); // same limits, kept
 }
 
 TEST(Velcfg, ConvertCarriesValuesIntoAPanelOfTheOtherFamily) {
@@ -197,6 +259,91 @@ TEST(Velcfg, ConvertCarriesValuesIntoAPanelOfTheOtherFamily) {
                                  "English, 1 German, 2 French, 3 Dutch] => 0 English [0 English, "
                                  "1 German, 2 French, 3 Dutch, 4 Finnish, 5 Swedish]"));
     EXPECT_EQ(run.out.find("System.ExitTime"), std::string::npos); // carried over unchanged
+}
+
+// A copy of the shipped validation files that a test may change; velcfg reads it through
+// VEL_VALIDATION_DIR.
+class VelcfgFolderTest : public ::testing::Test {
+protected:
+    VelcfgFolderTest()
+        : m_folder(std::filesystem::temp_directory_path() /
+                   ("velcfg-vel-" + std::to_string(getpid()))) {
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::copy("vel", m_folder, std::filesystem::copy_options::recursive);
+    }
+    ~VelcfgFolderTest() override { std::filesystem::remove_all(m_folder); }
+
+    ToolRun Run(const std::string& args) const {
+        return velcfg(args, "VEL_VALIDATION_DIR=" + m_folder.string());
+    }
+    std::string File(const std::string& name) const { return (m_folder / name).string(); }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::remove_all(File(name));
+        std::ofstream(File(name), std::ios::binary) << bytes;
+    }
+
+    std::filesystem::path m_folder;
+};
+
+TEST_F(VelcfgFolderTest, ADamagedValidationFileIsNamedWithTheReasonInOneLine) {
+    const std::string file = File("V6/V6_5.vmd");
+    const std::string good = readFile(file);
+    std::string truncated = good.substr(0, good.size() / 2);
+    while (truncated.back() == '\xA6') { // scrambled entry ends
+        truncated.pop_back();
+    }
+    std::string random(5000, '\0');
+    std::mt19937 generator(7);
+    for (char& ch : random) {
+        ch = static_cast<char>(generator());
+    }
+    random.back() = '\xA6';
+    const std::pair<std::string, std::string> cases[] = {
+        {truncated, "the file is truncated (its last entry has no end)"},
+        {"", "the file is empty"},
+        {random, "the file holds no sections (not a validation file)"},
+        {std::string(100001, 'x'), "100001 bytes, more than the 100000 a validation file may hold"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        Write("V6/V6_5.vmd", bytes);
+        const ToolRun run = Run("show --type 66 --version 650");
+        EXPECT_EQ(run.status, 2) << reason;
+        EXPECT_EQ(run.err, "velcfg: validation file '" + file + "': " + reason + "\n");
+        EXPECT_EQ(run.out, "") << reason;
+    }
+
+    std::filesystem::remove(file);
+    EXPECT_EQ(Run("show --type 66 --version 650").err,
+              "velcfg: validation file '" + file + "': No such file or directory\n");
+    std::filesystem::create_directory(file);
+    const ToolRun convert = Run("convert --type 66 --version 610 --to-type 66 --to-version 650");
+    EXPECT_EQ(convert.status, 2);
+    EXPECT_EQ(convert.err, "velcfg: validation file '" + file + "': Is a directory\n");
+    EXPECT_EQ(convert.out, "");
+}
+
+TEST_F(VelcfgFolderTest, ADamagedPanelConfigurationIsNamedToo) {
+    Write("V6/Config_V6_5.vmd", "");
+    const ToolRun run = Run("show --type 66 --version 650 --key System");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "velcfg: validation file '" + File("V6/Config_V6_5.vmd") +
+                           "': the file is empty\n");
+}
+
+TEST_F(VelcfgFolderTest, StoredTextsAreShownWithoutTheirControlBytes) {
+    std::string readable;
+    for (const std::string& entry : Vel::CPVMDataFile::Unpack(readFile(File("V6/V6_5.vmd")))) {
+        readable += (entry == "Default = V6 Panel" ? "Default = V6\x1b[2J\xc2\x9bPanel" : entry) + "\n";
+    }
+    Write("V6/V6_5.vmd", Vel::CPVMDataFile::Pack(readable));
+
+    const ToolRun text = Run("show --type 66 --version 650 --key System.PanelName");
+    EXPECT_EQ(text.out, "System.PanelName | System parameters.Panel name | "
+                        "\"V6\\x1b[2J\\x9bPanel\" | 1..16 characters\n");
+    const ToolRun json = Run("show --type 66 --version 650 --key System.PanelName --json");
+    EXPECT_NE(json.out.find("\"value\": \"\\\"V6\\u001b[2J\\u009bPanel\\\"\""),
+              std::string::npos)
+        << json.out;
 }
 
 } // namespace

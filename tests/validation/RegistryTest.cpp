@@ -1,4 +1,5 @@
 #include "support/CaptureSink.h"
+#include "support/TempValidationFolder.h"
 
 #include <vel/PVMDataFile.h>
 #include <vel/ValidationManagerList.h>
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -91,8 +93,8 @@ TEST(ManagerFamilies, ModelFoldersAreSectionsOfTheShippedMapFiles) {
     const CTarvoProbe tarvo;
     CPVMDataFile v6Map;
     CPVMDataFile tarvoMap;
-    v6Map.SetFileName((GetModuleFolder() + "V6TypeVerMap").c_str());
-    tarvoMap.SetFileName((GetModuleFolder() + "BrioSeriesTypeVerMap").c_str());
+    v6Map.SetFileName((GetModuleFolder() + "vel/V6TypeVerMap").c_str());
+    tarvoMap.SetFileName((GetModuleFolder() + "vel/BrioSeriesTypeVerMap").c_str());
     const std::pair<int, const char*> v6Folders[] = {
         {65, "V6Compact"}, {66, "V6Standard"}, {96, "V6Standard"}, {67, "V6Plus"},
         {68, "V6Pro"},     {69, "V6Grand"},    {64, ""},           {70, ""}};
@@ -159,6 +161,54 @@ TEST_F(RegistryTest, FailedRequestsAreWarnedAboutAndLeaveTheRegistryUnchanged) {
     EXPECT_TRUE(VelTest::HasReports(sink, expected));
     EXPECT_EQ(Access(99, 330), held);
     EXPECT_EQ(held->GetPanelVersion(), 330);
+}
+
+// A validation set of its own, where a host or a field update would put one: only V6
+// Standard 6.50, with a bell time of at most 7.
+class ValidationFolderTest : public RegistryTest {
+protected:
+    ValidationFolderTest() {
+        m_folder.Write("V6TypeVerMap", "[V6Standard]\nV6_5 = V6/Mini\n"
+                                       "[VariantConfiguration]\nV6_5 = V6/MiniCfg\n");
+        m_folder.Write("V6/Mini", "[System.BellTime]\nMaxNumber = 7\n");
+        m_folder.Write("V6/MiniCfg", "[Zones]\nLimit = 8\n");
+    }
+    ~ValidationFolderTest() override {
+        unsetenv("VEL_VALIDATION_DIR");
+        CValidationManagerList::SetValidationFolder("");
+    }
+
+    long BellTimeMaximum() {
+        CValidationManagerList::CleanUp();
+        CValidationManager* manager = Access(66, 650);
+        return manager ? manager->GetMaxNumber("System.BellTime") : -1;
+    }
+
+    VelTest::TempValidationFolder m_folder;
+};
+
+TEST_F(ValidationFolderTest, DefaultsToTheFolderVelBesideTheLibrary) {
+    EXPECT_EQ(CValidationManagerList::GetValidationFolder(), CString(GetModuleFolder() + "vel/"));
+    EXPECT_EQ(BellTimeMaximum(), 20);
+}
+
+TEST_F(ValidationFolderTest, TheEnvironmentNamesAnotherFolder) {
+    std::string folder = m_folder.Path();
+    folder.pop_back(); // the trailing '/' is added
+    setenv("VEL_VALIDATION_DIR", folder.c_str(), 1);
+    EXPECT_EQ(CValidationManagerList::GetValidationFolder(), CString(m_folder.Path()));
+    EXPECT_EQ(BellTimeMaximum(), 7);
+}
+
+TEST_F(ValidationFolderTest, TheRegistryCallWinsOverTheEnvironmentUntilCleared) {
+    setenv("VEL_VALIDATION_DIR", "/nonexistent", 1);
+    CValidationManagerList::SetValidationFolder(m_folder.Path().c_str());
+    EXPECT_EQ(BellTimeMaximum(), 7);
+    EXPECT_EQ(CValidationManager().GetPath(), CString(m_folder.Path()));
+
+    unsetenv("VEL_VALIDATION_DIR");
+    CValidationManagerList::SetValidationFolder("");
+    EXPECT_EQ(BellTimeMaximum(), 20);
 }
 
 } // namespace

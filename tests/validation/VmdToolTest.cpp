@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -101,11 +104,15 @@ TEST_F(VmdToolTest, UnpackPrintsTheSourceBackAndAnEmptySourcePacksIntoNothing) {
 }
 
 TEST_F(VmdToolTest, UsageErrorsAndUnreadableInputFailWithOneLine) {
+    std::filesystem::create_directory(Path("Dir.vmd"));
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"get", Path("Missing"), "S", "K"}, "Missing.vmd"},
         {{"unpack", Path("Missing.vmd")}, "Missing.vmd"},
         {{"pack", Path("Missing.txt"), Path("Out.vmd")}, "Missing.txt"},
         {{"pack", m_folder.Path(), Path("Out.vmd")}, "cannot open"},
+        {{"get", Path("Dir"), "S", "K"}, "Dir.vmd': Is a directory"},
+        {{"pack", Pack("[S]\n") + ".vmd", Path("No/Out.vmd")},
+         "No/Out.vmd': No such file or directory"},
         {{"frobnicate"}, "frobnicate"},
         {{"get", "F", "S"}, "usage"},
         {{"pack", "F.txt"}, "usage"},
@@ -132,6 +139,46 @@ TEST_F(VmdToolTest, SourceTooLargeForTheLoaderIsRefused) {
 
     m_folder.WriteRaw("Huge.vmd", std::string(100001, 'x'));
     ExpectFailure(Get(Path("Huge"), "S", "K"), "100000");
+}
+
+TEST_F(VmdToolTest, UnpackOfATruncatedFilePrintsWhatItCanAndFails) {
+    const std::string file = Pack("[S]\nK = v\n") + ".vmd";
+    std::filesystem::resize_file(file, std::filesystem::file_size(file) - 1);
+    const ToolResult result = RunTool("vmdtool", {"unpack", file});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "[S]\nK = v\n");
+    EXPECT_EQ(result.err, "vmdtool: '" + file + "' is truncated: its last entry has no end\n");
+}
+
+// The output is replaced whole, never rewritten in place: a reader (here a second link to the
+// old file) never sees it emptied or half written.
+TEST_F(VmdToolTest, PackReplacesTheOutputWhole) {
+    const std::string old = m_folder.WriteRaw("F.vmd", "old");
+    std::filesystem::create_hard_link(old, Path("Kept.vmd"));
+    const std::string file = Pack("[S]\n");
+    ExpectValue(Get(file, "S", "K"), std::nullopt, "packed");
+    std::ifstream kept(Path("Kept.vmd"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_folder.Path())) {
+        ++files;
+    }
+    EXPECT_EQ(files, 3u); // F.txt, F.vmd, Kept.vmd: no temporary file left
+}
+
+TEST_F(VmdToolTest, QueryNamesADamagedValidationFile) {
+    const std::string folder = m_folder.Path() + "vel/";
+    std::filesystem::copy("vel", folder, std::filesystem::copy_options::recursive);
+    const std::string file = folder + "V6/V6_5.vmd";
+    std::filesystem::resize_file(file, std::filesystem::file_size(file) - 1);
+    setenv("VEL_VALIDATION_DIR", folder.c_str(), 1);
+    const ToolResult result = RunTool("vmdtool", {"query", "--type", "66", "--version", "650",
+                                                   "System.BellTime"});
+    unsetenv("VEL_VALIDATION_DIR");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "vmdtool: validation file '" + file +
+                              "': the file is truncated (its last entry has no end)\n");
+    EXPECT_EQ(result.out, "");
 }
 
 } // namespace

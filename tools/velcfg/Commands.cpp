@@ -5,8 +5,11 @@
 #include "PanelCatalogue.h"
 #include "Report.h"
 #include "SamplePanel.h"
+#include "ValidationFileCheck.h"
 
+#include <vel/DataString.h>
 #include <vel/TextCommon.h>
+#include <vel/ValidationManager.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,7 +23,7 @@ namespace Vel::Velcfg {
 namespace {
 
 void fail(const std::string& message) {
-    std::fprintf(stderr, "velcfg: %s\n", message.c_str());
+    std::fprintf(stderr, "velcfg: %s\n", Printable(message).c_str());
 }
 
 bool requirePanel(const char* command, int type, int version) {
@@ -45,6 +48,35 @@ bool checkPanel(int type, int version) {
     return true;
 }
 
+// One line naming a validation file the panel change could not use and why; empty when all
+// are sound. A damaged file makes every item report, and the tree would show nothing but
+// defaults; the files are looked at even without reports, since a cut file may load quietly.
+std::string damagedFile(const Tools::CReportCollector& reports, Sample::CSamplePanel& panel) {
+    std::vector<std::string> files = reports.NamedFiles();
+    if (const CValidationManager* manager = panel.Root().GetValidationManager()) {
+        files.push_back(manager->GetValidationFileName().str());
+        files.push_back(manager->GetPanelConfigFileName().str());
+    }
+    return Tools::FirstValidationFileProblem(files);
+}
+
+// Changes the panel; false (reported) when it cannot be opened or its files are damaged.
+bool changePanel(Sample::CSamplePanel& panel, int type, int version) {
+    Tools::CReportCollector reports;
+    const bool opened = panel.Open(type, version);
+    const std::string problem = damagedFile(reports, panel);
+    if (!problem.empty()) {
+        fail(problem);
+        return false;
+    }
+    reports.PrintAll();
+    if (!opened) {
+        fail("panel type " + std::to_string(type) + " version " + std::to_string(version) +
+             " cannot be opened");
+    }
+    return opened;
+}
+
 // The sample tree of a panel, opened; null (reported) when the panel is not supported.
 std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts) {
     if (!checkPanel(type, version)) {
@@ -52,9 +84,7 @@ std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguage
     }
     auto panel = std::make_unique<Sample::CSamplePanel>(type);
     panel->Root().SetLanguageClass(&texts.Provider());
-    if (!panel->Open(type, version)) {
-        fail("panel type " + std::to_string(type) + " version " + std::to_string(version) +
-             " cannot be opened");
+    if (!changePanel(*panel, type, version)) {
         return nullptr;
     }
     return panel;
@@ -94,8 +124,9 @@ int applyValues(Sample::CSamplePanel& panel, const COptions& options, bool repor
         CString reason;
         if (Sample::CItemInput::Apply(*item, value, reason)) {
             if (reportAccepted) {
-                std::printf("%s=%s: accepted, now %s\n", key.c_str(), value.c_str(),
-                            Sample::CItemView(*item).m_sValue.c_str());
+                std::printf("%s\n", Printable(key + "=" + value + ": accepted, now " +
+                                              Sample::CItemView(*item).m_sValue.str())
+                                        .c_str());
             }
         } else {
             fail(key + "=" + value + " refused: " + reason.str());
@@ -103,6 +134,78 @@ int applyValues(Sample::CSamplePanel& panel, const COptions& options, bool repor
         }
     }
     return status;
+}
+
+// An item as convert compares it: what show prints, and the stored value, which tells a
+// refused value from changed limits and an encrypted text changed from one unchanged.
+struct SItemState {
+    Sample::CItemView view;
+    CString stored;
+    bool encrypted = false;
+};
+
+std::vector<SItemState> statesOf(Sample::CSamplePanel& panel) {
+    std::vector<SItemState> states;
+    panel.ForEachItem([&](CData& item) {
+        const auto* text = dynamic_cast<const CDataString*>(&item);
+        states.push_back({Sample::CItemView(item), text ? text->GetValue() : item.GetValueString(),
+                          text && text->IsCrypted()});
+    });
+    return states;
+}
+
+// The state of one side; an encrypted text shows only whether the conversion changed it.
+std::string shownState(const SItemState& state, const SItemState* before) {
+    if (!state.encrypted) {
+        return ItemState(state.view);
+    }
+    Sample::CItemView view = state.view;
+    view.m_sValue = !before                         ? "(encrypted)"
+                    : before->stored == state.stored ? "unchanged"
+                                                     : "changed";
+    return ItemState(view);
+}
+
+void printChange(const Sample::CItemView& view, const std::string& was, const std::string& now,
+                 bool refused) {
+    std::printf("%s\n", Printable(view.m_sKey.str() + " | " + view.m_sCaption.str() + " | " + was +
+                                  " => " + now +
+                                  (refused ? " | REFUSED: value replaced" : ""))
+                            .c_str());
+}
+
+// Every item whose value, limits or marks differ, then one summary line. A value the
+// target panel refused (and replaced) is flagged apart from limits that merely changed.
+void printChanges(const std::vector<SItemState>& before, const std::vector<SItemState>& after) {
+    std::map<std::string, const SItemState*> old;
+    for (const SItemState& state : before) {
+        old.emplace(state.view.m_sKey.str(), &state);
+    }
+    int changes = 0;
+    int refused = 0;
+    for (const SItemState& state : after) {
+        const auto found = old.find(state.view.m_sKey.str());
+        const SItemState* was = found == old.end() ? nullptr : found->second;
+        const std::string wasShown = was ? shownState(*was, nullptr) : "(absent)";
+        const std::string nowShown = shownState(state, was);
+        const bool replaced = was && was->stored != state.stored;
+        if (was) {
+            old.erase(found);
+        }
+        if (!was || ItemState(was->view) != ItemState(state.view) || replaced) {
+            printChange(state.view, wasShown, nowShown, replaced);
+            ++changes;
+            refused += replaced ? 1 : 0;
+        }
+    }
+    for (const SItemState& state : before) {
+        if (old.count(state.view.m_sKey.str())) {
+            printChange(state.view, shownState(state, nullptr), "(absent)", false);
+            ++changes;
+        }
+    }
+    std::printf("%d item%s changed, %d value%s refused by the target panel and replaced\n",
+                changes, changes == 1 ? "" : "s", refused, refused == 1 ? "" : "s");
 }
 
 } // namespace
@@ -125,6 +228,11 @@ int RunPanels() {
 
 int RunShow(const COptions& options, CLanguageTexts& texts) {
     if (!requirePanel("show", options.m_nType, options.m_nVersion)) {
+        return UsageError;
+    }
+    if (!options.m_vecValues.empty()) {
+        const auto& [key, value] = options.m_vecValues.front();
+        fail("show takes no KEY=VALUE ('" + key + "=" + value + "'); velcfg validate applies values");
         return UsageError;
     }
     auto panel = openPanel(options.m_nType, options.m_nVersion, texts);
@@ -174,11 +282,13 @@ int RunConvert(const COptions& options, CLanguageTexts& texts) {
     if (status == UsageError) {
         return status;
     }
-    const std::vector<Sample::CItemView> before = viewsOf(*panel, "");
+    const std::vector<SItemState> before = statesOf(*panel);
 
     std::unique_ptr<Sample::CSamplePanel> converted;
     if (panel->Root().IsFamilyType(options.m_nToType)) {
-        panel->Open(options.m_nToType, options.m_nToVersion);
+        if (!changePanel(*panel, options.m_nToType, options.m_nToVersion)) {
+            return UsageError;
+        }
     } else {
         // Another family: a tree of its own takes the values, then checks them once more.
         converted = openPanel(options.m_nToType, options.m_nToVersion, texts);
@@ -186,36 +296,11 @@ int RunConvert(const COptions& options, CLanguageTexts& texts) {
             return UsageError;
         }
         converted->Root().CopyValues(panel->Root(), CString());
-        converted->Open(options.m_nToType, options.m_nToVersion);
-    }
-    const std::vector<Sample::CItemView> after = viewsOf(converted ? *converted : *panel, "");
-
-    std::map<std::string, const Sample::CItemView*> old;
-    for (const Sample::CItemView& view : before) {
-        old.emplace(view.m_sKey.str(), &view);
-    }
-    int changes = 0;
-    for (const Sample::CItemView& view : after) {
-        const auto found = old.find(view.m_sKey.str());
-        const std::string was = found == old.end() ? "(absent)" : ItemState(*found->second);
-        const std::string now = ItemState(view);
-        if (found != old.end()) {
-            old.erase(found);
-        }
-        if (was != now) {
-            std::printf("%s | %s | %s => %s\n", view.m_sKey.c_str(), view.m_sCaption.c_str(),
-                        was.c_str(), now.c_str());
-            ++changes;
+        if (!changePanel(*converted, options.m_nToType, options.m_nToVersion)) {
+            return UsageError;
         }
     }
-    for (const Sample::CItemView& view : before) {
-        if (old.count(view.m_sKey.str())) {
-            std::printf("%s | %s | %s => (absent)\n", view.m_sKey.c_str(), view.m_sCaption.c_str(),
-                        ItemState(view).c_str());
-            ++changes;
-        }
-    }
-    std::printf("%d item%s changed\n", changes, changes == 1 ? "" : "s");
+    printChanges(before, statesOf(converted ? *converted : *panel));
     return status;
 }
 

@@ -1,21 +1,20 @@
 #include "LanguageTexts.h"
 
-#include <vel/ValidationManager.h>
+#include <filesystem>
+#include <system_error>
 
 namespace Vel::Velcfg {
 
 bool CLanguageTexts::Load(std::string& error) {
-    // A bare manager knows the library's folder without reading anything.
-    const CString libraryFolder = CValidationManager().GetPath();
-    const std::string candidates[] = {libraryFolder.str() + "lang/en.txt",
-                                      libraryFolder.str() + VELCFG_INSTALLED_LANG "en.txt"};
-    error = "no language texts at";
-    for (const std::string& file : candidates) {
-        if (m_Texts.Load(file)) {
-            return true;
-        }
-        error += " " + file;
+    // The data folder lies at the same place relative to the tool in the build and installed.
+    std::error_code failed;
+    const std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", failed);
+    const std::string file =
+        (tool.parent_path() / VELCFG_DATA_FROM_TOOL "lang/en.txt").lexically_normal().string();
+    if (!failed && m_Texts.Load(file)) {
+        return true;
     }
+    error = "no language texts at " + file;
     return false;
 }
 

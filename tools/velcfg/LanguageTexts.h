@@ -1,5 +1,5 @@
-// CLanguageTexts: the English texts of the sample host, found beside libvel.so (lang/en.txt
-// in the build tree) or in the installed data folder relative to the library. Without them
+// CLanguageTexts: the English texts of the sample host, found in the data folder relative to
+// the tool (share/vel/lang/en.txt beside bin/, in the build tree as installed). Without them
 // the provider stays empty and captions show the missing-text marker.
 #pragma once
 
@@ -11,7 +11,7 @@ namespace Vel::Velcfg {
 
 class CLanguageTexts {
 public:
-    // Loads the first file found; false (with the places looked at in `error`) when none.
+    // False (with the file looked for in `error`) when the texts cannot be loaded.
     bool Load(std::string& error);
     CFileLangText& Provider() { return m_Texts; }
 

@@ -14,6 +14,9 @@ std::string ItemLine(const Sample::CItemView& view);
 // The value with its limits and marks, as convert shows each side.
 std::string ItemState(const Sample::CItemView& view);
 std::string JsonText(const std::string& text);
+// `text` safe for a terminal: control bytes (C0, DEL and UTF-8 encoded C1) become "\xNN"
+// escapes, so stored texts cannot move the cursor or start escape sequences.
+std::string Printable(const std::string& text);
 void PrintJson(std::FILE* out, const std::vector<Sample::CItemView>& views);
 
 } // namespace Vel::Velcfg

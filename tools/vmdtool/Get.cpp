@@ -1,11 +1,9 @@
 #include "Commands.h"
 #include "ToolIO.h"
 
-#include <vel/PVMDataFile.h>
+#include "ValidationFileCheck.h"
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
+#include <vel/PVMDataFile.h>
 
 namespace VmdTool {
 
@@ -19,19 +17,6 @@ std::string withoutExtension(const std::string& name) {
     return name;
 }
 
-// The loader only says it could not open the file; tell the user why.
-std::string describeUnloadable(const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
-        return "cannot open '" + path + "': " + std::strerror(errno);
-    }
-    if (S_ISREG(info.st_mode) && info.st_size > Vel::CPVMDataFile::kMaxFileBytes) {
-        return "'" + path + "' is " + std::to_string(info.st_size) + " bytes, more than the " +
-               std::to_string(Vel::CPVMDataFile::kMaxFileBytes) + " a validation file may hold";
-    }
-    return "cannot open '" + path + "'";
-}
-
 } // namespace
 
 int RunGet(const Args& args) {
@@ -41,10 +26,12 @@ int RunGet(const Args& args) {
     const std::string base = withoutExtension(args[0]);
     Vel::CPVMDataFile file;
     {
-        ReportCatcher reports;
+        Vel::Tools::CReportCollector reports;
         file.SetFileName(base.c_str());
-        if (reports.Any()) {
-            return Fail(describeUnloadable(base + ".vmd"));
+        if (!reports.Reports().empty()) {
+            // The loader only says it could not open the file; tell the user why.
+            const std::string problem = Vel::Tools::FirstValidationFileProblem({base + ".vmd"});
+            return Fail(problem.empty() ? "cannot load '" + base + ".vmd'" : problem);
         }
     }
     Vel::CString value;

@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "ToolIO.h"
+#include "ValidationFileCheck.h"
 
 #include <vel/ValidationManagerList.h>
 
@@ -85,7 +86,10 @@ std::string jsonBool(bool value) {
 std::string jsonList(const Vel::CIntList& list) {
     std::string out = "[";
     for (std::size_t i = 0; i < list.size(); ++i) {
-        out += (i ? "," : "") + std::to_string(list[i]);
+        if (i > 0) {
+            out += ',';
+        }
+        out += std::to_string(list[i]);
     }
     return out + "]";
 }
@@ -112,6 +116,18 @@ std::string describeConfig(const Vel::CValidationManager& m, const Vel::CString&
            ",\"value\":" + std::to_string(m.GetPanelConfigVal(key)) + "}";
 }
 
+// One line naming a file the manager could not use and why; empty when all are sound (the
+// files are looked at even without reports, since a cut file may load quietly).
+std::string damagedFile(const Vel::Tools::CReportCollector& reports,
+                        const Vel::CValidationManager* manager) {
+    std::vector<std::string> files = reports.NamedFiles();
+    if (manager) {
+        files.push_back(manager->GetValidationFileName().str());
+        files.push_back(manager->GetPanelConfigFileName().str());
+    }
+    return Vel::Tools::FirstValidationFileProblem(files);
+}
+
 } // namespace
 
 int RunQuery(const Args& args) {
@@ -120,9 +136,18 @@ int RunQuery(const Args& args) {
     if (!error.empty()) {
         return Fail(error);
     }
-    Vel::CValidationManager* manager =
-        Vel::CValidationManagerList::Instance().AccessValidationManager(query.nType,
-                                                                        query.nVersion);
+    Vel::CValidationManager* manager = nullptr;
+    {
+        Vel::Tools::CReportCollector reports;
+        manager = Vel::CValidationManagerList::Instance().AccessValidationManager(query.nType,
+                                                                                  query.nVersion);
+        const std::string problem = damagedFile(reports, manager);
+        if (!problem.empty()) {
+            Vel::CValidationManagerList::CleanUp();
+            return Fail(problem);
+        }
+        reports.PrintAll();
+    }
     if (!manager) {
         Vel::CValidationManagerList::CleanUp();
         return Fail("no validation data for panel type " + std::to_string(query.nType) +

@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "ToolIO.h"
+#include "ValidationFileCheck.h"
 
 #include <vel/PVMDataFile.h>
 
@@ -20,6 +21,10 @@ int RunUnpack(const Args& args) {
         text += '\n';
     }
     PrintRaw(text);
+    // What could be read is printed; the status still says the file is damaged.
+    if (Vel::Tools::IsTruncatedPack(packed)) {
+        return Fail("'" + args[0] + "' is truncated: its last entry has no end");
+    }
     return kExitOk;
 }
 
