@@ -326,14 +326,15 @@ TEST_F(VelcfgFolderTest, ADamagedPanelConfigurationIsNamedToo) {
     Write("V6/Config_V6_5.vmd", "");
     const ToolRun run = Run("show --type 66 --version 650 --key System");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "velcfg: validation file '" + File("V6/Config_V6_5.vmd") +
-                           "': the file is empty\n");
+    EXPECT_EQ(run.err,
+              "velcfg: validation file '" + File("V6/Config_V6_5.vmd") + "': the file is empty\n");
 }
 
 TEST_F(VelcfgFolderTest, StoredTextsAreShownWithoutTheirControlBytes) {
     std::string readable;
     for (const std::string& entry : Vel::CPVMDataFile::Unpack(readFile(File("V6/V6_5.vmd")))) {
-        readable += (entry == "Default = V6 Panel" ? "Default = V6\x1b[2J\xc2\x9bPanel" : entry) + "\n";
+        readable +=
+            (entry == "Default = V6 Panel" ? "Default = V6\x1b[2J\xc2\x9bPanel" : entry) + "\n";
     }
     Write("V6/V6_5.vmd", Vel::CPVMDataFile::Pack(readable));
 
@@ -341,8 +342,7 @@ TEST_F(VelcfgFolderTest, StoredTextsAreShownWithoutTheirControlBytes) {
     EXPECT_EQ(text.out, "System.PanelName | System parameters.Panel name | "
                         "\"V6\\x1b[2J\\x9bPanel\" | 1..16 characters\n");
     const ToolRun json = Run("show --type 66 --version 650 --key System.PanelName --json");
-    EXPECT_NE(json.out.find("\"value\": \"\\\"V6\\u001b[2J\\u009bPanel\\\"\""),
-              std::string::npos)
+    EXPECT_NE(json.out.find("\"value\": \"\\\"V6\\u001b[2J\\u009bPanel\\\"\""), std::string::npos)
         << json.out;
 }
 

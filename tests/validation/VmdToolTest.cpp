@@ -160,7 +160,8 @@ TEST_F(VmdToolTest, PackReplacesTheOutputWhole) {
     std::ifstream kept(Path("Kept.vmd"), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
     std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_folder.Path())) {
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(m_folder.Path())) {
         ++files;
     }
     EXPECT_EQ(files, 3u); // F.txt, F.vmd, Kept.vmd: no temporary file left
@@ -172,8 +173,8 @@ TEST_F(VmdToolTest, QueryNamesADamagedValidationFile) {
     const std::string file = folder + "V6/V6_5.vmd";
     std::filesystem::resize_file(file, std::filesystem::file_size(file) - 1);
     setenv("VEL_VALIDATION_DIR", folder.c_str(), 1);
-    const ToolResult result = RunTool("vmdtool", {"query", "--type", "66", "--version", "650",
-                                                   "System.BellTime"});
+    const ToolResult result =
+        RunTool("vmdtool", {"query", "--type", "66", "--version", "650", "System.BellTime"});
     unsetenv("VEL_VALIDATION_DIR");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "vmdtool: validation file '" + file +

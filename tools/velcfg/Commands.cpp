@@ -160,7 +160,7 @@ std::string shownState(const SItemState& state, const SItemState* before) {
         return ItemState(state.view);
     }
     Sample::CItemView view = state.view;
-    view.m_sValue = !before                         ? "(encrypted)"
+    view.m_sValue = !before                          ? "(encrypted)"
                     : before->stored == state.stored ? "unchanged"
                                                      : "changed";
     return ItemState(view);
@@ -169,8 +169,7 @@ std::string shownState(const SItemState& state, const SItemState* before) {
 void printChange(const Sample::CItemView& view, const std::string& was, const std::string& now,
                  bool refused) {
     std::printf("%s\n", Printable(view.m_sKey.str() + " | " + view.m_sCaption.str() + " | " + was +
-                                  " => " + now +
-                                  (refused ? " | REFUSED: value replaced" : ""))
+                                  " => " + now + (refused ? " | REFUSED: value replaced" : ""))
                             .c_str());
 }
 
@@ -204,8 +203,8 @@ void printChanges(const std::vector<SItemState>& before, const std::vector<SItem
             ++changes;
         }
     }
-    std::printf("%d item%s changed, %d value%s refused by the target panel and replaced\n",
-                changes, changes == 1 ? "" : "s", refused, refused == 1 ? "" : "s");
+    std::printf("%d item%s changed, %d value%s refused by the target panel and replaced\n", changes,
+                changes == 1 ? "" : "s", refused, refused == 1 ? "" : "s");
 }
 
 } // namespace
@@ -232,7 +231,8 @@ int RunShow(const COptions& options, CLanguageTexts& texts) {
     }
     if (!options.m_vecValues.empty()) {
         const auto& [key, value] = options.m_vecValues.front();
-        fail("show takes no KEY=VALUE ('" + key + "=" + value + "'); velcfg validate applies values");
+        fail("show takes no KEY=VALUE ('" + key + "=" + value +
+             "'); velcfg validate applies values");
         return UsageError;
     }
     auto panel = openPanel(options.m_nType, options.m_nVersion, texts);

@@ -80,11 +80,14 @@ std::string JsonText(const std::string& text) {
         }
         quoted += ch;
     }
-    return "\"" + replaceControls(quoted, [](int code) {
-               return code == '\n'   ? std::string("\\n")
-                      : code == '\t' ? std::string("\\t")
-                                     : formatted("\\u%04x", code);
-           }) + "\"";
+    return "\"" +
+           replaceControls(quoted,
+                           [](int code) {
+                               return code == '\n'   ? std::string("\\n")
+                                      : code == '\t' ? std::string("\\t")
+                                                     : formatted("\\u%04x", code);
+                           }) +
+           "\"";
 }
 
 void PrintJson(std::FILE* out, const std::vector<Sample::CItemView>& views) {

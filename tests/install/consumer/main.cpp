@@ -1,12 +1,9 @@
-// A host of the installed library: finds the folder of libvel.so and reads a shipped
-// validation file from beside it.
+// A host of the installed library: the registry finds the validation files in vel/ beside
+// the installed libvel.so and answers from them without any report.
 #include <vel/Assert.h>
-#include <vel/PVMDataFile.h>
-#include <vel/String.h>
+#include <vel/ValidationManagerList.h>
 
 #include <cstdio>
-#include <dlfcn.h>
-#include <string>
 
 namespace {
 
@@ -18,26 +15,17 @@ struct CountingSink : Vel::CAssertSink {
     }
 };
 
-std::string libraryFolder() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&Vel::SetAssertSink), &info) == 0 || !info.dli_fname) {
-        return {};
-    }
-    const std::string path = info.dli_fname;
-    return path.substr(0, path.rfind('/') + 1);
-}
-
 } // namespace
 
 int main() {
     CountingSink sink;
     Vel::SetAssertSink(&sink);
-    const std::string folder = libraryFolder();
-    Vel::CPVMDataFile file;
-    file.SetFileName((folder + "examples/Example").c_str());
-    Vel::CString value;
-    const bool found = file.GetString("zone.type", "maxnumber", &value);
+    Vel::CValidationManager* manager =
+        Vel::CValidationManagerList::Instance().AccessValidationManager(66, 650);
+    const long bellTime = manager ? manager->GetMaxNumber("System.BellTime") : -1;
+    Vel::CValidationManagerList::CleanUp();
     Vel::SetAssertSink(nullptr);
-    std::printf("library folder %s: Zone.Type MaxNumber = %s\n", folder.c_str(), value.c_str());
-    return found && sink.count == 0 && value == "12" ? 0 : 1;
+    std::printf("validation folder %s: System.BellTime MaxNumber = %ld\n",
+                Vel::CValidationManagerList::GetValidationFolder().c_str(), bellTime);
+    return sink.count == 0 && bellTime == 20 ? 0 : 1;
 }
