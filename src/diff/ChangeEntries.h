@@ -1,0 +1,29 @@
+// Pieces shared by the difference walks of nodes and leaf items: finding a node's counterpart
+// in the other tree and making the change nodes of one-sided items.
+#pragma once
+
+#include <vel/DataValidationClient.h>
+#include <vel/String.h>
+#include <vel/VelDataChange.h>
+
+namespace Vel {
+
+// The node of the other tree with `node`'s unique key (element numbers included), looked up
+// from `other`; null when the other tree has none.
+CDataValidationClient* FindCounterpart(const CDataValidationClient& node,
+                                       CDataValidationClient& other);
+
+// Whether `node` is an element of a collection.
+bool IsCollectionElement(const CDataValidationClient& node);
+
+// The element number of a collection element, as its caption and key suffix "[n]".
+CString ElementSuffix(const CDataValidationClient& element);
+
+// A change node of an item that exists on one side only: `value` on the side that has it,
+// the "not available" text on the other, and the bit of the side that has it.
+CVelDataChange* NewOneSidedChange(const CString& name, const CString& value, bool valueIsLeft);
+
+// A change node with both texts and the given bits.
+CVelDataChange* NewChange(const CString& name, const CString& left, const CString& right, int bits);
+
+} // namespace Vel

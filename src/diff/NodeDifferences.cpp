@@ -1,0 +1,115 @@
+// The difference walk of containers, collections and roots.
+#include <vel/DataValidationClient.h>
+
+#include <vel/Assert.h>
+#include <vel/HostWindow.h>
+#include <vel/PanelDataTypes.h>
+#include <vel/VelDataChange.h>
+
+#include "ChangeEntries.h"
+
+#include <cstddef>
+
+namespace Vel {
+
+namespace {
+
+// The entry of a child that has no counterpart: a collection shows both element counts, any
+// other node the child's value against the "not available" text.
+CVelDataChange* MissingChildChange(CDataValidationClient& node, CDataValidationClient& counterpart,
+                                   CDataValidationClient& child, bool thisIsLeft) {
+    if (node.GetType() == PanelDataTypes::COLLECTION &&
+        child.GetDataKey4Cmp().Find("AssembleZoneOutput") < 0) {
+        const CString own = CString::Formatted("%d x <...>", int(node.GetChildListRef().size()));
+        const CString others =
+            CString::Formatted("%d x <...>", int(counterpart.GetChildListRef().size()));
+        return thisIsLeft
+                   ? NewChange(child.GetCaptionText(), own, others, CVelDataChange::LEFT_ONLY)
+                   : NewChange(child.GetCaptionText(), others, own, CVelDataChange::RIGHT_ONLY);
+    }
+    return NewOneSidedChange(child.GetCaptionText(), child.GetValueString(), thisIsLeft);
+}
+
+// Moves every entry of `from` into `to`, in order and with SetAt's replacement, and leaves
+// `from` empty.
+void MoveEntries(CVelDataChange& from, CVelDataChange& to) {
+    for (int i = 0; i < from.GetCount(); ++i) {
+        to.SetAt(from.GetKeyAt(i), from.GetAt(i));
+    }
+    from.RemoveAll();
+}
+
+} // namespace
+
+int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDataChange* changes,
+                                            bool* pContinue, CHostWindow* progressWindow,
+                                            bool thisIsLeft) {
+    if (!other || !changes) {
+        Assert("other && changes")
+            .print_context("DataValidationClientVel", __LINE__)
+            .value("key", m_sDataKey)
+            .error("FindDifferencies needs the other tree and a change node.");
+        return 0;
+    }
+    const bool thisDisabled = IsDisabled();
+    const bool otherDisabled = other->IsDisabled();
+    if (thisDisabled || otherDisabled) {
+        const CString key = GetDataKey4Cmp();
+        if ((thisDisabled && otherDisabled) || key.IsEmpty()) {
+            return 0;
+        }
+        // The enabled side shows its value.
+        changes->SetAt(
+            key, thisDisabled
+                     ? NewOneSidedChange(GetCaptionText(), other->GetValueString(), !thisIsLeft)
+                     : NewOneSidedChange(GetCaptionText(), GetValueString(), thisIsLeft));
+        return 1;
+    }
+    CDataValidationClient* counterpart = FindCounterpart(*this, *other);
+    if (!counterpart) {
+        return 0;
+    }
+    // The side with more children drives, so that its extra children count as one-sided.
+    if (counterpart->GetChildListRef().size() > m_vecChildren.size()) {
+        return counterpart->FindDifferencies(this, changes, pContinue, nullptr, !thisIsLeft);
+    }
+    // This level's results; nothing of it survives unless a difference is found.
+    CVelDataChange level{CString()};
+    int result = 0;
+    // Index loop: the progress handler runs host code between children.
+    for (std::size_t i = 0; i < m_vecChildren.size(); ++i) {
+        if (pContinue && !*pContinue) {
+            level.DeleteRecursive();
+            return 2;
+        }
+        if (progressWindow) {
+            progressWindow->SendMessage(CVelDataChange::kProgressMessage, 0, 0);
+        }
+        CDataValidationClient& child = *m_vecChildren[i];
+        if (CDataValidationClient* match = FindCounterpart(child, *counterpart)) {
+            if (child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft) == 1) {
+                result = 1;
+            }
+        } else if (const CString key = child.GetDataKey4Cmp(); !key.IsEmpty()) {
+            // Children of one key replace each other's entry: one count per collection.
+            changes->SetAt(key, MissingChildChange(*this, *counterpart, child, thisIsLeft));
+            result = 1;
+        }
+    }
+    if (result == 0) {
+        level.DeleteRecursive();
+        return 0;
+    }
+    // An element's and the root's results join the level above; a screen's form a node.
+    if (IsCollectionElement(*this) || GetType() == PanelDataTypes::DATA_MANAGER) {
+        MoveEntries(level, *changes);
+    } else {
+        auto* node = new CVelDataChange(GetCaptionText());
+        MoveEntries(level, *node);
+        node->m_nChangeType = level.m_nChangeType;
+        changes->SetAt(GetDataKey4Cmp(), node);
+    }
+    return 1;
+}
+
+} // namespace Vel
