@@ -10,6 +10,7 @@
 #include <vel/DataString.h>
 #include <vel/TextCommon.h>
 #include <vel/ValidationManager.h>
+#include <vel/ValidationManagerList.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -187,7 +188,10 @@ void printChanges(const std::vector<SItemState>& before, const std::vector<SItem
         const SItemState* was = found == old.end() ? nullptr : found->second;
         const std::string wasShown = was ? shownState(*was, nullptr) : "(absent)";
         const std::string nowShown = shownState(state, was);
-        const bool replaced = was && was->stored != state.stored;
+        // An item the target panel disables (or enables) changes its value with it; that is
+        // shown by its mark, not counted as a refusal.
+        const bool replaced =
+            was && !was->view.m_bDisabled && !state.view.m_bDisabled && was->stored != state.stored;
         if (was) {
             old.erase(found);
         }
@@ -212,7 +216,7 @@ void printChanges(const std::vector<SItemState>& before, const std::vector<SItem
 int RunPanels() {
     const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();
     if (panels.empty()) {
-        fail("no validation files found beside libvel.so");
+        fail("no validation files found in " + CValidationManagerList::GetValidationFolder().str());
         return UsageError;
     }
     std::printf("%-6s %4s %7s  %-12s %-8s %s\n", "family", "type", "version", "model folder",
