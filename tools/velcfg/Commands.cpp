@@ -21,8 +21,6 @@
 
 namespace Vel::Velcfg {
 
-namespace {
-
 void fail(const std::string& message) {
     std::fprintf(stderr, "velcfg: %s\n", Printable(message).c_str());
 }
@@ -91,6 +89,8 @@ std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguage
     return panel;
 }
 
+namespace {
+
 // Whether a unique key names `prefix` itself or a node below it ("Zones.1" holds
 // "Zones.1.Name" but not "Zones.10.Name").
 bool isUnder(const std::string& key, const std::string& prefix) {
@@ -111,10 +111,12 @@ std::vector<Sample::CItemView> viewsOf(Sample::CSamplePanel& panel, const std::s
     return views;
 }
 
+} // namespace
+
 // Applies every KEY=VALUE in order; refused values and unknown keys are reported.
-int applyValues(Sample::CSamplePanel& panel, const COptions& options, bool reportAccepted) {
+int applyValues(Sample::CSamplePanel& panel, const KeyValues& values, bool reportAccepted) {
     int status = Done;
-    for (const auto& [key, value] : options.m_vecValues) {
+    for (const auto& [key, value] : values) {
         CDataValidationClient* node = panel.Root().FindItemByKey(key);
         auto* item = node && node->IsDataType() ? static_cast<CData*>(node) : nullptr;
         if (!item || item->GetItemUniqueKey(true) != CString(key)) {
@@ -136,6 +138,8 @@ int applyValues(Sample::CSamplePanel& panel, const COptions& options, bool repor
     }
     return status;
 }
+
+namespace {
 
 // An item as convert compares it: what show prints, and the stored value, which tells a
 // refused value from changed limits and an encrypted text changed from one unchanged.
@@ -267,7 +271,7 @@ int RunValidate(const COptions& options, CLanguageTexts& texts) {
         return UsageError;
     }
     auto panel = openPanel(options.m_nType, options.m_nVersion, texts);
-    return panel ? applyValues(*panel, options, true) : UsageError;
+    return panel ? applyValues(*panel, options.m_vecValues, true) : UsageError;
 }
 
 int RunConvert(const COptions& options, CLanguageTexts& texts) {
@@ -282,7 +286,7 @@ int RunConvert(const COptions& options, CLanguageTexts& texts) {
     if (!panel) {
         return UsageError;
     }
-    const int status = applyValues(*panel, options, false);
+    const int status = applyValues(*panel, options.m_vecValues, false);
     if (status == UsageError) {
         return status;
     }

@@ -3,14 +3,28 @@
 
 #include "LanguageTexts.h"
 #include "Options.h"
+#include "SamplePanel.h"
+
+#include <memory>
+#include <string>
 
 namespace Vel::Velcfg {
 
 enum ExitStatus { Done = 0, Refused = 1, UsageError = 2 };
 
+// Shared by the commands: one line on standard error, the checks of a panel's type and
+// version, an opened panel (null, reported, when it cannot be), and KEY=VALUE applied in order
+// with refused values and unknown keys reported.
+void fail(const std::string& message);
+bool requirePanel(const char* command, int type, int version);
+bool checkPanel(int type, int version);
+std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts);
+int applyValues(Sample::CSamplePanel& panel, const KeyValues& values, bool reportAccepted);
+
 int RunPanels();
 int RunShow(const COptions& options, CLanguageTexts& texts);
 int RunValidate(const COptions& options, CLanguageTexts& texts);
 int RunConvert(const COptions& options, CLanguageTexts& texts);
+int RunDiff(const COptions& options, CLanguageTexts& texts);
 
 } // namespace Vel::Velcfg

@@ -18,6 +18,16 @@ bool parseInt(const std::string& text, int& value) {
     return true;
 }
 
+bool addKeyValue(const std::string& arg, KeyValues& values, std::string& error) {
+    const std::size_t equals = arg.find('=');
+    if (equals == std::string::npos || equals == 0) {
+        error = "'" + arg + "' is not KEY=VALUE";
+        return false;
+    }
+    values.emplace_back(arg.substr(0, equals), arg.substr(equals + 1));
+    return true;
+}
+
 } // namespace
 
 bool COptions::Parse(int argc, char** argv, std::string& error) {
@@ -44,6 +54,12 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
                                                   : nullptr;
             if (arg == "--key") {
                 m_sKeyPrefix = value;
+            } else if (arg == "--only") {
+                m_sOnly = value;
+            } else if (arg == "--right") {
+                if (!addKeyValue(value, m_vecRightValues, error)) {
+                    return false;
+                }
             } else if (!number) {
                 error = "unknown option " + arg;
                 return false;
@@ -57,12 +73,9 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
             m_sCommand = arg;
             continue;
         }
-        const std::size_t equals = arg.find('=');
-        if (equals == std::string::npos || equals == 0) {
-            error = "'" + arg + "' is not KEY=VALUE";
+        if (!addKeyValue(arg, m_vecValues, error)) {
             return false;
         }
-        m_vecValues.emplace_back(arg.substr(0, equals), arg.substr(equals + 1));
     }
     return true;
 }
@@ -79,12 +92,18 @@ const char* UsageText() {
            "      applies each value and says whether it was accepted or which limit it broke\n"
            "  velcfg convert --type T --version V --to-type T2 --to-version V2 [KEY=VALUE...]\n"
            "      applies the values, changes the panel and shows every item that changed\n"
+           "  velcfg diff --type T --version V [--to-type T2 --to-version V2] [KEY=VALUE...]\n"
+           "              [--right KEY=VALUE...] [--only left|right|changed] [--json]\n"
+           "      compares two panels (the right one of the left's type and version unless\n"
+           "      given), KEY=VALUE set on the left, --right KEY=VALUE on the right; lists the\n"
+           "      differences by screen and element: * changed, - left only, + right only\n"
            "\n"
            "Keys are unique keys with element numbers, as show prints them (Zones.3.Function).\n"
            "Values: numbers in decimal; texts as they are; IPv4 addresses dotted, 'blank' for\n"
            "none; choices by value; sets and triggers as lists such as 1,3 or 1..4.\n"
            "\n"
-           "exit status: 0 done, 1 a value was refused, 2 usage or setup error\n";
+           "exit status: 0 done, 1 a value was refused, 2 usage or setup error;\n"
+           "diff: 0 no differences, 1 differences, 2 usage or setup error, 130 interrupted\n";
 }
 
 } // namespace Vel::Velcfg

@@ -7,6 +7,8 @@
 
 namespace Vel::Velcfg {
 
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
+
 class COptions {
 public:
     // False with a one-line reason in `error` when the command line is not understood.
@@ -20,7 +22,9 @@ public:
     int m_nToType = -1;
     int m_nToVersion = -1;
     std::string m_sKeyPrefix;
-    std::vector<std::pair<std::string, std::string>> m_vecValues;
+    std::string m_sOnly;
+    KeyValues m_vecValues;
+    KeyValues m_vecRightValues;
 };
 
 // The text of --help.

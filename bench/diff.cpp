@@ -1,0 +1,146 @@
+// The difference walk over two trees of the largest sample panel (a Tarvo third-series panel
+// at 3.40, about 12,300 items) with 0, 10 and 1,000 changed values, per item, and the sorted
+// iteration over every entry of the change tree it fills, next to the anchors: one walk of
+// the same tree's key map, plain and with a look-up of every key in the other tree's map.
+#include "SamplePanel.h"
+
+#include <vel/DataNumber.h>
+#include <vel/FileLangText.h>
+#include <vel/VelDataChange.h>
+
+#include "PerItem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kVersion = 340;
+constexpr int kType = 101;
+
+Vel::CFileLangText& Texts() {
+    static Vel::CFileLangText texts;
+    return texts;
+}
+
+std::unique_ptr<Vel::Sample::CSamplePanel> OpenedPanel() {
+    auto panel = std::make_unique<Vel::Sample::CSamplePanel>(kType);
+    panel->Root().SetLanguageClass(&Texts());
+    panel->Open(kType, kVersion);
+    return panel;
+}
+
+// Two equal trees, the right one with `changes` number items moved off their values.
+struct SPair {
+    explicit SPair(int changes) : left(OpenedPanel()), right(OpenedPanel()) {
+        left->ForEachItem([&](Vel::CData&) { ++items; });
+        right->ForEachItem([&](Vel::CData& item) {
+            auto* number = dynamic_cast<Vel::CDataNumber*>(&item);
+            if (changed < changes && number && !number->IsDisabled() &&
+                !number->GetDataKey4Cmp().IsEmpty() &&
+                (number->SetValue(number->GetValue() + 1) == 0 ||
+                 number->SetValue(number->GetValue() - 1) == 0)) {
+                ++changed;
+            }
+        });
+    }
+
+    int Diff(Vel::CVelDataChange& changes) {
+        bool goOn = true;
+        return left->Root().FindDifferencies(&right->Root(), &changes, &goOn, nullptr, true);
+    }
+
+    std::unique_ptr<Vel::Sample::CSamplePanel> left;
+    std::unique_ptr<Vel::Sample::CSamplePanel> right;
+    std::size_t items = 0;
+    int changed = 0;
+};
+
+SPair& Pair(int changes) {
+    static std::map<int, std::unique_ptr<SPair>> pairs;
+    std::unique_ptr<SPair>& pair = pairs[changes];
+    if (!pair) {
+        pair = std::make_unique<SPair>(changes);
+    }
+    return *pair;
+}
+
+void BM_Diff(benchmark::State& state) {
+    SPair& pair = Pair(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Vel::CVelDataChange changes("top");
+        benchmark::DoNotOptimize(pair.Diff(changes));
+        changes.DeleteRecursive();
+    }
+    PerItem(state, pair.items);
+    state.counters["changed"] = pair.changed;
+}
+BENCHMARK(BM_Diff)->Arg(0)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Every entry of a subtree in sorted order; answers how many.
+std::size_t WalkSorted(Vel::CVelDataChange& node) {
+    std::size_t count = 0;
+    while (Vel::CVelDataChange* entry = node.GetNextSorted(Vel::CVelDataChange::ALL_CHANGES)) {
+        count += 1 + WalkSorted(*entry);
+    }
+    return count;
+}
+
+void BM_SortedIteration(benchmark::State& state) {
+    SPair& pair = Pair(static_cast<int>(state.range(0)));
+    Vel::CVelDataChange changes("top");
+    pair.Diff(changes);
+    std::size_t entries = 0;
+    for (auto _ : state) {
+        changes.ResetSorted();
+        entries = WalkSorted(changes);
+        benchmark::DoNotOptimize(entries);
+    }
+    changes.DeleteRecursive();
+    // Per item of the tree, to compare with the diff that filled it.
+    PerItem(state, pair.items);
+    state.counters["entries"] = static_cast<double>(entries);
+}
+BENCHMARK(BM_SortedIteration)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_Anchor_KeyMapWalk(benchmark::State& state) {
+    SPair& pair = Pair(0);
+    const Vel::CItemMap& map = *pair.left->Root().GetAllItemsMap();
+    for (auto _ : state) {
+        for (const auto& [key, node] : map) {
+            benchmark::DoNotOptimize(node);
+        }
+    }
+    PerItem(state, pair.items);
+}
+BENCHMARK(BM_Anchor_KeyMapWalk)->Unit(benchmark::kMillisecond);
+
+void BM_Anchor_KeyMapWalkWithLookUp(benchmark::State& state) {
+    SPair& pair = Pair(0);
+    const Vel::CItemMap& map = *pair.left->Root().GetAllItemsMap();
+    const Vel::CItemMap& other = *pair.right->Root().GetAllItemsMap();
+    for (auto _ : state) {
+        for (const auto& [key, node] : map) {
+            benchmark::DoNotOptimize(other.find(key));
+        }
+    }
+    PerItem(state, pair.items);
+}
+BENCHMARK(BM_Anchor_KeyMapWalkWithLookUp)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Every contender keeps its freed memory, so none pays for fresh pages.
+    mallopt(M_TRIM_THRESHOLD, -1);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,220 @@
+// The difference walk over two test trees, rule by rule.
+#include "support/CaptureSink.h"
+#include "support/ModelTrees.h"
+
+#include <vel/DiffProgress.h>
+#include <vel/FileLangText.h>
+#include <vel/TextCommon.h>
+#include <vel/VelDataChange.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace VelTest {
+namespace {
+
+using Vel::CVelDataChange;
+
+constexpr int kType = 1;
+constexpr int kVersion = 610;
+
+class DifferenceRulesTest : public ::testing::Test {
+protected:
+    DifferenceRulesTest() {
+        managers.AddVersion(kType, kVersion, StandardValidation(), "[Zone]\nLimit=4\n");
+        texts.LoadText("VEL_NA=n/a\n");
+        Vel::CTextCommon::SetLanguageClass(&texts);
+    }
+    ~DifferenceRulesTest() override {
+        changes.DeleteRecursive();
+        Vel::CTextCommon::SetLanguageClass(nullptr);
+    }
+
+    // Both trees opened with their key maps; `zones` < 0 takes the configured count.
+    void Open(int leftZones = -1, int rightZones = -1) {
+        left = std::make_unique<TestTree>(&managers, leftZones);
+        right = std::make_unique<TestTree>(&managers, rightZones);
+        for (TestTree* tree : {left.get(), right.get()}) {
+            tree->root.SetLanguageClass(&texts);
+            ASSERT_TRUE(tree->root.ChangePanelVersion(kType, kVersion));
+            tree->root.CreateKeyMap();
+        }
+    }
+
+    int Diff(Vel::CHostWindow* window = nullptr) {
+        return left->root.FindDifferencies(&right->root, &changes, &goOn, window, true);
+    }
+
+    // The entry under a path of keys, or null.
+    CVelDataChange* At(std::initializer_list<const char*> keys) {
+        CVelDataChange* node = &changes;
+        for (const char* key : keys) {
+            if (!node->Lookup(key, node)) {
+                return nullptr;
+            }
+        }
+        return node;
+    }
+
+    TestManagers managers;
+    CaptureSink sink;
+    Vel::CFileLangText texts;
+    std::unique_ptr<TestTree> left;
+    std::unique_ptr<TestTree> right;
+    CVelDataChange changes{"top"};
+    bool goOn = true;
+};
+
+TEST_F(DifferenceRulesTest, IdenticalTreesGiveNothing) {
+    Open();
+    EXPECT_EQ(Diff(), 0);
+    EXPECT_TRUE(changes.IsEmpty());
+}
+
+TEST_F(DifferenceRulesTest, OneChangedValueIsGroupedUnderItsScreen) {
+    Open();
+    ASSERT_EQ(right->exitTime.SetValue(7), 0);
+    EXPECT_EQ(Diff(), 1);
+    ASSERT_EQ(changes.GetCount(), 1);
+    CVelDataChange* group = At({"SystemScreen", "SystemScreen"});
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->m_sName, left->system.GetCaptionText());
+    EXPECT_EQ(group->m_nChangeType, CVelDataChange::CHANGED);
+    ASSERT_EQ(group->GetCount(), 1);
+    CVelDataChange* item = At({"SystemScreen", "SystemScreen", "System.ExitTime"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_sName, left->exitTime.GetCaptionText());
+    EXPECT_EQ(item->m_sLeftValue, "5");
+    EXPECT_EQ(item->m_sRightValue, "7");
+}
+
+TEST_F(DifferenceRulesTest, TheRightTreeAsThisKeepsTheValuesOnTheirSides) {
+    Open();
+    ASSERT_EQ(right->exitTime.SetValue(7), 0);
+    EXPECT_EQ(right->root.FindDifferencies(&left->root, &changes, &goOn, nullptr, false), 1);
+    CVelDataChange* item = At({"SystemScreen", "SystemScreen", "System.ExitTime"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_sLeftValue, "5");
+    EXPECT_EQ(item->m_sRightValue, "7");
+}
+
+TEST_F(DifferenceRulesTest, ChangedValuesInAnElementAreGroupedByElementNumber) {
+    Open();
+    ASSERT_EQ(right->Zone(2).m_Level.SetValue(3), 0);
+    ASSERT_EQ(right->Zone(2).m_Delay.SetValue(9), 0);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* collection = At({"ZoneScreen", "Zones"});
+    ASSERT_NE(collection, nullptr);
+    EXPECT_EQ(collection->m_sName, left->zones.GetCaptionText());
+    CVelDataChange* element = At({"ZoneScreen", "Zones", "Zone[3]"});
+    ASSERT_NE(element, nullptr);
+    EXPECT_EQ(element->m_sName, left->Zone(2).GetCaptionText() + "[3]");
+    EXPECT_EQ(element->GetCount(), 2);
+}
+
+TEST_F(DifferenceRulesTest, AShorterRightCollectionCountsBothSidesAsLeftOnly) {
+    Open(5, 3);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* count = At({"ZoneScreen", "Zone"});
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->m_sLeftValue, "5 x <...>");
+    EXPECT_EQ(count->m_sRightValue, "3 x <...>");
+    EXPECT_EQ(count->m_nChangeType, CVelDataChange::LEFT_ONLY);
+    // The collection's own level holds nothing else, so iteration shows the count alone.
+    CVelDataChange* screen = At({"ZoneScreen"});
+    EXPECT_EQ(screen->GetNextSorted(CVelDataChange::ALL_CHANGES), count);
+    EXPECT_EQ(screen->GetNextSorted(CVelDataChange::ALL_CHANGES), nullptr);
+}
+
+TEST_F(DifferenceRulesTest, ALongerRightCollectionDrivesAndKeepsTheTextsOnTheirSides) {
+    Open(3, 5);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* count = At({"ZoneScreen", "Zone"});
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->m_sLeftValue, "3 x <...>");
+    EXPECT_EQ(count->m_sRightValue, "5 x <...>");
+    EXPECT_EQ(count->m_nChangeType, CVelDataChange::RIGHT_ONLY);
+}
+
+TEST_F(DifferenceRulesTest, AnItemDisabledOnTheRightIsLeftOnly) {
+    Open();
+    right->exitTime.Disable(true);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* item = At({"SystemScreen", "System.ExitTime"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_sLeftValue, "5");
+    EXPECT_EQ(item->m_sRightValue, "n/a");
+    EXPECT_EQ(item->m_nChangeType, CVelDataChange::LEFT_ONLY);
+}
+
+TEST_F(DifferenceRulesTest, AnItemDisabledOnTheLeftInsideAnElementShowsTheElementMark) {
+    Open();
+    left->Zone(0).m_Delay.Disable(true);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* item = At({"ZoneScreen", "Zones", "Zone.Delay"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_sLeftValue, "n/a");
+    EXPECT_EQ(item->m_sRightValue, "<...>");
+    EXPECT_EQ(item->m_nChangeType, CVelDataChange::RIGHT_ONLY);
+}
+
+TEST_F(DifferenceRulesTest, ItemsDisabledOnBothSidesAreNotCompared) {
+    Open();
+    ASSERT_EQ(right->exitTime.SetValue(7), 0);
+    left->exitTime.Disable(true);
+    right->exitTime.Disable(true);
+    EXPECT_EQ(Diff(), 0);
+}
+
+TEST_F(DifferenceRulesTest, ElementsComeOutInNumericOrderAfterTheLeavesOfTheirLevel) {
+    Open(12, 12);
+    ASSERT_EQ(right->Zone(11).m_Level.SetValue(3), 0);
+    ASSERT_EQ(right->Zone(6).m_Level.SetValue(3), 0);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* collection = At({"ZoneScreen", "Zones"});
+    ASSERT_NE(collection, nullptr);
+    const Vel::CString caption = left->Zone(0).GetCaptionText();
+    EXPECT_EQ(collection->GetNextSorted(7)->m_sName, caption + "[7]");
+    EXPECT_EQ(collection->GetNextSorted(7)->m_sName, caption + "[12]");
+}
+
+TEST_F(DifferenceRulesTest, AClearedFlagCancelsBeforeTheFirstChild) {
+    Open();
+    ASSERT_EQ(right->exitTime.SetValue(7), 0);
+    goOn = false;
+    EXPECT_EQ(Diff(), 2);
+    EXPECT_TRUE(changes.IsEmpty());
+}
+
+TEST_F(DifferenceRulesTest, TheProgressHandlerCancelsAtTheNextScreen) {
+    Open();
+    ASSERT_EQ(right->exitTime.SetValue(7), 0);
+    ASSERT_EQ(right->Zone(0).m_Level.SetValue(3), 0);
+    std::vector<std::pair<int, int>> calls;
+    Vel::CDiffProgress progress(left->root, &goOn, [&](int done, int total) {
+        calls.emplace_back(done, total);
+        return false;
+    });
+    // The flag is read before the next screen, so the first one is still compared.
+    EXPECT_EQ(Diff(&progress), 2);
+    EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 2}}));
+    // The first screen's differences go with the cancelled level.
+    EXPECT_TRUE(changes.IsEmpty());
+}
+
+TEST_F(DifferenceRulesTest, AnUncancelledWalkSendsOneMessagePerScreen) {
+    Open();
+    std::vector<int> done;
+    Vel::CDiffProgress progress(left->root, &goOn, [&](int count, int) {
+        done.push_back(count);
+        return true;
+    });
+    EXPECT_EQ(Diff(&progress), 0);
+    EXPECT_EQ(done, (std::vector<int>{0, 1}));
+}
+
+} // namespace
+} // namespace VelTest
