@@ -17,8 +17,6 @@
 
 namespace Vel::Velcfg {
 
-namespace {
-
 void fail(const std::string& message) {
     std::fprintf(stderr, "velcfg: %s\n", message.c_str());
 }
@@ -30,6 +28,8 @@ bool requirePanel(const char* command, int type, int version) {
     }
     return true;
 }
+
+namespace {
 
 // One line for a panel that cannot be opened.
 bool checkPanel(int type, int version) {
@@ -45,7 +45,8 @@ bool checkPanel(int type, int version) {
     return true;
 }
 
-// The sample tree of a panel, opened; null (reported) when the panel is not supported.
+} // namespace
+
 std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts) {
     if (!checkPanel(type, version)) {
         return nullptr;
@@ -59,6 +60,8 @@ std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguage
     }
     return panel;
 }
+
+namespace {
 
 // Whether a unique key names `prefix` itself or a node below it ("Zones.1" holds
 // "Zones.1.Name" but not "Zones.10.Name").
@@ -80,7 +83,8 @@ std::vector<Sample::CItemView> viewsOf(Sample::CSamplePanel& panel, const std::s
     return views;
 }
 
-// Applies every KEY=VALUE in order; refused values and unknown keys are reported.
+} // namespace
+
 int applyValues(Sample::CSamplePanel& panel, const COptions& options, bool reportAccepted) {
     int status = Done;
     for (const auto& [key, value] : options.m_vecValues) {
@@ -104,8 +108,6 @@ int applyValues(Sample::CSamplePanel& panel, const COptions& options, bool repor
     }
     return status;
 }
-
-} // namespace
 
 int RunPanels() {
     const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();

@@ -44,6 +44,10 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
                                                   : nullptr;
             if (arg == "--key") {
                 m_sKeyPrefix = value;
+            } else if (arg == "--out") {
+                m_sOutFile = value;
+            } else if (arg == "--screen") {
+                m_vecScreens.push_back(value);
             } else if (!number) {
                 error = "unknown option " + arg;
                 return false;
@@ -79,6 +83,9 @@ const char* UsageText() {
            "      applies each value and says whether it was accepted or which limit it broke\n"
            "  velcfg convert --type T --version V --to-type T2 --to-version V2 [KEY=VALUE...]\n"
            "      applies the values, changes the panel and shows every item that changed\n"
+           "  velcfg export --type T --version V [--screen KEY]... [--out FILE] [KEY=VALUE...]\n"
+           "      applies the values and writes the whole tree, or the screens named by their\n"
+           "      data keys (System, Zones), as an XML document to FILE or standard output\n"
            "\n"
            "Keys are unique keys with element numbers, as show prints them (Zones.3.Function).\n"
            "Values: numbers in decimal; texts as they are; IPv4 addresses dotted, 'blank' for\n"
