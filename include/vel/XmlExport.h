@@ -15,10 +15,12 @@
 #include <vel/Export.h>
 #include <vel/String.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace Vel {
@@ -69,19 +71,25 @@ public:
     void WriteChildren(CDataValidationClient& node, int indent);
 
     // The document collected in memory so far (what is not yet handed on, when writing to a
-    // stream or file).
-    const std::string& GetText() const { return m_sBuffer; }
+    // stream or file); valid until the next write.
+    std::string_view GetText() const { return std::string_view(m_sBuffer.data(), m_nUsed); }
     // Hands the collected document over; the writer starts empty again.
     CString TakeText();
 
 private:
     friend class CXmlLine;
 
-    std::string& beginLine(int indent);
+    // Hands a full buffer on to the stream or file.
     void endLine();
+    // Makes room for `size` more bytes behind the used part.
+    void grow(std::size_t size);
     bool writeOut(const char* data, std::size_t size);
 
+    // Written in place up to m_nUsed; the rest is room for the next lines.
     std::string m_sBuffer;
+    std::size_t m_nUsed = 0;
+    // Escaped texts on their way into the buffer.
+    std::string m_sScratch;
     std::ostream* m_pStream = nullptr;
     std::FILE* m_pFile = nullptr;
     ExportFilter m_filter;

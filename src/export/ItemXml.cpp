@@ -11,13 +11,14 @@
 #include "XmlLine.h"
 
 #include <cstddef>
+#include <string_view>
 
 namespace Vel {
 
 namespace {
 
 // <name>text</name>, the text as given.
-void writeElement(CXmlExport& xml, int indent, const CString& name, const CString& text) {
+void writeElement(CXmlExport& xml, int indent, std::string_view name, const CString& text) {
     CXmlLine(xml, indent).Text("<").Text(name).Text(">").Text(text).Text("</").Text(name).Text(">");
 }
 
@@ -28,7 +29,7 @@ void CDataChoiceBase::SaveToXml(CXmlExport&, int) {}
 
 void CDataNumber::SaveToXml(CXmlExport& xml, int indent) {
     if (xml.IsExportable(m_sDataKey)) {
-        writeElement(xml, indent, GetLastDataKey(), GetValueString());
+        writeElement(xml, indent, LastKey(m_sDataKey), GetValueString());
     }
 }
 
@@ -37,7 +38,7 @@ void CDataString::SaveToXml(CXmlExport& xml, int indent) {
         return;
     }
     // The plain text, also of an encrypted item: the encoding is the database's form only.
-    const CString name = GetLastDataKey();
+    const std::string_view name = LastKey(m_sDataKey);
     CXmlLine(xml, indent)
         .Text("<")
         .Text(name)
@@ -49,11 +50,11 @@ void CDataString::SaveToXml(CXmlExport& xml, int indent) {
 }
 
 void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
-    writeElement(xml, indent, GetLastDataKey(), m_bBlank ? CString() : GetValueString());
+    writeElement(xml, indent, LastKey(m_sDataKey), m_bBlank ? CString() : GetValueString());
 }
 
 void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
-    const CString name = GetLastDataKey();
+    const std::string_view name = LastKey(m_sDataKey);
     CXmlLine(xml, indent)
         .Text("<")
         .Text(name)
@@ -67,7 +68,7 @@ void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
 }
 
 void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
-    const CString name = GetLastDataKey();
+    const std::string_view name = LastKey(m_sDataKey);
     CXmlLine(xml, indent).Text("<").Text(name).Text(">");
     const CBitList chosen = GetBitmapInBite();
     for (std::size_t position = 0; position < chosen.size(); ++position) {

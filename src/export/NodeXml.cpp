@@ -8,6 +8,8 @@
 
 #include "XmlLine.h"
 
+#include <string_view>
+
 namespace Vel {
 
 namespace {
@@ -62,10 +64,10 @@ void CDataCollectionBase::SaveToXml(CXmlExport& xml, int indent) {
     if (!IsStoredInDb()) {
         return;
     }
-    const CString name = GetLastDataKey() + "Collection";
-    CXmlLine(xml, indent).Text("<").Text(name).Text(">");
+    const std::string_view name = LastKey(m_sDataKey);
+    CXmlLine(xml, indent).Text("<").Text(name).Text("Collection>");
     writeChildren(xml, *this, indent + 1, this);
-    CXmlLine(xml, indent).Text("</").Text(name).Text(">");
+    CXmlLine(xml, indent).Text("</").Text(name).Text("Collection>");
 }
 
 } // namespace Vel

@@ -106,15 +106,22 @@ std::size_t appendSpecial(std::string& out, std::string_view text, std::size_t p
 
 } // namespace
 
+std::size_t PlainXmlPrefix(std::string_view text) {
+    std::size_t end = 0;
+    while (end < text.size() && kPlain[static_cast<unsigned char>(text[end])]) {
+        ++end;
+    }
+    return end;
+}
+
 void AppendXmlEscaped(std::string& out, std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = pos;
-        while (end < text.size() && kPlain[static_cast<unsigned char>(text[end])]) {
-            ++end;
+    while (!text.empty()) {
+        const std::size_t plain = PlainXmlPrefix(text);
+        out.append(text.data(), plain);
+        text.remove_prefix(plain);
+        if (!text.empty()) {
+            text.remove_prefix(appendSpecial(out, text, 0));
         }
-        out.append(text.data() + pos, end - pos);
-        pos = end < text.size() ? end + appendSpecial(out, text, end) : end;
     }
 }
 
@@ -126,7 +133,15 @@ CString CXmlExport::EscapeXMLString(const CString& text) {
 }
 
 CXmlLine& CXmlLine::Escaped(std::string_view text) {
-    AppendXmlEscaped(m_sOut, text);
+    // Most texts need nothing: they go straight in.
+    const std::size_t plain = PlainXmlPrefix(text);
+    Text(text.substr(0, plain));
+    if (plain < text.size()) {
+        std::string& scratch = m_xml.m_sScratch;
+        scratch.clear();
+        AppendXmlEscaped(scratch, text.substr(plain));
+        Text(std::string_view(scratch));
+    }
     return *this;
 }
 

@@ -1,6 +1,7 @@
 // Escaping of element texts for the XML export.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,5 +9,7 @@ namespace Vel {
 
 // Appends `text` fit for XML element content; see CXmlExport::EscapeXMLString.
 void AppendXmlEscaped(std::string& out, std::string_view text);
+// The length of the leading part of `text` that needs no escaping.
+std::size_t PlainXmlPrefix(std::string_view text);
 
 } // namespace Vel

@@ -3,6 +3,7 @@
 
 #include "XmlLine.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace Vel {
@@ -16,9 +17,7 @@ constexpr std::size_t kFlushSize = 64 * 1024;
 
 CXmlExport::CXmlExport() = default;
 
-CXmlExport::CXmlExport(std::ostream& out) : m_pStream(&out) {
-    m_sBuffer.reserve(kFlushSize + 4096);
-}
+CXmlExport::CXmlExport(std::ostream& out) : m_pStream(&out) {}
 
 CXmlExport::~CXmlExport() {
     Close();
@@ -33,7 +32,6 @@ bool CXmlExport::OpenFile(const CString& path) {
     m_pFile = file;
     m_pStream = nullptr;
     m_bFailed = false;
-    m_sBuffer.reserve(kFlushSize + 4096);
     return true;
 }
 
@@ -48,10 +46,10 @@ bool CXmlExport::Flush() {
     if (!m_pFile && !m_pStream) {
         return !m_bFailed;
     }
-    if (!m_sBuffer.empty() && !writeOut(m_sBuffer.data(), m_sBuffer.size())) {
+    if (m_nUsed > 0 && !writeOut(m_sBuffer.data(), m_nUsed)) {
         m_bFailed = true;
     }
-    m_sBuffer.clear();
+    m_nUsed = 0;
     return !m_bFailed;
 }
 
@@ -67,16 +65,13 @@ bool CXmlExport::Close() {
     return ok;
 }
 
-std::string& CXmlExport::beginLine(int indent) {
-    if (indent > 0) {
-        m_sBuffer.append(static_cast<std::size_t>(indent), '\t');
-    }
-    return m_sBuffer;
+void CXmlExport::grow(std::size_t size) {
+    // Doubling keeps the copies few; the room is filled before it is read.
+    m_sBuffer.resize(std::max({m_sBuffer.size() * 2, m_nUsed + size, std::size_t{4096}}));
 }
 
 void CXmlExport::endLine() {
-    m_sBuffer += '\n';
-    if (m_sBuffer.size() >= kFlushSize && (m_pFile || m_pStream)) {
+    if (m_nUsed >= kFlushSize && (m_pFile || m_pStream)) {
         Flush();
     }
 }
@@ -104,8 +99,10 @@ void CXmlExport::EndDocument() {
 }
 
 CString CXmlExport::TakeText() {
+    m_sBuffer.resize(m_nUsed); // shrinking keeps the bytes where they are
     CString text(std::move(m_sBuffer));
-    m_sBuffer.clear();
+    m_sBuffer = std::string();
+    m_nUsed = 0;
     return text;
 }
 

@@ -1,4 +1,4 @@
-// CXmlLine: one line of an export, written straight into the writer's buffer: the indent when
+// CXmlLine: one line of an export, written in place into the writer's buffer: the indent when
 // it is made, the line end when it goes, so that SaveToXml builds no texts of its own.
 #pragma once
 
@@ -7,30 +7,38 @@
 
 #include <charconv>
 #include <cstddef>
-#include <string>
+#include <cstring>
 #include <string_view>
 
 namespace Vel {
 
 class CXmlLine {
 public:
-    CXmlLine(CXmlExport& xml, int indent) : m_xml(xml), m_sOut(xml.beginLine(indent)) {}
-    ~CXmlLine() { m_xml.endLine(); }
+    CXmlLine(CXmlExport& xml, int indent) : m_xml(xml) {
+        for (int level = 0; level < indent; ++level) {
+            put("\t", 1);
+        }
+    }
+    ~CXmlLine() {
+        put("\n", 1);
+        m_xml.endLine();
+    }
     CXmlLine(const CXmlLine&) = delete;
     CXmlLine& operator=(const CXmlLine&) = delete;
 
     CXmlLine& Text(std::string_view text) {
-        m_sOut.append(text);
+        put(text.data(), text.size());
         return *this;
     }
     CXmlLine& Text(const CString& text) { return Text(text.view()); }
     template <std::size_t N> CXmlLine& Text(const char (&literal)[N]) {
-        return Text(std::string_view(literal, N - 1));
+        put(literal, N - 1);
+        return *this;
     }
     CXmlLine& Number(long number) {
         char digits[24];
         const auto result = std::to_chars(digits, digits + sizeof digits, number);
-        m_sOut.append(digits, result.ptr);
+        put(digits, static_cast<std::size_t>(result.ptr - digits));
         return *this;
     }
     // The text as EscapeXMLString gives it.
@@ -38,8 +46,22 @@ public:
     CXmlLine& Escaped(const CString& text) { return Escaped(text.view()); }
 
 private:
+    void put(const char* data, std::size_t size) {
+        if (m_xml.m_sBuffer.size() - m_xml.m_nUsed < size) {
+            m_xml.grow(size);
+        }
+        std::memcpy(m_xml.m_sBuffer.data() + m_xml.m_nUsed, data, size);
+        m_xml.m_nUsed += size;
+    }
+
     CXmlExport& m_xml;
-    std::string& m_sOut;
 };
+
+// The part of a data key behind its last ".", as GetLastDataKey gives it, without a copy.
+inline std::string_view LastKey(const CString& dataKey) {
+    const std::string_view key = dataKey.view();
+    const std::size_t dot = key.rfind('.');
+    return dot == std::string_view::npos ? key : key.substr(dot + 1);
+}
 
 } // namespace Vel
