@@ -7,9 +7,6 @@ CDataChoiceBase::CDataChoiceBase(CDataValidationClient* pParent, const CString& 
 
 CDataChoiceBase::~CDataChoiceBase() = default;
 
-// A plain choice has no XML form; host classes derived from it may write their own.
-void CDataChoiceBase::SaveToXml(CXmlExport&, int) {}
-
 int CDataChoiceBase::GetId() {
     return -1;
 }

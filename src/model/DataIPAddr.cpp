@@ -191,18 +191,14 @@ void CDataIPAddr::storeParts(const unsigned char (&fields)[4]) {
     }
 }
 
-// The database column texts and the XML form come with their layers; until then the leaf's
-// base answers.
+// The database column texts come with the database layer; until then the leaf's base
+// answers.
 CString CDataIPAddr::GetDbFieldCreateStr() {
     return CData::GetDbFieldCreateStr();
 }
 
 CString CDataIPAddr::GetExportDbFieldValue() {
     return CData::GetExportDbFieldValue();
-}
-
-void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
-    CData::SaveToXml(xml, indent);
 }
 
 } // namespace Vel

@@ -152,18 +152,14 @@ int CDataString::cryptKey() const {
     return m_pParent ? ElementNumber(*m_pParent) : 0;
 }
 
-// The database column texts and the XML form come with their layers; until then the leaf's
-// base answers.
+// The database column texts come with the database layer; until then the leaf's base
+// answers.
 CString CDataString::GetDbFieldCreateStr() {
     return CData::GetDbFieldCreateStr();
 }
 
 CString CDataString::GetExportDbFieldValue() {
     return CData::GetExportDbFieldValue();
-}
-
-void CDataString::SaveToXml(CXmlExport& xml, int indent) {
-    CData::SaveToXml(xml, indent);
 }
 
 } // namespace Vel

@@ -33,6 +33,8 @@ bool requirePanel(const char* command, int type, int version) {
     return true;
 }
 
+namespace {
+
 // One line for a panel that cannot be opened.
 bool checkPanel(int type, int version) {
     if (!Sample::CSamplePanel::IsKnownType(type)) {

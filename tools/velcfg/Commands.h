@@ -26,5 +26,6 @@ int RunShow(const COptions& options, CLanguageTexts& texts);
 int RunValidate(const COptions& options, CLanguageTexts& texts);
 int RunConvert(const COptions& options, CLanguageTexts& texts);
 int RunDiff(const COptions& options, CLanguageTexts& texts);
+int RunExport(const COptions& options, CLanguageTexts& texts);
 
 } // namespace Vel::Velcfg

@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     }
     CLanguageTexts texts;
     const bool known = options.m_sCommand == "show" || options.m_sCommand == "validate" ||
-                       options.m_sCommand == "convert" || options.m_sCommand == "diff";
+                       options.m_sCommand == "convert" || options.m_sCommand == "diff" ||
+                       options.m_sCommand == "export";
     if (!known) {
         std::fprintf(stderr, "velcfg: %s (velcfg --help)\n",
                      options.m_sCommand.empty()
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     const int status = options.m_sCommand == "show"       ? RunShow(options, texts)
                        : options.m_sCommand == "validate" ? RunValidate(options, texts)
                        : options.m_sCommand == "diff"     ? RunDiff(options, texts)
+                       : options.m_sCommand == "export"   ? RunExport(options, texts)
                                                           : RunConvert(options, texts);
     Vel::CTextCommon::SetLanguageClass(nullptr);
     return status;

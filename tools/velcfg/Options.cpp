@@ -60,6 +60,10 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
                 if (!addKeyValue(value, m_vecRightValues, error)) {
                     return false;
                 }
+            } else if (arg == "--out") {
+                m_sOutFile = value;
+            } else if (arg == "--screen") {
+                m_vecScreens.push_back(value);
             } else if (!number) {
                 error = "unknown option " + arg;
                 return false;
@@ -97,6 +101,9 @@ const char* UsageText() {
            "      compares two panels (the right one of the left's type and version unless\n"
            "      given), KEY=VALUE set on the left, --right KEY=VALUE on the right; lists the\n"
            "      differences by screen and element: * changed, - left only, + right only\n"
+           "  velcfg export --type T --version V [--screen KEY]... [--out FILE] [KEY=VALUE...]\n"
+           "      applies the values and writes the whole tree, or the screens named by their\n"
+           "      data keys (System, Zones), as an XML document to FILE or standard output\n"
            "\n"
            "Keys are unique keys with element numbers, as show prints them (Zones.3.Function).\n"
            "Values: numbers in decimal; texts as they are; IPv4 addresses dotted, 'blank' for\n"

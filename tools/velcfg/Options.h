@@ -25,6 +25,8 @@ public:
     std::string m_sOnly;
     KeyValues m_vecValues;
     KeyValues m_vecRightValues;
+    std::string m_sOutFile;
+    std::vector<std::string> m_vecScreens;
 };
 
 // The text of --help.

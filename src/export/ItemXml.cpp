@@ -1,0 +1,88 @@
+// The XML form of the leaf items: one element per item named by its last data key; numbers
+// and strings only when the writer's filter lets them through, plain choices and sets never.
+#include <vel/DataChoiceBase.h>
+#include <vel/DataIPAddr.h>
+#include <vel/DataIntChoice.h>
+#include <vel/DataNumber.h>
+#include <vel/DataString.h>
+#include <vel/DataTriggerSet.h>
+#include <vel/XmlExport.h>
+
+#include "XmlLine.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace Vel {
+
+namespace {
+
+// <name>text</name>, the text as given.
+void writeElement(CXmlExport& xml, int indent, std::string_view name, const CString& text) {
+    CXmlLine(xml, indent).Text("<").Text(name).Text(">").Text(text).Text("</").Text(name).Text(">");
+}
+
+} // namespace
+
+// A plain choice has no XML form; host classes derived from it may write their own.
+void CDataChoiceBase::SaveToXml(CXmlExport&, int) {}
+
+void CDataNumber::SaveToXml(CXmlExport& xml, int indent) {
+    if (xml.IsExportable(m_sDataKey)) {
+        writeElement(xml, indent, LastKey(m_sDataKey), GetValueString());
+    }
+}
+
+void CDataString::SaveToXml(CXmlExport& xml, int indent) {
+    if (!xml.IsExportable(m_sDataKey)) {
+        return;
+    }
+    // The plain text, also of an encrypted item: the encoding is the database's form only.
+    const std::string_view name = LastKey(m_sDataKey);
+    CXmlLine(xml, indent)
+        .Text("<")
+        .Text(name)
+        .Text(">")
+        .Escaped(m_sValue)
+        .Text("</")
+        .Text(name)
+        .Text(">");
+}
+
+void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
+    writeElement(xml, indent, LastKey(m_sDataKey), m_bBlank ? CString() : GetValueString());
+}
+
+void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
+    const std::string_view name = LastKey(m_sDataKey);
+    CXmlLine(xml, indent)
+        .Text("<")
+        .Text(name)
+        .Text(" value=\"")
+        .Number(m_nCurrentValue)
+        .Text("\">")
+        .Escaped(GetText())
+        .Text("</")
+        .Text(name)
+        .Text(">");
+}
+
+void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
+    const std::string_view name = LastKey(m_sDataKey);
+    CXmlLine(xml, indent).Text("<").Text(name).Text(">");
+    const CBitList chosen = GetBitmapInBite();
+    for (std::size_t position = 0; position < chosen.size(); ++position) {
+        if (chosen[position]) {
+            const int id = static_cast<int>(position);
+            CXmlLine(xml, indent + 1)
+                .Text("<trigger id=\"")
+                .Number(id)
+                .Text("\">")
+                .Escaped(GetTriggerText(id))
+                .Text("</trigger>");
+        }
+    }
+    CXmlLine(xml, indent).Text("</").Text(name).Text(">");
+}
+
+} // namespace Vel

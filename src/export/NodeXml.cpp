@@ -1,0 +1,73 @@
+// The XML form of the tree node, containers and collections: one element each, holding the
+// elements of the children that are not disabled, one level deeper.
+#include <vel/Assert.h>
+#include <vel/DataCollectionBase.h>
+#include <vel/DataContainerBase.h>
+#include <vel/DataValidationClient.h>
+#include <vel/XmlExport.h>
+
+#include "XmlLine.h"
+
+#include <string_view>
+
+namespace Vel {
+
+namespace {
+
+// A collection's elements are containers; anything else is reported and written all the same.
+void checkElement(const CDataCollectionBase& collection, const CDataValidationClient& child) {
+    if (child.GetType() != PanelDataTypes::CONTAINER) {
+        const CString message = "Item should be the Container" + collection.GetDataKey();
+        Assert("(*it)->GetType() == PanelDataTypes::CONTAINER")
+            .print_context("DataCollectionBaseVel", 161)
+            .error(message.c_str());
+    }
+}
+
+void writeChildren(CXmlExport& xml, const CDataValidationClient& node, int indent,
+                   const CDataCollectionBase* collection) {
+    for (CDataValidationClient* child : node.GetChildListRef()) {
+        if (collection) {
+            checkElement(*collection, *child);
+        }
+        if (!child->IsDisabled()) {
+            child->SaveToXml(xml, indent);
+        }
+    }
+}
+
+} // namespace
+
+void CXmlExport::WriteChildren(CDataValidationClient& node, int indent) {
+    writeChildren(*this, node, indent, nullptr);
+}
+
+void CDataValidationClient::SaveToXml(CXmlExport&, int) {}
+
+void CDataContainerBase::SaveToXml(CXmlExport& xml, int indent) {
+    if (!IsStoredInDb()) {
+        return;
+    }
+    {
+        CXmlLine open(xml, indent);
+        open.Text("<").Text(m_sDataKey);
+        if (m_pParent && m_pParent->GetType() == PanelDataTypes::COLLECTION) {
+            open.Text(" id=\"").Number(m_nId).Text("\"");
+        }
+        open.Text(">");
+    }
+    writeChildren(xml, *this, indent + 1, nullptr);
+    CXmlLine(xml, indent).Text("</").Text(m_sDataKey).Text(">");
+}
+
+void CDataCollectionBase::SaveToXml(CXmlExport& xml, int indent) {
+    if (!IsStoredInDb()) {
+        return;
+    }
+    const std::string_view name = LastKey(m_sDataKey);
+    CXmlLine(xml, indent).Text("<").Text(name).Text("Collection>");
+    writeChildren(xml, *this, indent + 1, this);
+    CXmlLine(xml, indent).Text("</").Text(name).Text("Collection>");
+}
+
+} // namespace Vel

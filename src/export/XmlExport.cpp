@@ -1,0 +1,109 @@
+#include <vel/DataValidationClient.h>
+#include <vel/XmlExport.h>
+
+#include "XmlLine.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace Vel {
+
+namespace {
+
+// A stream or file gets the document in pieces of about this size.
+constexpr std::size_t kFlushSize = 64 * 1024;
+
+} // namespace
+
+CXmlExport::CXmlExport() = default;
+
+CXmlExport::CXmlExport(std::ostream& out) : m_pStream(&out) {}
+
+CXmlExport::~CXmlExport() {
+    Close();
+}
+
+bool CXmlExport::OpenFile(const CString& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    Close();
+    m_pFile = file;
+    m_pStream = nullptr;
+    m_bFailed = false;
+    return true;
+}
+
+bool CXmlExport::writeOut(const char* data, std::size_t size) {
+    if (m_pFile) {
+        return std::fwrite(data, 1, size, m_pFile) == size;
+    }
+    return m_pStream->write(data, static_cast<std::streamsize>(size)).good();
+}
+
+bool CXmlExport::Flush() {
+    if (!m_pFile && !m_pStream) {
+        return !m_bFailed;
+    }
+    if (m_nUsed > 0 && !writeOut(m_sBuffer.data(), m_nUsed)) {
+        m_bFailed = true;
+    }
+    m_nUsed = 0;
+    return !m_bFailed;
+}
+
+bool CXmlExport::Close() {
+    bool ok = Flush();
+    if (m_pFile) {
+        ok = std::fclose(m_pFile) == 0 && ok;
+        m_pFile = nullptr;
+    } else if (m_pStream) {
+        ok = m_pStream->flush().good() && ok;
+    }
+    m_bFailed = !ok;
+    return ok;
+}
+
+void CXmlExport::grow(std::size_t size) {
+    // Doubling keeps the copies few; the room is filled before it is read.
+    m_sBuffer.resize(std::max({m_sBuffer.size() * 2, m_nUsed + size, std::size_t{4096}}));
+}
+
+void CXmlExport::endLine() {
+    if (m_nUsed >= kFlushSize && (m_pFile || m_pStream)) {
+        Flush();
+    }
+}
+
+void CXmlExport::WriteLine(const CString& line, int indent) {
+    CXmlLine(*this, indent).Text(line);
+}
+
+bool CXmlExport::IsExportable(const CString& dataKey) const {
+    return !m_filter || m_filter(dataKey);
+}
+
+void CXmlExport::BeginDocument(int panelType, int panelVersion, long siteId) {
+    WriteLine("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0);
+    CXmlLine line(*this, 0);
+    line.Text("<Panel type=\"").Number(panelType).Text("\" version=\"").Number(panelVersion);
+    if (siteId >= 0) {
+        line.Text("\" site=\"").Number(siteId);
+    }
+    line.Text("\">");
+}
+
+void CXmlExport::EndDocument() {
+    WriteLine("</Panel>", 0);
+}
+
+CString CXmlExport::TakeText() {
+    m_sBuffer.resize(m_nUsed); // shrinking keeps the bytes where they are
+    CString text(std::move(m_sBuffer));
+    m_sBuffer = std::string();
+    m_nUsed = 0;
+    return text;
+}
+
+} // namespace Vel

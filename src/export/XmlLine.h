@@ -1,0 +1,67 @@
+// CXmlLine: one line of an export, written in place into the writer's buffer: the indent when
+// it is made, the line end when it goes, so that SaveToXml builds no texts of its own.
+#pragma once
+
+#include <vel/String.h>
+#include <vel/XmlExport.h>
+
+#include <charconv>
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+namespace Vel {
+
+class CXmlLine {
+public:
+    CXmlLine(CXmlExport& xml, int indent) : m_xml(xml) {
+        for (int level = 0; level < indent; ++level) {
+            put("\t", 1);
+        }
+    }
+    ~CXmlLine() {
+        put("\n", 1);
+        m_xml.endLine();
+    }
+    CXmlLine(const CXmlLine&) = delete;
+    CXmlLine& operator=(const CXmlLine&) = delete;
+
+    CXmlLine& Text(std::string_view text) {
+        put(text.data(), text.size());
+        return *this;
+    }
+    CXmlLine& Text(const CString& text) { return Text(text.view()); }
+    template <std::size_t N> CXmlLine& Text(const char (&literal)[N]) {
+        put(literal, N - 1);
+        return *this;
+    }
+    CXmlLine& Number(long number) {
+        char digits[24];
+        const auto result = std::to_chars(digits, digits + sizeof digits, number);
+        put(digits, static_cast<std::size_t>(result.ptr - digits));
+        return *this;
+    }
+    // The text as EscapeXMLString gives it.
+    CXmlLine& Escaped(std::string_view text);
+    CXmlLine& Escaped(const CString& text) { return Escaped(text.view()); }
+
+private:
+    void put(const char* data, std::size_t size) {
+        if (m_xml.m_sBuffer.size() - m_xml.m_nUsed < size) {
+            m_xml.grow(size);
+        }
+        std::memcpy(m_xml.m_sBuffer.data() + m_xml.m_nUsed, data, size);
+        m_xml.m_nUsed += size;
+    }
+
+    CXmlExport& m_xml;
+};
+
+// The part of a data key behind its last ".", as GetLastDataKey gives it, without a copy.
+inline std::string_view LastKey(const CString& dataKey) {
+    const std::string_view key = dataKey.view();
+    const std::size_t dot = key.rfind('.');
+    return dot == std::string_view::npos ? key : key.substr(dot + 1);
+}
+
+} // namespace Vel

@@ -1,0 +1,138 @@
+// Leaf items: the element of each item type, which items ask the filter, and which write
+// nothing at all.
+#include "ExportFixture.h"
+
+#include <vel/DataChoice.h>
+#include <vel/DataIPAddr.h>
+#include <vel/DataIntChoice.h>
+#include <vel/DataNumber.h>
+#include <vel/DataSet.h>
+#include <vel/DataString.h>
+#include <vel/DataTriggerSet.h>
+
+#include <vector>
+
+namespace VelTest {
+namespace {
+
+using namespace Vel;
+
+// Host items of the two plain kinds, which have no XML form of their own.
+struct PlainSet : CDataSet<int> {
+    PlainSet(CDataValidationClient* parent) : CDataSet<int>(parent, "Plain.Set") {}
+    const std::vector<int>* GetAllData() const override { return &all; }
+    void SetToDefault() override { AddByObject(1); }
+    std::vector<int> all{1, 2, 3};
+};
+
+struct PlainChoice : CDataChoice<int> {
+    PlainChoice(CDataValidationClient* parent) : CDataChoice<int>(parent, "Plain.Choice") {}
+    bool Compare(CData*) override { return true; }
+
+protected:
+    void copyDataValue(CDataValidationClient&) override {}
+};
+
+class ItemXmlTest : public ExportFixture {
+protected:
+    ItemXmlTest() {
+        Panel(610, "[Zone.Delay]\nMinNumber=-10\nMaxNumber=60\nDefault=-5\n"
+                   "[Zone.Name]\nMaxChars=40\n[Net.Gateway]\n[Zone.Type]\nChoices=1..4\n"
+                   "Default=2\n[Output.Trigger]\nChoices=1..8\n[Plain.Set]\nDefault=1\n"
+                   "[Plain.Choice]\nChoices=1..3\n");
+        texts.LoadText("LMC_ZONE__TYPE_2=\"Silent\" panic\n"
+                       "LMC_OUTPUT__TRIGGER_1=Alarm & tamper\nLMC_OUTPUT__TRIGGER_5=Fault\n");
+    }
+
+    // A filter that refuses every key and notes the keys it was asked about.
+    void RefuseAll() {
+        filter = [this](const CString& key) {
+            asked.push_back(key.str());
+            return false;
+        };
+    }
+
+    std::vector<std::string> asked;
+};
+
+TEST_F(ItemXmlTest, NumberWritesItsValueWhenExportable) {
+    CDataNumber delay(&screen, "Zone.Delay");
+    Change(610);
+    EXPECT_EQ(Export(delay, 1), "\t<Delay>-5</Delay>\n");
+    RefuseAll();
+    EXPECT_EQ(Export(delay, 1), "");
+    EXPECT_EQ(asked, std::vector<std::string>{"Zone.Delay"});
+}
+
+TEST_F(ItemXmlTest, StringWritesItsEscapedTextWhenExportable) {
+    CDataString name(&screen, "Zone.Name");
+    Change(610);
+    name.SetValue("Tom's \"Lab\" <1> & co");
+    EXPECT_EQ(Export(name), "<Name>Tom&apos;s &quot;Lab&quot; &lt;1&gt; &amp; co</Name>\n");
+    RefuseAll();
+    EXPECT_EQ(Export(name), "");
+    EXPECT_EQ(asked, std::vector<std::string>{"Zone.Name"});
+}
+
+TEST_F(ItemXmlTest, EncryptedStringWritesItsPlainText) {
+    CDataString pin(&screen, "Zone.Name");
+    pin.SetCrypted();
+    Change(610);
+    pin.SetValue("1234");
+    EXPECT_EQ(Export(pin), "<Name>1234</Name>\n");
+}
+
+TEST_F(ItemXmlTest, StringKeepsUtf8AndReadsOtherBytesAsWindows1252) {
+    CDataString name(&screen, "Zone.Name");
+    Change(610);
+    name.SetValue("N\xC3\xB6rth \xE9t\xE9 \x80");
+    EXPECT_EQ(Export(name), "<Name>N\xC3\xB6rth \xC3\xA9t\xC3\xA9 \xE2\x82\xAC</Name>\n");
+}
+
+TEST_F(ItemXmlTest, AddressIsEmptyWhileBlankAndDottedOtherwise) {
+    CDataIPAddr gateway(&screen, "Net.Gateway");
+    Change(610);
+    EXPECT_EQ(Export(gateway), "<Gateway></Gateway>\n");
+    gateway.SetBlank(false);
+    EXPECT_EQ(Export(gateway), "<Gateway>0.0.0.0</Gateway>\n");
+    gateway.SetValue(10, 1, 200, 3);
+    EXPECT_EQ(Export(gateway), "<Gateway>10.1.200.3</Gateway>\n");
+}
+
+TEST_F(ItemXmlTest, IntChoiceWritesValueAndTextWhateverTheFilter) {
+    CDataIntChoice type(&screen, "Zone.Type");
+    Change(610);
+    RefuseAll();
+    EXPECT_EQ(Export(type), "<Type value=\"2\">&quot;Silent&quot; panic</Type>\n");
+    type.SetValue(4);
+    EXPECT_EQ(Export(type), "<Type value=\"4\">LM==&gt;Zone.Type 4</Type>\n");
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(ItemXmlTest, TriggersAreCountedFromZeroInAscendingOrder) {
+    CDataTriggerSet triggers(&screen, "Output.Trigger");
+    Change(610);
+    triggers.AddByObject(5);
+    triggers.AddByObject(1);
+    EXPECT_EQ(Export(triggers, 1), "\t<Trigger>\n"
+                                   "\t\t<trigger id=\"0\">Alarm &amp; tamper</trigger>\n"
+                                   "\t\t<trigger id=\"4\">Fault</trigger>\n"
+                                   "\t</Trigger>\n");
+}
+
+TEST_F(ItemXmlTest, TriggerSetWithoutTriggersWritesItsElementOnly) {
+    CDataTriggerSet triggers(&screen, "Output.Trigger");
+    Change(610);
+    EXPECT_EQ(Export(triggers), "<Trigger>\n</Trigger>\n");
+}
+
+TEST_F(ItemXmlTest, PlainSetsAndChoicesWriteNothing) {
+    PlainSet set(&screen);
+    PlainChoice choice(&screen);
+    Change(610);
+    EXPECT_EQ(Export(set), "");
+    EXPECT_EQ(Export(choice), "");
+}
+
+} // namespace
+} // namespace VelTest

@@ -1,0 +1,128 @@
+// Containers and collections: their elements, element numbers, which children are left out,
+// and the report of a collection child that is not a container.
+#include "ExportFixture.h"
+
+#include <vel/DataCollection.h>
+#include <vel/DataContainerBase.h>
+#include <vel/DataIntChoice.h>
+#include <vel/DataNumber.h>
+#include <vel/DataString.h>
+
+namespace VelTest {
+namespace {
+
+using namespace Vel;
+
+class ZoneRecord : public CDataContainerBase {
+public:
+    explicit ZoneRecord(CDataValidationClient* parent)
+        : CDataContainerBase(parent, "Zone"), type(this, "Zone.Type"), name(this, "Zone.Name") {}
+
+    CDataIntChoice type;
+    CDataString name;
+};
+
+// A host's screen kept out of the database, and so out of the export.
+class UnstoredScreen : public TestScreen {
+public:
+    using TestScreen::TestScreen;
+    bool IsStoredInDb() override { return false; }
+};
+
+class UnstoredZones : public CDataCollection<ZoneRecord> {
+public:
+    using CDataCollection<ZoneRecord>::CDataCollection;
+    bool IsStoredInDb() override { return false; }
+};
+
+class NodeXmlTest : public ExportFixture {
+protected:
+    NodeXmlTest() {
+        texts.LoadText("LMC_ZONE__TYPE_3=Interior & hall\n");
+        Panel(610, "[Zone.Type]\nChoices=1..4\nDefault=3\n[Zone.Name]\nMaxChars=20\n"
+                   "[Panel.System.ExitTime]\nMaxNumber=60\nDefault=45\n"
+                   "[Off.Delay]\nDefault=5\nDisabled=true\n[Off.Time]\nDisabled=true\n");
+    }
+};
+
+TEST_F(NodeXmlTest, CollectionWritesEachElementWithItsNumber) {
+    CDataCollection<ZoneRecord> zones(&root, "Panel.Zone", "Zones", 2);
+    Change(610);
+    zones.GetElement(0)->name.SetValue("Front <door>");
+    zones.GetElement(1)->type.SetValue(1);
+    EXPECT_EQ(Export(zones), "<ZoneCollection>\n"
+                             "\t<Zone id=\"1\">\n"
+                             "\t\t<Type value=\"3\">Interior &amp; hall</Type>\n"
+                             "\t\t<Name>Front &lt;door&gt;</Name>\n"
+                             "\t</Zone>\n"
+                             "\t<Zone id=\"2\">\n"
+                             "\t\t<Type value=\"1\">LM==&gt;Zone.Type 1</Type>\n"
+                             "\t\t<Name></Name>\n"
+                             "\t</Zone>\n"
+                             "</ZoneCollection>\n");
+}
+
+TEST_F(NodeXmlTest, ContainerOutsideACollectionOpensWithoutNumber) {
+    ZoneRecord zone(&screen);
+    zone.SetId(7);
+    Change(610);
+    EXPECT_EQ(Export(zone, 2), "\t\t<Zone>\n"
+                               "\t\t\t<Type value=\"3\">Interior &amp; hall</Type>\n"
+                               "\t\t\t<Name></Name>\n"
+                               "\t\t</Zone>\n");
+}
+
+TEST_F(NodeXmlTest, ContainerIsNamedByItsFullKeyAndItsItemsByTheirLastKey) {
+    TestScreen system(&root, "Panel.System");
+    CDataNumber exitTime(&system, "Panel.System.ExitTime");
+    Change(610);
+    EXPECT_EQ(Export(system), "<Panel.System>\n\t<ExitTime>45</ExitTime>\n</Panel.System>\n");
+}
+
+TEST_F(NodeXmlTest, DisabledChildrenAreLeftOut) {
+    CDataNumber delay(&screen, "Off.Delay"), exitTime(&screen, "Panel.System.ExitTime");
+    TestScreen offScreen(&screen, "Off");
+    CDataNumber offTime(&offScreen, "Off.Time");
+    TestScreen empty(&screen, "Empty"); // no children: disabled too
+    Change(610);
+    EXPECT_EQ(Export(screen), "<Screen>\n\t<ExitTime>45</ExitTime>\n</Screen>\n");
+}
+
+TEST_F(NodeXmlTest, NodesKeptOutOfTheDatabaseWriteNothing) {
+    UnstoredScreen unstored(&root, "Panel.System");
+    CDataNumber exitTime(&unstored, "Panel.System.ExitTime");
+    UnstoredZones zones(&root, "Panel.Zone", "Zones", 1);
+    Change(610);
+    EXPECT_EQ(Export(unstored), "");
+    EXPECT_EQ(Export(zones), "");
+}
+
+TEST_F(NodeXmlTest, CollectionReportsAChildThatIsNoContainerAndWritesIt) {
+    CDataCollection<ZoneRecord> zones(&root, "Panel.Zone", "Zones", 0);
+    CDataNumber stray(&zones, "Panel.System.ExitTime");
+    Change(610);
+    EXPECT_EQ(Export(zones), "<ZoneCollection>\n\t<ExitTime>45</ExitTime>\n</ZoneCollection>\n");
+    EXPECT_TRUE(HasReports(
+        sink, {Report(kError, "(*it)->GetType() == PanelDataTypes::CONTAINER",
+                      "DataCollectionBaseVel", 161, "Item should be the ContainerPanel.Zone")}));
+}
+
+TEST_F(NodeXmlTest, WholeTreeInAFrameLeavesDisabledScreensOut) {
+    TestScreen system(&root, "Panel.System"), offScreen(&root, "Off");
+    CDataNumber exitTime(&system, "Panel.System.ExitTime"), offTime(&offScreen, "Off.Time");
+    Change(610);
+    root.SetSiteID(12);
+    CXmlExport xml;
+    xml.BeginDocument(66, 650, root.GetSiteID());
+    xml.WriteChildren(root, 1);
+    xml.EndDocument();
+    EXPECT_EQ(xml.GetText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<Panel type=\"66\" version=\"650\" site=\"12\">\n"
+                             "\t<Panel.System>\n"
+                             "\t\t<ExitTime>45</ExitTime>\n"
+                             "\t</Panel.System>\n"
+                             "</Panel>\n");
+}
+
+} // namespace
+} // namespace VelTest

@@ -1,0 +1,120 @@
+// The writer itself: lines and levels, escaping, the filter, the document frame, and output
+// to memory, a stream or a file.
+#include <vel/XmlExport.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace VelTest {
+namespace {
+
+using Vel::CString;
+using Vel::CXmlExport;
+
+std::string Escaped(const std::string& text) {
+    return CXmlExport::EscapeXMLString(text).str();
+}
+
+// A document of many lines, written through `xml`.
+void WriteMany(CXmlExport& xml) {
+    for (int i = 0; i < 20000; ++i) {
+        xml.WriteLine(CString::Formatted("<Item id=\"%d\">some text</Item>", i), i % 4);
+    }
+}
+
+TEST(XmlWriterTest, LinesAreIndentedOneTabPerLevel) {
+    CXmlExport xml;
+    xml.WriteLine("<a>", 0);
+    xml.WriteLine("<b/>", 2);
+    xml.WriteLine("</a>", -1);
+    EXPECT_EQ(xml.TakeText(), "<a>\n\t\t<b/>\n</a>\n");
+    EXPECT_EQ(xml.GetText(), ""); // handed over whole
+}
+
+TEST(XmlWriterTest, EscapingOfSpecialCharacters) {
+    EXPECT_EQ(Escaped("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c&apos;");
+    EXPECT_EQ(Escaped("&amp;"), "&amp;amp;");
+    EXPECT_EQ(Escaped("tab\tline\ncr\r"), "tab\tline\ncr\r");
+    EXPECT_EQ(Escaped(std::string("nul\0bell\a", 9)), "nul\xEF\xBF\xBD"
+                                                      "bell\xEF\xBF\xBD");
+}
+
+TEST(XmlWriterTest, EscapingKeepsUtf8AndReadsOtherBytesAsWindows1252) {
+    EXPECT_EQ(Escaped("Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x94\x94"),
+              "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x94\x94");
+    EXPECT_EQ(Escaped("caf\xE9"), "caf\xC3\xA9");                       // Latin-1 range
+    EXPECT_EQ(Escaped("\x80\x9F"), "\xE2\x82\xAC\xC5\xB8");             // Windows-1252 only
+    EXPECT_EQ(Escaped("\x81"), "\xC2\x81");                             // unassigned: its own code
+    EXPECT_EQ(Escaped("\xC3"), "\xC3\x83");                             // cut sequence
+    EXPECT_EQ(Escaped("\xC0\xAF"), "\xC3\x80\xC2\xAF");                 // overlong form
+    EXPECT_EQ(Escaped("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC"); // surrogate
+    EXPECT_EQ(Escaped("\xEF\xBF\xBF"), "\xC3\xAF\xC2\xBF\xC2\xBF");     // not a character
+}
+
+TEST(XmlWriterTest, EveryItemIsExportableUntilTheHostSetsAFilter) {
+    CXmlExport xml;
+    EXPECT_TRUE(xml.IsExportable("Zone.Name"));
+    xml.SetExportFilter([](const CString& key) { return key != "User.Pin"; });
+    EXPECT_TRUE(xml.IsExportable("Zone.Name"));
+    EXPECT_FALSE(xml.IsExportable("User.Pin"));
+    xml.SetExportFilter(nullptr);
+    EXPECT_TRUE(xml.IsExportable("User.Pin"));
+}
+
+TEST(XmlWriterTest, DocumentFrameNamesPanelAndSite) {
+    CXmlExport xml;
+    xml.BeginDocument(97, 120, 4711);
+    xml.EndDocument();
+    EXPECT_EQ(xml.TakeText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                              "<Panel type=\"97\" version=\"120\" site=\"4711\">\n</Panel>\n");
+    xml.BeginDocument(66, 650);
+    EXPECT_EQ(xml.TakeText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                              "<Panel type=\"66\" version=\"650\">\n");
+}
+
+TEST(XmlWriterTest, StreamGetsTheDocumentInPiecesAsItGrows) {
+    CXmlExport memory;
+    WriteMany(memory);
+    std::ostringstream out;
+    CXmlExport streamed(out);
+    WriteMany(streamed);
+    EXPECT_LT(streamed.GetText().size(), 70000u); // never the whole document at once
+    EXPECT_TRUE(streamed.Close());
+    EXPECT_EQ(out.str(), memory.GetText());
+}
+
+TEST(XmlWriterTest, FileGetsTheDocument) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("vel-export-" + std::to_string(getpid()) + ".xml");
+    CXmlExport memory;
+    WriteMany(memory);
+    {
+        CXmlExport xml;
+        ASSERT_TRUE(xml.OpenFile(path.string()));
+        WriteMany(xml);
+    } // the destructor closes the file
+    std::ifstream in(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::filesystem::remove(path);
+    EXPECT_EQ(text, memory.GetText());
+}
+
+TEST(XmlWriterTest, FailedOutputIsReported) {
+    CXmlExport xml;
+    EXPECT_FALSE(xml.OpenFile("/nonexistent-folder/out.xml"));
+    std::ostringstream broken;
+    broken.setstate(std::ios::badbit);
+    CXmlExport streamed(broken);
+    streamed.WriteLine("<a/>", 0);
+    EXPECT_FALSE(streamed.Flush());
+    EXPECT_FALSE(streamed.Close());
+}
+
+} // namespace
+} // namespace VelTest

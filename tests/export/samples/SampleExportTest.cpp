@@ -1,0 +1,142 @@
+// Every shipped sample panel exported whole: the document parses with the library's own
+// parser and with pugixml, and both read the same tree. velcfg export as a real process.
+#include "sample/SampleFixture.h"
+
+#include "PanelCatalogue.h"
+
+#include <vel/XMLDocument.h>
+#include <vel/XmlExport.h>
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace VelTest {
+namespace {
+
+using namespace Vel;
+
+std::string Indent(int depth) {
+    return std::string(static_cast<std::size_t>(depth) * 2, ' ');
+}
+
+// One line per element: name, attributes and, for a leaf, its text; children below it.
+void Describe(const _tagXMLNode& node, int depth, std::string& out) {
+    out += Indent(depth) + node.m_sName;
+    for (const _tagXMLAttr* attr : node.m_vAttributes) {
+        out += " " + attr->m_sName + "=" + attr->m_sValue;
+    }
+    bool leaf = true;
+    for (const _tagXMLNode* child : node.m_vChildren) {
+        leaf = leaf && child->m_nType != XNODE_ELEMENT;
+    }
+    out += leaf ? " [" + node.m_sValue + "]\n" : "\n";
+    for (const _tagXMLNode* child : node.m_vChildren) {
+        if (child->m_nType == XNODE_ELEMENT) {
+            Describe(*child, depth + 1, out);
+        }
+    }
+}
+
+void Describe(const pugi::xml_node& node, int depth, std::string& out) {
+    out += Indent(depth) + node.name();
+    for (const pugi::xml_attribute& attr : node.attributes()) {
+        out += std::string(" ") + attr.name() + "=" + attr.value();
+    }
+    const bool leaf = !node.first_child() || node.first_child().type() == pugi::node_pcdata;
+    out += leaf ? std::string(" [") + node.child_value() + "]\n" : "\n";
+    for (const pugi::xml_node& child : node.children()) {
+        if (child.type() == pugi::node_element) {
+            Describe(child, depth + 1, out);
+        }
+    }
+}
+
+// The whole tree of an opened sample panel, framed.
+std::string ExportPanel(Sample::CSamplePanel& panel, int type, int version) {
+    CXmlExport xml;
+    xml.BeginDocument(type, version);
+    xml.WriteChildren(panel.Root(), 1);
+    xml.EndDocument();
+    return xml.TakeText().str();
+}
+
+TEST(SampleExportTest, EveryPanelParsesAlikeWithBothParsers) {
+    SampleTexts texts;
+    ASSERT_TRUE(texts.loaded);
+    for (const Sample::SPanelEntry& entry : Sample::CPanelCatalogue::Supported()) {
+        SCOPED_TRACE(std::to_string(entry.nType) + "/" + std::to_string(entry.nVersion));
+        auto panel = SamplePanel(entry.nType, texts);
+        ASSERT_TRUE(panel->Open(entry.nType, entry.nVersion));
+        const std::string text = ExportPanel(*panel, entry.nType, entry.nVersion);
+
+        _tagXMLDocument doc;
+        _tagParseInfo info;
+        info.m_cEscape = '\0'; // plain XML: a backslash is an ordinary character
+        doc.Load(text.c_str(), &info);
+        ASSERT_FALSE(info.m_bErrorOccurred) << info.m_sErrorText;
+        pugi::xml_document other;
+        const pugi::xml_parse_result parsed = other.load_string(text.c_str());
+        ASSERT_TRUE(parsed) << parsed.description() << " at " << parsed.offset;
+
+        std::string own, independent;
+        Describe(*doc.GetRoot(), 0, own);
+        Describe(other.document_element(), 0, independent);
+        EXPECT_EQ(own, independent);
+        EXPECT_GT(other.select_nodes("//Zone").size(), 0u);
+    }
+}
+
+struct ToolRun {
+    int status = -1;
+    std::string err;
+    std::string file;
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// ./velcfg export (the tests run in the output folder) writing to a file.
+ToolRun VelcfgExport(const std::string& args) {
+    const std::filesystem::path base =
+        std::filesystem::temp_directory_path() / ("vel-export-" + std::to_string(getpid()));
+    const std::string file = base.string() + ".xml", err = base.string() + ".err";
+    const int raw =
+        std::system(("./velcfg export --out " + file + " " + args + " 2>" + err).c_str());
+    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(err), ReadFile(file)};
+    std::filesystem::remove(file);
+    std::filesystem::remove(err);
+    return run;
+}
+
+TEST(SampleExportTest, VelcfgExportsTheScreensNamedWithTheValuesGiven) {
+    const ToolRun run = VelcfgExport(
+        "--type 66 --version 650 --screen Network --screen System 'System.PanelName=A&B <1>'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.file.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<Panel type=\"66\" version=\"650\">\n\t<Network>\n",
+                             0),
+              0u)
+        << run.file;
+    EXPECT_NE(run.file.find("\t\t<PanelName>A&amp;B &lt;1&gt;</PanelName>\n"), std::string::npos);
+    EXPECT_EQ(run.file.find("Collection>"), std::string::npos);
+}
+
+TEST(SampleExportTest, VelcfgRefusesAScreenThePanelDoesNotHave) {
+    const ToolRun run = VelcfgExport("--type 66 --version 650 --screen Garage");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("velcfg: no screen 'Garage' on this panel; there are System, ", 0), 0u)
+        << run.err;
+}
+
+} // namespace
+} // namespace VelTest
