@@ -112,7 +112,8 @@ std::string expectedLine(const Source& source, const std::string& key) {
     }
     std::string list;
     for (const int value : values) {
-        list += (list.empty() ? "" : ",") + std::to_string(value);
+        list += list.empty() ? "" : ",";
+        list += std::to_string(value);
     }
     const std::string firstChoice = values.empty() ? "0" : std::to_string(values.front());
     return "{\"key\":\"" + key + "\",\"disabled\":" + flag("Disabled") +
