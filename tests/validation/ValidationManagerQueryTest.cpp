@@ -20,8 +20,9 @@ namespace {
 
 using VelTest::RunTool;
 
+// Not from __FILE__, which ccache may have made relative to the build folder.
 const std::filesystem::path kSources =
-    std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "data" / "validation";
+    std::filesystem::path(VEL_SOURCE_DIR) / "data" / "validation";
 
 std::string upper(const std::string& text) {
     return Vel::CString(text).MakeUpper().str();
