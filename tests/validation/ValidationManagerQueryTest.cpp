@@ -20,8 +20,9 @@ namespace {
 
 using VelTest::RunTool;
 
+// Not from __FILE__, which ccache may have made relative to the build folder.
 const std::filesystem::path kSources =
-    std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "data" / "validation";
+    std::filesystem::path(VEL_SOURCE_DIR) / "data" / "validation";
 
 std::string upper(const std::string& text) {
     return Vel::CString(text).MakeUpper().str();
@@ -112,7 +113,8 @@ std::string expectedLine(const Source& source, const std::string& key) {
     }
     std::string list;
     for (const int value : values) {
-        list += (list.empty() ? "" : ",") + std::to_string(value);
+        list += list.empty() ? "" : ",";
+        list += std::to_string(value);
     }
     const std::string firstChoice = values.empty() ? "0" : std::to_string(values.front());
     return "{\"key\":\"" + key + "\",\"disabled\":" + flag("Disabled") +

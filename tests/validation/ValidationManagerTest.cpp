@@ -53,7 +53,8 @@ VelTest::ExpectedReport Unsupported(int nType, int nVersion) {
 std::string Answers(const CValidationManager& m, const char* key) {
     std::string choices;
     for (const int n : m.GetChoices(key)) {
-        choices += (choices.empty() ? "" : " ") + std::to_string(n);
+        choices += choices.empty() ? "" : " ";
+        choices += std::to_string(n);
     }
     return CString::Formatted("%s,%d,%d,[%s],%d,%d..%d,%ld..%ld,%ld,'%s','%s'",
                               m.GetDisabled(key) ? "disabled" : "enabled", m.GetReadOnly(key),

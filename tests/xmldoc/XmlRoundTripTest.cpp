@@ -97,7 +97,8 @@ struct DocumentGenerator {
             return;
         }
         node.m_sValue = value;
-        out += ">" + Encode(value, 0);
+        out += '>';
+        out += Encode(value, 0); // not ">" + ...: g++ 12 warns falsely about that at -O3
         for (unsigned i = 0; i < children; ++i) {
             if (Chance(4))
                 Section(out, node, Chance(2) ? XNODE_COMMENT : XNODE_CDATA);

@@ -73,21 +73,20 @@ std::string Printable(const std::string& text) {
 }
 
 std::string JsonText(const std::string& text) {
-    std::string quoted;
+    std::string quoted = "\"";
     for (const char ch : text) {
         if (ch == '"' || ch == '\\') {
             quoted += '\\';
         }
         quoted += ch;
     }
-    return "\"" +
-           replaceControls(quoted,
-                           [](int code) {
-                               return code == '\n'   ? std::string("\\n")
-                                      : code == '\t' ? std::string("\\t")
-                                                     : formatted("\\u%04x", code);
-                           }) +
-           "\"";
+    std::string result = replaceControls(quoted, [](int code) {
+        return code == '\n'   ? std::string("\\n")
+               : code == '\t' ? std::string("\\t")
+                              : formatted("\\u%04x", code);
+    });
+    result += '"';
+    return result;
 }
 
 void PrintJson(std::FILE* out, const std::vector<Sample::CItemView>& views) {
