@@ -1,7 +1,6 @@
 // The difference walk of containers, collections and roots.
 #include <vel/DataValidationClient.h>
 
-#include <vel/Assert.h>
 #include <vel/HostWindow.h>
 #include <vel/PanelDataTypes.h>
 #include <vel/VelDataChange.h>
@@ -44,26 +43,14 @@ void MoveEntries(CVelDataChange& from, CVelDataChange& to) {
 int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDataChange* changes,
                                             bool* pContinue, CHostWindow* progressWindow,
                                             bool thisIsLeft) {
-    if (!other || !changes) {
-        Assert("other && changes")
-            .print_context("DataValidationClientVel", __LINE__)
-            .value("key", m_sDataKey)
-            .error("FindDifferencies needs the other tree and a change node.");
+    if (!WalkArgumentsGiven(*this, other, changes, "DataValidationClientVel")) {
         return 0;
     }
-    const bool thisDisabled = IsDisabled();
-    const bool otherDisabled = other->IsDisabled();
-    if (thisDisabled || otherDisabled) {
-        const CString key = GetDataKey4Cmp();
-        if ((thisDisabled && otherDisabled) || key.IsEmpty()) {
-            return 0;
-        }
-        // The enabled side shows its value.
-        changes->SetAt(
-            key, thisDisabled
-                     ? NewOneSidedChange(GetCaptionText(), other->GetValueString(), !thisIsLeft)
-                     : NewOneSidedChange(GetCaptionText(), GetValueString(), thisIsLeft));
-        return 1;
+    const int sides =
+        CompareDisabledSides(*this, *other, *changes, thisIsLeft,
+                             [](CDataValidationClient& node) { return node.GetValueString(); });
+    if (sides >= 0) {
+        return sides;
     }
     CDataValidationClient* counterpart = FindCounterpart(*this, *other);
     if (!counterpart) {
