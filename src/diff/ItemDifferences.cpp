@@ -31,8 +31,9 @@ int CData::FindDifferencies(CDataValidationClient* other, CVelDataChange* change
     if (sides >= 0) {
         return sides;
     }
+    // A counterpart that is no item at all has no equal value.
     CData* otherItem = other->IsDataType() ? static_cast<CData*>(other) : nullptr;
-    if (Compare(otherItem) || !m_pParent) {
+    if ((otherItem && Compare(otherItem)) || !m_pParent) {
         // Items have no children of their own to compare, short of a host adding some.
         if (m_vecChildren.empty() && other->GetChildListRef().empty()) {
             return 0;
