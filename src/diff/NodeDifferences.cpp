@@ -13,6 +13,22 @@ namespace Vel {
 
 namespace {
 
+// The child and counterpart the level above has just matched, for the duration of the
+// child's walk: looking the child up again from its counterpart finds the counterpart itself.
+struct SMatched {
+    const CDataValidationClient* pNode = nullptr;
+    const CDataValidationClient* pOther = nullptr;
+};
+thread_local SMatched t_Matched;
+
+// The counterpart of `node` below `other`, without a second look-up when the level above
+// matched the two.
+CDataValidationClient* CounterpartOf(CDataValidationClient& node, CDataValidationClient& other) {
+    const bool matched = t_Matched.pNode == &node && t_Matched.pOther == &other;
+    t_Matched = {};
+    return matched ? &other : FindCounterpart(node, other);
+}
+
 // The entry of a child that has no counterpart: a collection shows both element counts, any
 // other node the child's value against the "not available" text.
 CVelDataChange* MissingChildChange(CDataValidationClient& node, CDataValidationClient& counterpart,
@@ -52,7 +68,7 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
     if (sides >= 0) {
         return sides;
     }
-    CDataValidationClient* counterpart = FindCounterpart(*this, *other);
+    CDataValidationClient* counterpart = CounterpartOf(*this, *other);
     if (!counterpart) {
         return 0;
     }
@@ -74,7 +90,11 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
         }
         CDataValidationClient& child = *m_vecChildren[i];
         if (CDataValidationClient* match = FindCounterpart(child, *counterpart)) {
-            if (child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft) == 1) {
+            t_Matched = {&child, match};
+            const int childResult =
+                child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft);
+            t_Matched = {};
+            if (childResult == 1) {
                 result = 1;
             }
         } else if (const CString key = child.GetDataKey4Cmp(); !key.IsEmpty()) {
