@@ -1,5 +1,6 @@
 #include "ChangeEntries.h"
 
+#include <vel/Assert.h>
 #include <vel/Chooseable.h>
 #include <vel/PanelDataTypes.h>
 #include <vel/TextCommon.h>
@@ -25,6 +26,41 @@ CVelDataChange* NewOneSidedChange(const CString& name, const CString& value, boo
     const CString missing = CTextCommon::GetLanguageClass()->GetText("VEL_NA");
     return valueIsLeft ? NewChange(name, value, missing, CVelDataChange::LEFT_ONLY)
                        : NewChange(name, missing, value, CVelDataChange::RIGHT_ONLY);
+}
+
+bool WalkArgumentsGiven(const CDataValidationClient& node, const CDataValidationClient* other,
+                        const CVelDataChange* changes, const char* source) {
+    if (other && changes) {
+        return true;
+    }
+    Assert("other && changes")
+        .print_context(source, __LINE__)
+        .value("key", node.GetDataKey())
+        .error("FindDifferencies needs the other tree and a change node.");
+    return false;
+}
+
+int CompareDisabledSides(CDataValidationClient& node, CDataValidationClient& other,
+                         CVelDataChange& changes, bool thisIsLeft, DisplayValue value,
+                         const std::function<int()>& whenEntered) {
+    const bool thisDisabled = node.IsDisabled();
+    const bool otherDisabled = other.IsDisabled();
+    if (!thisDisabled && !otherDisabled) {
+        return -1;
+    }
+    const CString key = node.GetDataKey4Cmp();
+    if ((thisDisabled && otherDisabled) || key.IsEmpty()) {
+        return 0;
+    }
+    CVelDataChange* existing = nullptr;
+    if (whenEntered && changes.Lookup(key, existing)) {
+        return whenEntered();
+    }
+    // The enabled side shows its value.
+    changes.SetAt(key, thisDisabled
+                           ? NewOneSidedChange(node.GetCaptionText(), value(other), !thisIsLeft)
+                           : NewOneSidedChange(node.GetCaptionText(), value(node), thisIsLeft));
+    return 1;
 }
 
 CVelDataChange* NewChange(const CString& name, const CString& left, const CString& right,

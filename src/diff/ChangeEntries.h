@@ -6,6 +6,8 @@
 #include <vel/String.h>
 #include <vel/VelDataChange.h>
 
+#include <functional>
+
 namespace Vel {
 
 // The node of the other tree with `node`'s unique key (element numbers included), looked up
@@ -22,6 +24,21 @@ CString ElementSuffix(const CDataValidationClient& element);
 // A change node of an item that exists on one side only: `value` on the side that has it,
 // the "not available" text on the other, and the bit of the side that has it.
 CVelDataChange* NewOneSidedChange(const CString& name, const CString& value, bool valueIsLeft);
+
+// Reports a walk called without the other tree or without a change node; false then.
+bool WalkArgumentsGiven(const CDataValidationClient& node, const CDataValidationClient* other,
+                        const CVelDataChange* changes, const char* source);
+
+// The display value of a node that exists on one side only.
+using DisplayValue = CString (*)(CDataValidationClient& node);
+
+// The first step of both walks, when either side is disabled: nothing when both are or the
+// node has no comparison key; otherwise `whenEntered` answers when `changes` already holds the
+// key (if given), else the enabled side's `value` is entered against the "not available" text.
+// Answers the walk's result, or -1 when both sides are enabled and the walk goes on.
+int CompareDisabledSides(CDataValidationClient& node, CDataValidationClient& other,
+                         CVelDataChange& changes, bool thisIsLeft, DisplayValue value,
+                         const std::function<int()>& whenEntered = {});
 
 // A change node with both texts and the given bits.
 CVelDataChange* NewChange(const CString& name, const CString& left, const CString& right, int bits);

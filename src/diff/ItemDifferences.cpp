@@ -2,7 +2,6 @@
 // number inside collections), one-sided items entered at the level being compared.
 #include <vel/Data.h>
 
-#include <vel/Assert.h>
 #include <vel/VelDataChange.h>
 
 #include "ChangeEntries.h"
@@ -22,33 +21,19 @@ CString OneSidedValue(CDataValidationClient& item) {
 
 int CData::FindDifferencies(CDataValidationClient* other, CVelDataChange* changes, bool* pContinue,
                             CHostWindow*, bool thisIsLeft) {
-    if (!other || !changes) {
-        Assert("other && changes")
-            .print_context("DataVel", __LINE__)
-            .value("key", m_sDataKey)
-            .error("FindDifferencies needs the other item and a change node.");
+    if (!WalkArgumentsGiven(*this, other, changes, "DataVel")) {
         return 0;
     }
-    const bool thisDisabled = IsDisabled();
-    const bool otherDisabled = other->IsDisabled();
-    if (thisDisabled || otherDisabled) {
-        const CString key = GetDataKey4Cmp();
-        if ((thisDisabled && otherDisabled) || key.IsEmpty()) {
-            return 0;
-        }
-        CVelDataChange* existing = nullptr;
-        if (changes->Lookup(key, existing)) {
-            return CDataValidationClient::FindDifferencies(other, changes, pContinue, nullptr,
-                                                           thisIsLeft);
-        }
-        changes->SetAt(key,
-                       thisDisabled
-                           ? NewOneSidedChange(GetCaptionText(), OneSidedValue(*other), !thisIsLeft)
-                           : NewOneSidedChange(GetCaptionText(), OneSidedValue(*this), thisIsLeft));
-        return 1;
+    const int sides = CompareDisabledSides(*this, *other, *changes, thisIsLeft, OneSidedValue, [&] {
+        return CDataValidationClient::FindDifferencies(other, changes, pContinue, nullptr,
+                                                       thisIsLeft);
+    });
+    if (sides >= 0) {
+        return sides;
     }
+    // A counterpart that is no item at all has no equal value.
     CData* otherItem = other->IsDataType() ? static_cast<CData*>(other) : nullptr;
-    if (Compare(otherItem) || !m_pParent) {
+    if ((otherItem && Compare(otherItem)) || !m_pParent) {
         // Items have no children of their own to compare, short of a host adding some.
         if (m_vecChildren.empty() && other->GetChildListRef().empty()) {
             return 0;

@@ -1,7 +1,6 @@
 // The difference walk of containers, collections and roots.
 #include <vel/DataValidationClient.h>
 
-#include <vel/Assert.h>
 #include <vel/HostWindow.h>
 #include <vel/PanelDataTypes.h>
 #include <vel/VelDataChange.h>
@@ -13,6 +12,22 @@
 namespace Vel {
 
 namespace {
+
+// The child and counterpart the level above has just matched, for the duration of the
+// child's walk: looking the child up again from its counterpart finds the counterpart itself.
+struct SMatched {
+    const CDataValidationClient* pNode = nullptr;
+    const CDataValidationClient* pOther = nullptr;
+};
+thread_local SMatched t_Matched;
+
+// The counterpart of `node` below `other`, without a second look-up when the level above
+// matched the two.
+CDataValidationClient* CounterpartOf(CDataValidationClient& node, CDataValidationClient& other) {
+    const bool matched = t_Matched.pNode == &node && t_Matched.pOther == &other;
+    t_Matched = {};
+    return matched ? &other : FindCounterpart(node, other);
+}
 
 // The entry of a child that has no counterpart: a collection shows both element counts, any
 // other node the child's value against the "not available" text.
@@ -44,28 +59,16 @@ void MoveEntries(CVelDataChange& from, CVelDataChange& to) {
 int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDataChange* changes,
                                             bool* pContinue, CHostWindow* progressWindow,
                                             bool thisIsLeft) {
-    if (!other || !changes) {
-        Assert("other && changes")
-            .print_context("DataValidationClientVel", __LINE__)
-            .value("key", m_sDataKey)
-            .error("FindDifferencies needs the other tree and a change node.");
+    if (!WalkArgumentsGiven(*this, other, changes, "DataValidationClientVel")) {
         return 0;
     }
-    const bool thisDisabled = IsDisabled();
-    const bool otherDisabled = other->IsDisabled();
-    if (thisDisabled || otherDisabled) {
-        const CString key = GetDataKey4Cmp();
-        if ((thisDisabled && otherDisabled) || key.IsEmpty()) {
-            return 0;
-        }
-        // The enabled side shows its value.
-        changes->SetAt(
-            key, thisDisabled
-                     ? NewOneSidedChange(GetCaptionText(), other->GetValueString(), !thisIsLeft)
-                     : NewOneSidedChange(GetCaptionText(), GetValueString(), thisIsLeft));
-        return 1;
+    const int sides =
+        CompareDisabledSides(*this, *other, *changes, thisIsLeft,
+                             [](CDataValidationClient& node) { return node.GetValueString(); });
+    if (sides >= 0) {
+        return sides;
     }
-    CDataValidationClient* counterpart = FindCounterpart(*this, *other);
+    CDataValidationClient* counterpart = CounterpartOf(*this, *other);
     if (!counterpart) {
         return 0;
     }
@@ -87,7 +90,11 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
         }
         CDataValidationClient& child = *m_vecChildren[i];
         if (CDataValidationClient* match = FindCounterpart(child, *counterpart)) {
-            if (child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft) == 1) {
+            t_Matched = {&child, match};
+            const int childResult =
+                child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft);
+            t_Matched = {};
+            if (childResult == 1) {
                 result = 1;
             }
         } else if (const CString key = child.GetDataKey4Cmp(); !key.IsEmpty()) {

@@ -22,18 +22,20 @@ using Vel::CVelDataChange;
 constexpr int kType = 101;
 constexpr int kVersion = 340;
 
-// A reported value: its group's key, its own key, both values.
+// A reported value: its group's name, its own key, both values.
 using Reported = std::tuple<std::string, std::string, std::string, std::string>;
 
-std::string GroupKey(const Vel::CDataValidationClient& item) {
+// The name of the group an item's change stands in: its container's caption, with the
+// element number behind it inside a collection.
+std::string GroupName(const Vel::CDataValidationClient& item) {
     const Vel::CDataValidationClient* parent = item.GetParent();
-    std::string key = parent->GetDataKey4Cmp().str();
+    std::string name = parent->GetCaptionText().str();
     const Vel::CDataValidationClient* above = parent->GetParent();
     if (above && above->GetType() == Vel::PanelDataTypes::COLLECTION) {
-        key += "[" + std::to_string(static_cast<const Vel::CDataContainerBase*>(parent)->GetId()) +
-               "]";
+        name += "[" + std::to_string(static_cast<const Vel::CDataContainerBase*>(parent)->GetId()) +
+                "]";
     }
-    return key;
+    return name;
 }
 
 // Every leaf below `node` reached through sorted iteration, with the key it is held under in
@@ -44,7 +46,6 @@ void CollectLeaves(CVelDataChange& node, std::multiset<Reported>& leaves) {
             CollectLeaves(*entry, leaves);
             continue;
         }
-        std::string group;
         std::string key;
         for (int i = 0; i < node.GetCount(); ++i) {
             if (node.GetAt(i) == entry) {
@@ -93,13 +94,7 @@ TEST_P(SamplePropertyTest, TheChangeTreeNamesExactlyTheChangedItems) {
         if (changed->SetValue(value + 1) != 0 && changed->SetValue(value - 1) != 0) {
             continue;
         }
-        // The group is named by the caption of the item's container.
-        std::string group = l->GetParent()->GetCaptionText().str();
-        const Vel::CDataValidationClient* above = l->GetParent()->GetParent();
-        if (above && above->GetType() == Vel::PanelDataTypes::COLLECTION) {
-            group += GroupKey(*l).substr(GroupKey(*l).find('['));
-        }
-        expected.emplace(group, l->GetDataKey4Cmp().str(), l->GetValueString().str(),
+        expected.emplace(GroupName(*l), l->GetDataKey4Cmp().str(), l->GetValueString().str(),
                          r->GetValueString().str());
     }
     ASSERT_EQ(static_cast<int>(expected.size()), k);
