@@ -42,8 +42,8 @@ public:
     CXmlExport(const CXmlExport&) = delete;
     CXmlExport& operator=(const CXmlExport&) = delete;
 
-    // Sends the document to the file at `path` (created or emptied) from now on; false, with
-    // nothing changed, when the file cannot be opened.
+    // Sends the document to the file at `path` (created or emptied), lines written so far
+    // included; false, with nothing changed, when the file cannot be opened.
     bool OpenFile(const CString& path);
     // Hands what is buffered to the stream or file; false once any write has failed.
     bool Flush();

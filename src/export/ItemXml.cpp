@@ -15,21 +15,13 @@
 
 namespace Vel {
 
-namespace {
-
-// <name>text</name>, the text as given.
-void writeElement(CXmlExport& xml, int indent, std::string_view name, const CString& text) {
-    CXmlLine(xml, indent).Text("<").Text(name).Text(">").Text(text).Text("</").Text(name).Text(">");
-}
-
-} // namespace
-
 // A plain choice has no XML form; host classes derived from it may write their own.
 void CDataChoiceBase::SaveToXml(CXmlExport&, int) {}
 
 void CDataNumber::SaveToXml(CXmlExport& xml, int indent) {
     if (xml.IsExportable(m_sDataKey)) {
-        writeElement(xml, indent, LastKey(m_sDataKey), GetValueString());
+        const std::string_view name = LastKey(m_sDataKey);
+        CXmlLine(xml, indent).Open(name).Text(GetValueString()).Close(name);
     }
 }
 
@@ -39,18 +31,12 @@ void CDataString::SaveToXml(CXmlExport& xml, int indent) {
     }
     // The plain text, also of an encrypted item: the encoding is the database's form only.
     const std::string_view name = LastKey(m_sDataKey);
-    CXmlLine(xml, indent)
-        .Text("<")
-        .Text(name)
-        .Text(">")
-        .Escaped(m_sValue)
-        .Text("</")
-        .Text(name)
-        .Text(">");
+    CXmlLine(xml, indent).Open(name).Escaped(m_sValue).Close(name);
 }
 
 void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
-    writeElement(xml, indent, LastKey(m_sDataKey), m_bBlank ? CString() : GetValueString());
+    const std::string_view name = LastKey(m_sDataKey);
+    CXmlLine(xml, indent).Open(name).Text(m_bBlank ? CString() : GetValueString()).Close(name);
 }
 
 void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
@@ -62,14 +48,12 @@ void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
         .Number(m_nCurrentValue)
         .Text("\">")
         .Escaped(GetText())
-        .Text("</")
-        .Text(name)
-        .Text(">");
+        .Close(name);
 }
 
 void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
     const std::string_view name = LastKey(m_sDataKey);
-    CXmlLine(xml, indent).Text("<").Text(name).Text(">");
+    CXmlLine(xml, indent).Open(name);
     const CBitList chosen = GetBitmapInBite();
     for (std::size_t position = 0; position < chosen.size(); ++position) {
         if (chosen[position]) {
@@ -82,7 +66,7 @@ void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
                 .Text("</trigger>");
         }
     }
-    CXmlLine(xml, indent).Text("</").Text(name).Text(">");
+    CXmlLine(xml, indent).Close(name);
 }
 
 } // namespace Vel

@@ -57,7 +57,7 @@ void CDataContainerBase::SaveToXml(CXmlExport& xml, int indent) {
         open.Text(">");
     }
     writeChildren(xml, *this, indent + 1, nullptr);
-    CXmlLine(xml, indent).Text("</").Text(m_sDataKey).Text(">");
+    CXmlLine(xml, indent).Close(m_sDataKey.view());
 }
 
 void CDataCollectionBase::SaveToXml(CXmlExport& xml, int indent) {

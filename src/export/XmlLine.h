@@ -41,6 +41,9 @@ public:
         put(digits, static_cast<std::size_t>(result.ptr - digits));
         return *this;
     }
+    // <name> and </name>.
+    CXmlLine& Open(std::string_view name) { return Text("<").Text(name).Text(">"); }
+    CXmlLine& Close(std::string_view name) { return Text("</").Text(name).Text(">"); }
     // The text as EscapeXMLString gives it.
     CXmlLine& Escaped(std::string_view text);
     CXmlLine& Escaped(const CString& text) { return Escaped(text.view()); }

@@ -82,13 +82,6 @@ TEST_F(ItemXmlTest, EncryptedStringWritesItsPlainText) {
     EXPECT_EQ(Export(pin), "<Name>1234</Name>\n");
 }
 
-TEST_F(ItemXmlTest, StringKeepsUtf8AndReadsOtherBytesAsWindows1252) {
-    CDataString name(&screen, "Zone.Name");
-    Change(610);
-    name.SetValue("N\xC3\xB6rth \xE9t\xE9 \x80");
-    EXPECT_EQ(Export(name), "<Name>N\xC3\xB6rth \xC3\xA9t\xC3\xA9 \xE2\x82\xAC</Name>\n");
-}
-
 TEST_F(ItemXmlTest, AddressIsEmptyWhileBlankAndDottedOtherwise) {
     CDataIPAddr gateway(&screen, "Net.Gateway");
     Change(610);

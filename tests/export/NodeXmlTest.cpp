@@ -107,22 +107,5 @@ TEST_F(NodeXmlTest, CollectionReportsAChildThatIsNoContainerAndWritesIt) {
                       "DataCollectionBaseVel", 161, "Item should be the ContainerPanel.Zone")}));
 }
 
-TEST_F(NodeXmlTest, WholeTreeInAFrameLeavesDisabledScreensOut) {
-    TestScreen system(&root, "Panel.System"), offScreen(&root, "Off");
-    CDataNumber exitTime(&system, "Panel.System.ExitTime"), offTime(&offScreen, "Off.Time");
-    Change(610);
-    root.SetSiteID(12);
-    CXmlExport xml;
-    xml.BeginDocument(66, 650, root.GetSiteID());
-    xml.WriteChildren(root, 1);
-    xml.EndDocument();
-    EXPECT_EQ(xml.GetText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                             "<Panel type=\"66\" version=\"650\" site=\"12\">\n"
-                             "\t<Panel.System>\n"
-                             "\t\t<ExitTime>45</ExitTime>\n"
-                             "\t</Panel.System>\n"
-                             "</Panel>\n");
-}
-
 } // namespace
 } // namespace VelTest

@@ -1,15 +1,11 @@
-// The writer itself: lines and levels, escaping, the filter, the document frame, and output
-// to memory, a stream or a file.
+// The writer itself: lines and levels, escaping, the document frame, and output to memory or
+// a stream.
 #include <vel/XmlExport.h>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace VelTest {
 namespace {
@@ -57,16 +53,6 @@ TEST(XmlWriterTest, EscapingKeepsUtf8AndReadsOtherBytesAsWindows1252) {
     EXPECT_EQ(Escaped("\xEF\xBF\xBF"), "\xC3\xAF\xC2\xBF\xC2\xBF");     // not a character
 }
 
-TEST(XmlWriterTest, EveryItemIsExportableUntilTheHostSetsAFilter) {
-    CXmlExport xml;
-    EXPECT_TRUE(xml.IsExportable("Zone.Name"));
-    xml.SetExportFilter([](const CString& key) { return key != "User.Pin"; });
-    EXPECT_TRUE(xml.IsExportable("Zone.Name"));
-    EXPECT_FALSE(xml.IsExportable("User.Pin"));
-    xml.SetExportFilter(nullptr);
-    EXPECT_TRUE(xml.IsExportable("User.Pin"));
-}
-
 TEST(XmlWriterTest, DocumentFrameNamesPanelAndSite) {
     CXmlExport xml;
     xml.BeginDocument(97, 120, 4711);
@@ -87,22 +73,6 @@ TEST(XmlWriterTest, StreamGetsTheDocumentInPiecesAsItGrows) {
     EXPECT_LT(streamed.GetText().size(), 70000u); // never the whole document at once
     EXPECT_TRUE(streamed.Close());
     EXPECT_EQ(out.str(), memory.GetText());
-}
-
-TEST(XmlWriterTest, FileGetsTheDocument) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("vel-export-" + std::to_string(getpid()) + ".xml");
-    CXmlExport memory;
-    WriteMany(memory);
-    {
-        CXmlExport xml;
-        ASSERT_TRUE(xml.OpenFile(path.string()));
-        WriteMany(xml);
-    } // the destructor closes the file
-    std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::filesystem::remove(path);
-    EXPECT_EQ(text, memory.GetText());
 }
 
 TEST(XmlWriterTest, FailedOutputIsReported) {

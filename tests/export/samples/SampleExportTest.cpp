@@ -131,12 +131,5 @@ TEST(SampleExportTest, VelcfgExportsTheScreensNamedWithTheValuesGiven) {
     EXPECT_EQ(run.file.find("Collection>"), std::string::npos);
 }
 
-TEST(SampleExportTest, VelcfgRefusesAScreenThePanelDoesNotHave) {
-    const ToolRun run = VelcfgExport("--type 66 --version 650 --screen Garage");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err.rfind("velcfg: no screen 'Garage' on this panel; there are System, ", 0), 0u)
-        << run.err;
-}
-
 } // namespace
 } // namespace VelTest
