@@ -39,7 +39,7 @@ struct TransLines {
 // The store operations: no transaction, no work; close the connection once committed.
 template <class Work> bool runStoreTransaction(TransLines lines, Work work) {
     CDatabaseEx* db = OpenSharedConnection();
-    if (!db->BeginTrans()) {
+    if (!BeginServiceTransaction(db)) {
         reportError("false", lines.begin, "Database error");
         return false;
     }
@@ -59,7 +59,7 @@ template <class Work> bool runStoreTransaction(TransLines lines, Work work) {
 // (the caller may hold one).
 template <class Work> bool runRecordTransaction(TransLines lines, bool openFirst, Work work) {
     CDatabaseEx* db = openFirst ? OpenSharedConnection() : SharedConnection();
-    if (!db->BeginTrans()) {
+    if (!BeginServiceTransaction(db)) {
         reportError("false", lines.begin, "Database error");
     }
     if (!work()) {

@@ -1,7 +1,9 @@
 #include <vel/SiteDbSupport.h>
 
+#include <vel/DataCollectionBase.h>
 #include <vel/DataContainerBase.h>
 #include <vel/DataManagerBase.h>
+#include <vel/DbSchema.h>
 #include <vel/SiteTables.h>
 
 #include "SharedConnection.h"
@@ -59,9 +61,13 @@ CString copyStatement(const CString& table, const std::vector<CString>& columns,
            quoted(table) + CString::Formatted(" WHERE AM_Site_ID = %lu", sourceId);
 }
 
+// Every table a screen, a collection or an element of the tree may be stored in; an empty
+// collection names its table too.
 void collectTables(CDataValidationClient* node, std::set<CString>& tables) {
-    if (node->GetType() == PanelDataTypes::CONTAINER) {
-        tables.insert(static_cast<CDataContainerBase*>(node)->GetDbTableName());
+    if (auto* container = dynamic_cast<CDataContainerBase*>(node)) {
+        tables.insert(container->GetDbTableName());
+    } else if (auto* collection = dynamic_cast<CDataCollectionBase*>(node)) {
+        tables.insert(collection->GetPanelFamilyPrefix() + collection->GetCollectionTableName());
     }
     for (CDataValidationClient* child : node->GetChildListRef()) {
         collectTables(child, tables);
@@ -95,7 +101,7 @@ bool CSiteDbSupport::ExecCreateRollbackSp(unsigned long rollbackSiteId, unsigned
 
 bool CSiteDbSupport::CreateTables(CDataManagerBase* pDM) {
     CDatabaseEx* db = OpenSharedConnection();
-    // TODO schema call of the tree
+    CDbSchema::CreateTables(db, pDM);
     CSiteTables::Create(db);
     std::set<CString> candidates;
     collectTables(pDM, candidates);

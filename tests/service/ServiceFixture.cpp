@@ -16,8 +16,9 @@ void ServiceTest::SetUp() {
     ASSERT_TRUE(m_service.CreateTables(&tree->root));
 }
 
-std::unique_ptr<ServiceTree> ServiceTest::NewTree(unsigned long siteId, int version) {
-    auto tree = std::make_unique<ServiceTree>(&m_managers);
+std::unique_ptr<ServiceTree> ServiceTest::NewTree(unsigned long siteId, int version,
+                                                  int zoneCount) {
+    auto tree = std::make_unique<ServiceTree>(&m_managers, zoneCount);
     tree->root.SetSiteID(static_cast<long>(siteId));
     EXPECT_TRUE(tree->root.ChangePanelVersion(kType, version));
     tree->root.CreateKeyMap();

@@ -1,4 +1,4 @@
-// A small site tree on a fresh database: a system screen and a collection of twenty zones,
+// A small site tree on a fresh database: a system screen and a collection of (twenty) zones,
 // both straight below the root, with their tables and the site tables created.
 #pragma once
 
@@ -15,9 +15,9 @@ constexpr int kType = 1;
 constexpr int kVersion = 610;
 
 struct ServiceTree {
-    explicit ServiceTree(TestManagers* managers)
+    explicit ServiceTree(TestManagers* managers, int zoneCount = 20)
         : root(managers), system(&root, "SystemScreen"), exitTime(&system, "System.ExitTime"),
-          entryTime(&system, "System.EntryTime"), zones(&root, "Zones", "Zones", 20) {}
+          entryTime(&system, "System.EntryTime"), zones(&root, "Zones", "Zones", zoneCount) {}
 
     TestRoot root;
     TestScreen system;
@@ -33,7 +33,8 @@ protected:
     void SetUp() override;
 
     // A tree of the site, opened at the panel's type and version (all defaults).
-    std::unique_ptr<ServiceTree> NewTree(unsigned long siteId, int version = kVersion);
+    std::unique_ptr<ServiceTree> NewTree(unsigned long siteId, int version = kVersion,
+                                         int zoneCount = 20);
     // A site with a stored tree whose values differ from the defaults.
     unsigned long StoredSite(int exitTime = 7, int zoneLevel = 2);
 
