@@ -30,45 +30,34 @@ void reportError(const char* condition, int line, const char* message) {
     Assert(condition).print_context(kSource, line).error(message);
 }
 
-// The lines a transaction reports its begin and commit failures at.
-struct TransLines {
-    int begin;
-    int commit;
+// How a public operation wraps its work in a transaction.
+struct TransRules {
+    int beginLine; // where a failed begin is reported
+    int commitLine;
+    bool openFirst;
+    // The store operations give up without a transaction and close the connection once
+    // committed; the record operations go on without one (the caller may hold one).
+    bool store;
 };
 
-// The store operations: no transaction, no work; close the connection once committed.
-template <class Work> bool runStoreTransaction(TransLines lines, Work work) {
-    CDatabaseEx* db = OpenSharedConnection();
+template <class Work> bool runInTransaction(const TransRules& rules, Work work) {
+    CDatabaseEx* db = rules.openFirst ? OpenSharedConnection() : SharedConnection();
     if (!BeginServiceTransaction(db)) {
-        reportError("false", lines.begin, "Database error");
-        return false;
+        reportError("false", rules.beginLine, "Database error");
+        if (rules.store) {
+            return false;
+        }
     }
     if (!work()) {
         db->Rollback();
         return false;
     }
     if (!db->CommitTrans()) {
-        reportError("false", lines.commit, "Commit database transaction error");
+        reportError("false", rules.commitLine, "Commit database transaction error");
         return false;
     }
-    db->Close();
-    return true;
-}
-
-// The record operations go on without a transaction of their own when none can be begun
-// (the caller may hold one).
-template <class Work> bool runRecordTransaction(TransLines lines, bool openFirst, Work work) {
-    CDatabaseEx* db = openFirst ? OpenSharedConnection() : SharedConnection();
-    if (!BeginServiceTransaction(db)) {
-        reportError("false", lines.begin, "Database error");
-    }
-    if (!work()) {
-        db->Rollback();
-        return false;
-    }
-    if (!db->CommitTrans()) {
-        reportError("false", lines.commit, "Commit database transaction error");
-        return false;
+    if (rules.store) {
+        db->Close();
     }
     return true;
 }
@@ -116,12 +105,13 @@ bool CCommonDbSupport::LoadScreenDataDb2Vel(CDataManagerBase* pDM, bool& notInDb
 }
 
 bool CCommonDbSupport::StoreScreenDataVel2Db(CDataManagerBase* pDM) {
-    return runStoreTransaction({57, 68}, [&] { return StoreScreenDataVel2DbTransLess(pDM); });
+    return runInTransaction({57, 68, true, true},
+                            [&] { return StoreScreenDataVel2DbTransLess(pDM); });
 }
 
 bool CCommonDbSupport::StoreScreenDataVel2DbAsSite(CDataManagerBase* pDM, long siteId) {
-    return runStoreTransaction({93, 104},
-                               [&] { return StoreScreenDataVel2DbAsSiteTransLess(pDM, siteId); });
+    return runInTransaction({93, 104, true, true},
+                            [&] { return StoreScreenDataVel2DbAsSiteTransLess(pDM, siteId); });
 }
 
 bool CCommonDbSupport::StoreScreenDataVel2DbTransLess(CDataManagerBase* pDM) {
@@ -196,27 +186,27 @@ bool CCommonDbSupport::ReloadScreen(CDataValidationClient* pScreen, long itemInd
 
 bool CCommonDbSupport::CreateRollback(unsigned long siteId, unsigned long& rollbackSiteId,
                                       unsigned long kind) {
-    return runRecordTransaction(
-        {282, 294}, false, [&] { return CreateRollbackTransLess(siteId, rollbackSiteId, kind); });
+    return runInTransaction({282, 294, false, false},
+                            [&] { return CreateRollbackTransLess(siteId, rollbackSiteId, kind); });
 }
 
 bool CCommonDbSupport::UseRollback(CDataManagerBase* pDM, unsigned long rollbackSiteId) {
-    return runRecordTransaction({388, 400}, false,
-                                [&] { return UseRollbackTransLess(pDM, rollbackSiteId); });
+    return runInTransaction({388, 400, false, false},
+                            [&] { return UseRollbackTransLess(pDM, rollbackSiteId); });
 }
 
 bool CCommonDbSupport::DeleteRollback(unsigned long rollbackSiteId) {
-    return runRecordTransaction({466, 478}, false,
-                                [&] { return DeleteRollbackTransLess(rollbackSiteId); });
+    return runInTransaction({466, 478, false, false},
+                            [&] { return DeleteRollbackTransLess(rollbackSiteId); });
 }
 
 bool CCommonDbSupport::PurgeSite(unsigned long siteId) {
-    return runRecordTransaction({514, 526}, true, [&] { return PurgeSiteTransLess(siteId); });
+    return runInTransaction({514, 526, true, false}, [&] { return PurgeSiteTransLess(siteId); });
 }
 
 bool CCommonDbSupport::ChangePanelType(CDataManagerBase* pDM, SiteDetails_T* pDetails,
                                        int panelType, int panelVersion, bool loadFirst) {
-    return runRecordTransaction({593, 605}, true, [&] {
+    return runInTransaction({593, 605, true, false}, [&] {
         return ChangePanelTypeTransLess(pDM, pDetails, panelType, panelVersion, loadFirst);
     });
 }

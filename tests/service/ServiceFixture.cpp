@@ -11,7 +11,7 @@ void ServiceTest::SetUp() {
     }
     m_managers.AddVersion(kType, 610, StandardValidation());
     m_managers.AddVersion(kType, 620, StandardValidation());
-    m_managers.AddVersion(kType + 1, 610, StandardValidation());
+    m_managers.AddVersion(kType + 1, 620, StandardValidation());
     auto tree = NewTree(0);
     ASSERT_TRUE(m_service.CreateTables(&tree->root));
 }
