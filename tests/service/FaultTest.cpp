@@ -50,7 +50,6 @@ protected:
     }
 
     unsigned long Snapshot(unsigned long site) {
-        Db()->Open(Connect());
         unsigned long rollback = 0;
         EXPECT_TRUE(m_service.CreateRollback(site, rollback, 1));
         return rollback;
@@ -94,7 +93,6 @@ TEST_P(ServiceFaultTest, PurgeSite) {
 
 TEST_P(ServiceFaultTest, ChangePanelType) {
     const unsigned long site = StoredSite();
-    Db()->Open(Connect());
     SiteDetails_T details{};
     CSelectFromFETables().SelectSiteDetailsFromSiteID(&details, site);
     ExpectAllOrNothing([&] {

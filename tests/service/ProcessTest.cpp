@@ -77,6 +77,7 @@ TEST_P(ServiceProcessTest, KilledStoreLeavesTheFileAsBefore) {
         GTEST_SKIP() << "the server keeps its own files";
     }
     const unsigned long site = StoredSite(7, 2);
+    Db()->Close(); // the child opens its own
     const std::filesystem::path file = Folder() / "site.db";
     const std::string before = FileBytes(file);
 

@@ -31,6 +31,7 @@ unsigned long ServiceTest::StoredSite(int exitTime, int zoneLevel) {
     tree->exitTime.SetValue(exitTime);
     tree->Zone(11).m_Level.SetValue(zoneLevel);
     EXPECT_TRUE(m_service.StoreScreenDataVel2Db(&tree->root));
+    Db()->Open(Connect()); // the store closed it
     return site;
 }
 

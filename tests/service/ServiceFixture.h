@@ -35,7 +35,8 @@ protected:
     // A tree of the site, opened at the panel's type and version (all defaults).
     std::unique_ptr<ServiceTree> NewTree(unsigned long siteId, int version = kVersion,
                                          int zoneCount = 20);
-    // A site with a stored tree whose values differ from the defaults.
+    // A site with a stored tree whose values differ from the defaults; the connection is
+    // left open.
     unsigned long StoredSite(int exitTime = 7, int zoneLevel = 2);
 
     TestManagers m_managers;

@@ -18,7 +18,6 @@ protected:
 
 TEST_P(ServiceOperationsTest, StoreAfterCleanLoadWritesNothing) {
     const unsigned long site = StoredSite();
-    Reopen();
     auto tree = NewTree(site);
     bool notInDb = true;
     ASSERT_TRUE(m_service.LoadScreenDataDb2Vel(&tree->root, notInDb, false));
@@ -34,7 +33,6 @@ TEST_P(ServiceOperationsTest, StoreAfterCleanLoadWritesNothing) {
 TEST_P(ServiceOperationsTest, StoreAsSiteLeavesTheTreeAsItWas) {
     const unsigned long site = StoredSite(7, 2);
     const unsigned long other = NewSite(kType, kVersion);
-    Reopen();
     auto tree = NewTree(site);
     bool notInDb = true;
     m_service.LoadScreenDataDb2Vel(&tree->root, notInDb, false);
@@ -54,7 +52,6 @@ TEST_P(ServiceOperationsTest, StoreAsSiteLeavesTheTreeAsItWas) {
 
 TEST_P(ServiceOperationsTest, ReloadByElementNumberAndByPosition) {
     const unsigned long site = StoredSite(7, 2);
-    Reopen();
     auto tree = NewTree(site);
     tree->Zone(11).m_Level.SetValue(3);
     tree->Zone(4).m_Level.SetValue(3);
@@ -89,7 +86,6 @@ TEST_P(ServiceOperationsTest, ReloadRefusesUnknownScreensAndElementsOfScreens) {
 
 TEST_P(ServiceOperationsTest, UseRollbackPutsTheSnapshotBackAndKeepsTheStateBefore) {
     const unsigned long site = StoredSite(7, 2);
-    Reopen();
     unsigned long snapshot = 0;
     ASSERT_TRUE(m_service.CreateRollback(site, snapshot, 1));
     auto tree = NewTree(site);
@@ -115,7 +111,6 @@ TEST_P(ServiceOperationsTest, UseRollbackPutsTheSnapshotBackAndKeepsTheStateBefo
 
 TEST_P(ServiceOperationsTest, PanelChangeWithinMajorVersionOnlyAuditsAndUpdates) {
     const unsigned long site = StoredSite();
-    Reopen();
     SiteDetails_T details{};
     CSelectFromFETables().SelectSiteDetailsFromSiteID(&details, site);
     auto tree = NewTree(site);
@@ -132,7 +127,6 @@ TEST_P(ServiceOperationsTest, PanelChangeWithinMajorVersionOnlyAuditsAndUpdates)
 
 TEST_P(ServiceOperationsTest, PanelChangeToAnotherMajorVersionSnapshotsFirst) {
     const unsigned long site = StoredSite(7, 2);
-    Reopen();
     SiteDetails_T details{};
     CSelectFromFETables().SelectSiteDetailsFromSiteID(&details, site);
     auto tree = NewTree(site);
@@ -151,7 +145,6 @@ TEST_P(ServiceOperationsTest, PurgeLeavesNoRowOfTheSite) {
     const unsigned long plain = StoredSite();
     const unsigned long withSnapshots = StoredSite();
     const unsigned long kept = StoredSite();
-    Reopen();
     unsigned long snapshot = 0;
     ASSERT_TRUE(m_service.CreateRollback(withSnapshots, snapshot, 1));
     ASSERT_TRUE(m_service.CreateRollback(withSnapshots, snapshot, 2));
