@@ -10,6 +10,7 @@
 #include <vel/String.h>
 
 #include <memory>
+#include <vector>
 
 namespace Vel {
 
@@ -42,8 +43,13 @@ public:
 
     // The statement text as this connection's server reads it (bracketed names rewritten).
     CString Rewrite(const CString& sql) const;
+    // Runs a statement whose failure is an answer, not an error: false when it fails, and
+    // an open transaction stays usable (the failure is undone to a savepoint).
+    bool Probe(const CString& sql);
     // Whether the table exists (any case on servers that fold names).
     bool TableExists(const CString& table);
+    // The table's column names as the server reports them.
+    std::vector<CString> GetColumnNames(const CString& table);
 
     // For the recordsets of this library: the raw connection handle and the failure mark.
     void* GetConnectionHandle() const;

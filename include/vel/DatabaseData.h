@@ -7,10 +7,10 @@ namespace Vel {
 
 class VEL_API CDatabaseData {
 public:
-    CDatabaseData() = default;
+    CDatabaseData();
     CDatabaseData(const CDatabaseData&) = delete;
     CDatabaseData& operator=(const CDatabaseData&) = delete;
-    ~CDatabaseData() = default;
+    ~CDatabaseData();
 };
 
 } // namespace Vel

@@ -191,16 +191,7 @@ void CDataIPAddr::storeParts(const unsigned char (&fields)[4]) {
     }
 }
 
-// The database column texts and the XML form come with their layers; until then the leaf's
-// base answers.
-CString CDataIPAddr::GetDbFieldCreateStr() {
-    return CData::GetDbFieldCreateStr();
-}
-
-CString CDataIPAddr::GetExportDbFieldValue() {
-    return CData::GetExportDbFieldValue();
-}
-
+// The XML form comes with its layer; until then the leaf's base answers.
 void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
     CData::SaveToXml(xml, indent);
 }

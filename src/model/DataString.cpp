@@ -152,16 +152,7 @@ int CDataString::cryptKey() const {
     return m_pParent ? ElementNumber(*m_pParent) : 0;
 }
 
-// The database column texts and the XML form come with their layers; until then the leaf's
-// base answers.
-CString CDataString::GetDbFieldCreateStr() {
-    return CData::GetDbFieldCreateStr();
-}
-
-CString CDataString::GetExportDbFieldValue() {
-    return CData::GetExportDbFieldValue();
-}
-
+// The XML form comes with its layer; until then the leaf's base answers.
 void CDataString::SaveToXml(CXmlExport& xml, int indent) {
     CData::SaveToXml(xml, indent);
 }

@@ -228,20 +228,77 @@ bool CDatabase::TransactionFailed() const {
     return m_pImpl->transFailed;
 }
 
+bool CDatabase::Probe(const CString& sql) {
+    if (!IsOpen()) {
+        return false;
+    }
+    const bool inTrans = m_pImpl->inTrans;
+    const bool failedBefore = m_pImpl->transFailed;
+    if (inTrans) {
+        ExecuteDirect("SAVEPOINT vel_probe");
+    }
+    bool ok = true;
+    try {
+        COdbcStatement stmt;
+        stmt.Allocate(this);
+        stmt.ExecDirect(Rewrite(sql));
+    } catch (const CDbException&) {
+        ok = false;
+    }
+    if (inTrans) {
+        if (!ok) {
+            ExecuteDirect("ROLLBACK TO SAVEPOINT vel_probe");
+            m_pImpl->transFailed = failedBefore;
+        }
+        ExecuteDirect("RELEASE SAVEPOINT vel_probe");
+    }
+    return ok;
+}
+
+namespace {
+
+// Catalog names as the server stores them: PostgreSQL folds bracketed names to lower case.
+CString catalogName(CDatabase::Dialect dialect, const CString& name) {
+    CString folded = name;
+    folded.Remove('[');
+    folded.Remove(']');
+    return dialect == CDatabase::Dialect::PostgreSQL ? folded.MakeLower() : folded;
+}
+
+SQLCHAR* sqlText(const CString& text) {
+    return reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.c_str()));
+}
+
+} // namespace
+
 bool CDatabase::TableExists(const CString& table) {
     if (!IsOpen()) {
         return false;
     }
-    CString name = table;
-    if (m_pImpl->dialect == Dialect::PostgreSQL) {
-        name.MakeLower();
-    }
+    const CString name = catalogName(m_pImpl->dialect, table);
     COdbcStatement stmt;
     stmt.Allocate(this);
-    stmt.Check(SQLTables(stmt.Get(), nullptr, 0, nullptr, 0,
-                         reinterpret_cast<SQLCHAR*>(const_cast<char*>(name.c_str())), SQL_NTS,
-                         nullptr, 0));
+    stmt.Check(SQLTables(stmt.Get(), nullptr, 0, nullptr, 0, sqlText(name), SQL_NTS, nullptr, 0));
     return stmt.Fetch();
+}
+
+std::vector<CString> CDatabase::GetColumnNames(const CString& table) {
+    std::vector<CString> names;
+    if (!IsOpen()) {
+        return names;
+    }
+    const CString name = catalogName(m_pImpl->dialect, table);
+    COdbcStatement stmt;
+    stmt.Allocate(this);
+    stmt.Check(SQLColumns(stmt.Get(), nullptr, 0, nullptr, 0, sqlText(name), SQL_NTS, nullptr, 0));
+    constexpr SQLUSMALLINT kColumnName = 4;
+    while (stmt.Fetch()) {
+        char column[256] = {0};
+        SQLLEN length = 0;
+        stmt.Check(SQLGetData(stmt.Get(), kColumnName, SQL_C_CHAR, column, sizeof column, &length));
+        names.emplace_back(column);
+    }
+    return names;
 }
 
 } // namespace Vel
