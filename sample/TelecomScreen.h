@@ -1,5 +1,6 @@
 // CTelecomScreen: the reporting settings of the panel (screen "Telecom") with its receiving
-// centres.
+// centres. The centres are a collection inside the screen, so the screen loads and stores
+// them with its own row.
 #pragma once
 
 #include "ArcRecord.h"
@@ -15,6 +16,10 @@ namespace Vel::Sample {
 class CTelecomScreen : public CDataContainerBase {
 public:
     explicit CTelecomScreen(CDataValidationClient* pParent);
+
+    bool LoadScreenFromDb(CDatabase* db, bool& notInDb, long itemIndex, bool keepValues,
+                          bool checkColumns) override;
+    bool StoreScreenToDb(CDatabase* db, bool onlyModified) override;
 
     CDataString m_AccountNumber;
     CDataNumber m_DialAttempts;

@@ -191,14 +191,4 @@ void CDataIPAddr::storeParts(const unsigned char (&fields)[4]) {
     }
 }
 
-// The database column texts come with the database layer; until then the leaf's base
-// answers.
-CString CDataIPAddr::GetDbFieldCreateStr() {
-    return CData::GetDbFieldCreateStr();
-}
-
-CString CDataIPAddr::GetExportDbFieldValue() {
-    return CData::GetExportDbFieldValue();
-}
-
 } // namespace Vel

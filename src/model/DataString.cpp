@@ -152,14 +152,4 @@ int CDataString::cryptKey() const {
     return m_pParent ? ElementNumber(*m_pParent) : 0;
 }
 
-// The database column texts come with the database layer; until then the leaf's base
-// answers.
-CString CDataString::GetDbFieldCreateStr() {
-    return CData::GetDbFieldCreateStr();
-}
-
-CString CDataString::GetExportDbFieldValue() {
-    return CData::GetExportDbFieldValue();
-}
-
 } // namespace Vel

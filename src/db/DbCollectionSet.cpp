@@ -1,0 +1,38 @@
+#include <vel/DbCollectionSet.h>
+
+#include <vel/DataContainerBase.h>
+
+#include "CollectionTable.h"
+
+namespace Vel {
+
+CDbCollectionSet::CDbCollectionSet(CDatabase* pDatabase) : CDbScreenSet(pDatabase) {
+    m_nFields += 1;
+    m_nParams = 2;
+    m_strFilter += " AND Collection_ID = ?";
+}
+
+CDbCollectionSet::~CDbCollectionSet() = default;
+
+CString CDbCollectionSet::GetDefaultSQL() {
+    return CollectionTableSql(m_strTableText, m_pScreen);
+}
+
+void CDbCollectionSet::DoFieldExchange(CFieldExchange* pFX) {
+    pFX->SetFieldType(CFieldExchange::outputColumn);
+    RFX_LongEx(pFX, "[Collection_ID]", m_lCollectionId);
+    ExchangeScreenFields(pFX);
+    pFX->SetFieldType(CFieldExchange::param);
+    RFX_LongEx(pFX, "[m_Collection_IDParam]", m_lCollectionIdParam);
+}
+
+void CDbCollectionSet::InitFilter() {
+    m_lCollectionIdParam = m_pScreen->GetId();
+}
+
+void CDbCollectionSet::Vel2Fields() {
+    m_lCollectionId = m_pScreen->GetId();
+    CDbScreenSet::Vel2Fields();
+}
+
+} // namespace Vel

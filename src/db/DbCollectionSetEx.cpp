@@ -1,0 +1,117 @@
+#include <vel/DbCollectionSetEx.h>
+
+#include <vel/Assert.h>
+#include <vel/DataCollectionBase.h>
+#include <vel/DataContainerBase.h>
+#include <vel/DatabaseData.h>
+
+#include "CollectionTable.h"
+
+#include <unordered_set>
+
+namespace Vel {
+
+namespace {
+
+CDataContainerBase* elementAt(CDataCollectionBase* collection, long index, int line) {
+    CDataContainerBase* pScreen = collection->GetItem(static_cast<int>(index));
+    if (!pScreen) {
+        Assert("pScreen")
+            .print_context("DbCollectionSetEx", line)
+            .value("lCollectionItemIndex", index)
+            .error("Reload of the collection item failed - wrong collection index");
+    }
+    return pScreen;
+}
+
+} // namespace
+
+CDbCollectionSetEx::CDbCollectionSetEx(CDatabase* pDatabase) : CDbScreenSet(pDatabase) {
+    m_nFields += 1;
+    m_strSort = "Collection_ID";
+}
+
+CDbCollectionSetEx::~CDbCollectionSetEx() = default;
+
+CString CDbCollectionSetEx::GetDefaultSQL() {
+    return CollectionTableSql(m_strTableText, m_pScreen);
+}
+
+void CDbCollectionSetEx::DoFieldExchange(CFieldExchange* pFX) {
+    CDatabaseData scope;
+    pFX->SetFieldType(CFieldExchange::outputColumn);
+    RFX_LongEx(pFX, "[Collection_ID]", m_lCollectionId);
+    ExchangeScreenFields(pFX);
+}
+
+void CDbCollectionSetEx::InitByCollection(CDataCollectionBase* pCollection, bool checkColumns) {
+    if (pCollection->GetSize() <= 0) {
+        Assert("pCollection->GetSize() > 0")
+            .print_context("DbCollectionSetEx", 59)
+            .error("Cannot fill empty collection");
+        return;
+    }
+    m_pCollection = pCollection;
+    InitByScreen(pCollection->GetItem(0), pCollection->GetPanelFamilyPrefix(), checkColumns);
+}
+
+bool CDbCollectionSetEx::OpenAndFillVelCollection(long siteId, bool& notInDb, bool keepValues,
+                                                  bool) {
+    m_lSiteIdParam = siteId;
+    if (!m_pCollection || !OpenOrRequery(forwardOnly, false)) {
+        return false;
+    }
+    std::unordered_set<long> found;
+    long applied = 0;
+    for (; !IsEOF(); MoveNext()) {
+        CDataContainerBase* element = m_pCollection->GetItemById(m_lCollectionId);
+        if (element) {
+            found.insert(m_lCollectionId);
+            Fields2Vel(element);
+            ++applied;
+        }
+    }
+    if (m_pCollection->GetSize() <= applied) {
+        return true;
+    }
+    notInDb = true;
+    if (!keepValues) {
+        for (int i = 0; i < m_pCollection->GetSize(); ++i) {
+            CDataContainerBase* element = m_pCollection->GetItem(i);
+            if (element && !found.contains(element->GetId())) {
+                element->ResetDefaults();
+            }
+        }
+        m_pCollection->ClearModified();
+    }
+    return true;
+}
+
+bool CDbCollectionSetEx::OpenAndFillVelCollectionItem(long siteId, bool& notInDb, long itemIndex,
+                                                      bool keepValues, bool) {
+    m_lSiteIdParam = siteId;
+    if (!m_pCollection || !OpenOrRequery(forwardOnly, false)) {
+        return false;
+    }
+    CDataContainerBase* element = elementAt(m_pCollection, itemIndex, 198);
+    if (!element) {
+        return false;
+    }
+    for (; !IsEOF(); MoveNext()) {
+        if (m_lCollectionId == element->GetId()) {
+            Fields2Vel(element);
+            return true;
+        }
+    }
+    notInDb = true;
+    if (!keepValues) {
+        element = elementAt(m_pCollection, itemIndex, 215);
+        if (element) {
+            element->ResetDefaults();
+            element->ClearModified();
+        }
+    }
+    return true;
+}
+
+} // namespace Vel

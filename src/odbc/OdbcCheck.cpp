@@ -1,0 +1,129 @@
+#include "OdbcCheck.h"
+
+#include <vel/Database.h>
+#include <vel/DbException.h>
+
+#include <atomic>
+#include <mutex>
+
+namespace Vel {
+
+namespace {
+
+std::atomic<long> g_nFailAt{0};
+std::atomic<long> g_nChecked{0};
+
+CDbException diagnose(SQLSMALLINT handleType, SQLHANDLE handle, const CString& statement) {
+    SQLCHAR state[6] = {0};
+    SQLINTEGER native = 0;
+    SQLCHAR text[1024] = {0};
+    SQLSMALLINT length = 0;
+    CString message;
+    CString firstState;
+    long firstNative = 0;
+    for (SQLSMALLINT rec = 1; handle != SQL_NULL_HANDLE; ++rec) {
+        const SQLRETURN rc =
+            SQLGetDiagRec(handleType, handle, rec, state, &native, text, sizeof text, &length);
+        if (!SQL_SUCCEEDED(rc)) {
+            break;
+        }
+        if (firstState.IsEmpty()) {
+            firstState = reinterpret_cast<const char*>(state);
+            firstNative = native;
+        } else {
+            message += "; ";
+        }
+        message += reinterpret_cast<const char*>(text);
+    }
+    if (firstState.IsEmpty()) {
+        return CDbException("HY000", 0, "the driver gave no diagnostics", statement);
+    }
+    return CDbException(firstState, firstNative, message, statement);
+}
+
+} // namespace
+
+void OdbcFailCallAt(long n) {
+    g_nChecked = 0;
+    g_nFailAt = n;
+}
+
+long OdbcCheckedCalls() {
+    return g_nChecked;
+}
+
+SQLRETURN OdbcCheck(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle,
+                    const CString& statement, CDatabase* owner) {
+    const long n = ++g_nChecked;
+    long armed = n;
+    const bool injected = g_nFailAt.compare_exchange_strong(armed, 0);
+    if (!injected && (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA)) {
+        return rc;
+    }
+    if (owner) {
+        owner->MarkFailed();
+    }
+    if (injected) {
+        throw CDbException("HY000", 0, CString::Formatted("injected failure of call %ld", n),
+                           statement);
+    }
+    throw diagnose(handleType, handle, statement);
+}
+
+SQLHENV OdbcEnvironment() {
+    static SQLHENV env = [] {
+        SQLHENV h = SQL_NULL_HENV;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &h))) {
+            throw CDbException("HY001", 0, "cannot allocate the ODBC environment", "");
+        }
+        SQLSetEnvAttr(h, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        return h;
+    }();
+    return env;
+}
+
+void COdbcStatement::Allocate(CDatabase* db) {
+    Reset();
+    m_pDb = db;
+    auto hdbc = static_cast<SQLHDBC>(db->GetConnectionHandle());
+    OdbcCheck(SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &m_hStmt), SQL_HANDLE_DBC, hdbc, "", db);
+}
+
+void COdbcStatement::Reset() {
+    if (m_hStmt != SQL_NULL_HSTMT) {
+        SQLFreeHandle(SQL_HANDLE_STMT, m_hStmt);
+        m_hStmt = SQL_NULL_HSTMT;
+    }
+    m_strSql.Empty();
+}
+
+SQLRETURN COdbcStatement::Check(SQLRETURN rc) const {
+    return OdbcCheck(rc, SQL_HANDLE_STMT, m_hStmt, m_strSql, m_pDb);
+}
+
+void COdbcStatement::Prepare(const CString& sql) {
+    m_strSql = sql;
+    Check(SQLPrepare(m_hStmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())), SQL_NTS));
+}
+
+bool COdbcStatement::Execute() {
+    return Check(SQLExecute(m_hStmt)) != SQL_NO_DATA;
+}
+
+void COdbcStatement::ExecDirect(const CString& sql) {
+    m_strSql = sql;
+    Check(SQLExecDirect(m_hStmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.c_str())),
+                        SQL_NTS));
+}
+
+bool COdbcStatement::Fetch() {
+    return Check(SQLFetch(m_hStmt)) != SQL_NO_DATA;
+}
+
+void COdbcStatement::CloseCursor() {
+    if (m_hStmt != SQL_NULL_HSTMT) {
+        SQLFreeStmt(m_hStmt, SQL_CLOSE);
+    }
+}
+
+} // namespace Vel

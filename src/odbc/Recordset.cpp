@@ -1,0 +1,471 @@
+#include <vel/Recordset.h>
+
+#include <vel/Database.h>
+#include <vel/DbException.h>
+
+#include "OdbcCheck.h"
+#include "TextLimit.h"
+
+#include <climits>
+#include <vector>
+
+namespace Vel {
+
+namespace {
+
+// A bound value's buffer; bound once, filled before each execution or after each fetch.
+struct Slot {
+    CFieldExchange::Field field;
+    SQLINTEGER number = 0;
+    std::vector<char> text;
+    SQLLEN indicator = 0;
+};
+
+constexpr int kBytesPerCharacter = 4;
+constexpr std::size_t kRowIdBytes = 64;
+
+// How a dialect names a row for the update and delete of the current row.
+struct RowIdentity {
+    const char* select;    // select-list expression
+    const char* condition; // WHERE condition with one text parameter
+};
+
+const RowIdentity* rowIdentity(CDatabase::Dialect dialect) {
+    static const RowIdentity sqlite{"rowid", "rowid = CAST(? AS INTEGER)"};
+    static const RowIdentity postgres{"ctid", "ctid = CAST(? AS tid)"};
+    switch (dialect) {
+    case CDatabase::Dialect::SQLite:
+        return &sqlite;
+    case CDatabase::Dialect::PostgreSQL:
+        return &postgres;
+    default:
+        return nullptr;
+    }
+}
+
+CString joinNames(const std::vector<Slot>& slots, const char* suffix) {
+    CString out;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        out += (i ? ", " : "") + slots[i].field.name + suffix;
+    }
+    return out;
+}
+
+} // namespace
+
+struct CRecordset::Impl {
+    enum class Mode { none, add, edit };
+
+    bool open = false;
+    bool eof = true;
+    bool bof = true;
+    bool restartable = true;
+    bool updatable = false;
+    Mode mode = Mode::none;
+    CString table;
+    CString sql;
+    const RowIdentity* rowId = nullptr;
+    std::vector<Slot> params;
+    std::vector<Slot> columns;
+    std::vector<Slot> writes; // the output columns as parameters of INSERT and UPDATE
+    char rowIdBuffer[kRowIdBytes] = {0};
+    SQLLEN rowIdIndicator = 0;
+    Slot currentRow;
+    COdbcStatement select;
+    COdbcStatement insert;
+    COdbcStatement update;
+    COdbcStatement remove;
+};
+
+CRecordset::CRecordset(CDatabase* pDatabase)
+    : m_pDatabase(pDatabase), m_pImpl(std::make_unique<Impl>()) {}
+
+CRecordset::~CRecordset() = default;
+
+CString CRecordset::GetDefaultSQL() {
+    return {};
+}
+
+CString CRecordset::GetDefaultConnect() {
+    return {};
+}
+
+void CRecordset::DoFieldExchange(CFieldExchange*) {}
+
+namespace {
+
+std::vector<Slot> slotsOf(const std::vector<CFieldExchange::Field>& fields,
+                          CFieldExchange::FieldType type) {
+    std::vector<Slot> slots;
+    for (const CFieldExchange::Field& field : fields) {
+        if (field.type == type) {
+            Slot slot;
+            slot.field = field;
+            if (field.pText) {
+                slot.text.resize(static_cast<std::size_t>(field.maxLength) * kBytesPerCharacter +
+                                 1);
+            }
+            slots.push_back(std::move(slot));
+        }
+    }
+    return slots;
+}
+
+// Copies a member into its slot, refusing what the column cannot hold.
+void fillSlot(Slot& slot, const CString& statement) {
+    if (slot.field.pLong) {
+        const long value = *slot.field.pLong;
+        if (value < INT_MIN || value > INT_MAX) {
+            throw CDbException("22003", 0,
+                               CString::Formatted("value %ld does not fit the 32-bit column %s",
+                                                  value, slot.field.name.c_str()),
+                               statement, slot.field.name);
+        }
+        slot.number = static_cast<SQLINTEGER>(value);
+        slot.indicator = 0;
+        return;
+    }
+    const CString& text = *slot.field.pText;
+    if (CountCharacters(text.view()) > static_cast<std::size_t>(slot.field.maxLength)) {
+        throw CDbException("22001", 0,
+                           CString::Formatted("text longer than %d characters for column %s",
+                                              slot.field.maxLength, slot.field.name.c_str()),
+                           statement, slot.field.name);
+    }
+    if (text.view().size() >= slot.text.size()) {
+        // The buffer is bound; it holds any text within the character limit.
+        throw CDbException("22001", 0, "text too long for column " + slot.field.name, statement,
+                           slot.field.name);
+    }
+    std::copy(text.view().begin(), text.view().end(), slot.text.begin());
+    slot.indicator = static_cast<SQLLEN>(text.view().size());
+}
+
+void bindParam(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
+    if (slot.field.pLong) {
+        stmt.Check(SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0,
+                                    &slot.number, 0, &slot.indicator));
+    } else {
+        stmt.Check(SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
+                                    static_cast<SQLULEN>(slot.field.maxLength), 0, slot.text.data(),
+                                    static_cast<SQLLEN>(slot.text.size()), &slot.indicator));
+    }
+}
+
+void bindColumn(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
+    if (slot.field.pLong) {
+        stmt.Check(SQLBindCol(stmt.Get(), n, SQL_C_SLONG, &slot.number, 0, &slot.indicator));
+    } else {
+        stmt.Check(SQLBindCol(stmt.Get(), n, SQL_C_CHAR, slot.text.data(),
+                              static_cast<SQLLEN>(slot.text.size()), &slot.indicator));
+    }
+}
+
+void readSlot(const Slot& slot) {
+    const bool null = slot.indicator == SQL_NULL_DATA;
+    if (slot.field.pLong) {
+        *slot.field.pLong = null ? 0 : slot.number;
+        return;
+    }
+    if (null) {
+        slot.field.pText->Empty();
+        return;
+    }
+    std::size_t length = slot.indicator == SQL_NO_TOTAL || slot.indicator < 0
+                             ? slot.text.size() - 1
+                             : static_cast<std::size_t>(slot.indicator);
+    length = std::min(length, slot.text.size() - 1);
+    const std::string_view text(slot.text.data(), length);
+    *slot.field.pText =
+        CString(CutToCharacters(text, static_cast<std::size_t>(slot.field.maxLength)));
+}
+
+} // namespace
+
+CString CRecordset::GetSQL() {
+    if (m_pImpl->open) {
+        return m_pImpl->sql;
+    }
+    CFieldExchange fx;
+    DoFieldExchange(&fx);
+    const std::vector<Slot> columns = slotsOf(fx.GetFields(), CFieldExchange::outputColumn);
+    CString sql = "SELECT " + joinNames(columns, "") + " FROM " + GetDefaultSQL();
+    if (!m_strFilter.IsEmpty()) {
+        sql += " WHERE " + m_strFilter;
+    }
+    if (!m_strSort.IsEmpty()) {
+        sql += " ORDER BY " + m_strSort;
+    }
+    return sql;
+}
+
+std::vector<CString> CRecordset::GetParamNames() {
+    CFieldExchange fx;
+    DoFieldExchange(&fx);
+    std::vector<CString> names;
+    for (const Slot& slot : slotsOf(fx.GetFields(), CFieldExchange::param)) {
+        names.push_back(slot.field.name);
+    }
+    return names;
+}
+
+std::vector<CString> CRecordset::GetColumnNames() {
+    CFieldExchange fx;
+    DoFieldExchange(&fx);
+    std::vector<CString> names;
+    for (const Slot& slot : slotsOf(fx.GetFields(), CFieldExchange::outputColumn)) {
+        names.push_back(slot.field.name);
+    }
+    return names;
+}
+
+bool CRecordset::Open(unsigned, const char* sql, unsigned options) {
+    if (!m_pDatabase || !m_pDatabase->IsOpen()) {
+        return false;
+    }
+    Close();
+    Impl& d = *m_pImpl;
+    CFieldExchange fx;
+    DoFieldExchange(&fx);
+    d.params = slotsOf(fx.GetFields(), CFieldExchange::param);
+    d.columns = slotsOf(fx.GetFields(), CFieldExchange::outputColumn);
+    d.restartable = (options & executeDirect) == 0;
+    CString executed;
+    if (sql && *sql) {
+        d.sql = sql;
+        d.updatable = false;
+        d.rowId = nullptr;
+        executed = d.sql;
+    } else {
+        d.table = GetDefaultSQL();
+        d.updatable = true;
+        d.sql = GetSQL();
+        d.rowId = rowIdentity(m_pDatabase->GetDialect());
+        executed = "SELECT " + joinNames(d.columns, "");
+        if (d.rowId) {
+            executed += CString(", ") + d.rowId->select;
+        }
+        executed += d.sql.Mid(d.sql.Find(" FROM "));
+    }
+    d.select.Allocate(m_pDatabase);
+    d.select.Prepare(m_pDatabase->Rewrite(executed));
+    for (std::size_t i = 0; i < d.params.size(); ++i) {
+        bindParam(d.select, static_cast<SQLUSMALLINT>(i + 1), d.params[i]);
+    }
+    for (std::size_t i = 0; i < d.columns.size(); ++i) {
+        bindColumn(d.select, static_cast<SQLUSMALLINT>(i + 1), d.columns[i]);
+    }
+    if (d.rowId) {
+        d.select.Check(SQLBindCol(d.select.Get(), static_cast<SQLUSMALLINT>(d.columns.size() + 1),
+                                  SQL_C_CHAR, d.rowIdBuffer, kRowIdBytes, &d.rowIdIndicator));
+    }
+    d.open = true;
+    try {
+        Requery();
+    } catch (...) {
+        Close();
+        throw;
+    }
+    return true;
+}
+
+void CRecordset::Close() {
+    Impl& d = *m_pImpl;
+    d.select.Reset();
+    d.insert.Reset();
+    d.update.Reset();
+    d.remove.Reset();
+    d.open = false;
+    d.eof = d.bof = true;
+    d.mode = Impl::Mode::none;
+}
+
+bool CRecordset::Requery() {
+    Impl& d = *m_pImpl;
+    if (!d.open) {
+        return false;
+    }
+    for (Slot& slot : d.params) {
+        fillSlot(slot, d.select.GetText());
+    }
+    d.select.CloseCursor();
+    d.select.Execute();
+    d.mode = Impl::Mode::none;
+    d.eof = false;
+    MoveNext();
+    d.bof = d.eof;
+    return true;
+}
+
+void CRecordset::MoveNext() {
+    Impl& d = *m_pImpl;
+    if (!d.open || d.eof) {
+        throw CDbException("24000", 0, "no current row to move from", d.sql);
+    }
+    d.bof = false;
+    if (!d.select.Fetch()) {
+        d.eof = true;
+        return;
+    }
+    for (const Slot& slot : d.columns) {
+        readSlot(slot);
+    }
+}
+
+void CRecordset::Move(long rows) {
+    if (rows < 0) {
+        throw CDbException("HY106", 0, "the recordset moves forward only", m_pImpl->sql);
+    }
+    for (long i = 0; i < rows; ++i) {
+        MoveNext();
+    }
+}
+
+bool CRecordset::IsOpen() const {
+    return m_pImpl->open;
+}
+
+bool CRecordset::IsEOF() const {
+    return m_pImpl->eof;
+}
+
+bool CRecordset::IsBOF() const {
+    return m_pImpl->bof;
+}
+
+bool CRecordset::CanRestart() const {
+    return m_pImpl->open && m_pImpl->restartable;
+}
+
+bool CRecordset::CanUpdate() const {
+    return m_pImpl->open && m_pImpl->updatable;
+}
+
+void CRecordset::AddNew() {
+    if (!CanUpdate()) {
+        throw CDbException("HY092", 0, "the recordset cannot be updated", m_pImpl->sql);
+    }
+    m_pImpl->mode = Impl::Mode::add;
+}
+
+void CRecordset::Edit() {
+    if (!CanUpdate() || m_pImpl->eof) {
+        throw CDbException("HY109", 0, "no current row to edit", m_pImpl->sql);
+    }
+    m_pImpl->mode = Impl::Mode::edit;
+}
+
+namespace {
+
+// The output columns as parameters, bound once to `stmt` from parameter number 1 on.
+void prepareWrite(CDatabase* db, COdbcStatement& stmt, const CString& sql,
+                  std::vector<Slot>& writes) {
+    stmt.Allocate(db);
+    stmt.Prepare(db->Rewrite(sql));
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        bindParam(stmt, static_cast<SQLUSMALLINT>(i + 1), writes[i]);
+    }
+}
+
+void bindRowId(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& row) {
+    stmt.Check(SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
+                                kRowIdBytes, 0, row.text.data(),
+                                static_cast<SQLLEN>(row.text.size()), &row.indicator));
+}
+
+// The fetched row's identity becomes the parameter of the row's UPDATE or DELETE.
+void captureRowId(const char* buffer, SQLLEN indicator, Slot& row) {
+    const std::size_t n = std::min<std::size_t>(
+        indicator > 0 ? static_cast<std::size_t>(indicator) : 0, kRowIdBytes - 1);
+    std::copy(buffer, buffer + n, row.text.begin());
+    row.indicator = static_cast<SQLLEN>(n);
+}
+
+// A server that refuses a text as too long does not say which: name the first text column
+// whose bytes exceed its limit.
+CDbException namingOverLongText(const CDbException& e, const std::vector<Slot>& writes) {
+    if (e.GetSqlState() != "22001" || !e.GetColumn().IsEmpty()) {
+        return e;
+    }
+    for (const Slot& slot : writes) {
+        if (slot.field.pText && slot.indicator > slot.field.maxLength) {
+            return CDbException(e.GetSqlState(), e.GetNativeError(),
+                                e.GetMessage() + " (column " + slot.field.name + ")",
+                                e.GetStatement(), slot.field.name);
+        }
+    }
+    return e;
+}
+
+} // namespace
+
+bool CRecordset::Update() {
+    Impl& d = *m_pImpl;
+    const Impl::Mode mode = d.mode;
+    d.mode = Impl::Mode::none;
+    if (mode == Impl::Mode::none) {
+        throw CDbException("HY010", 0, "Update without AddNew or Edit", d.sql);
+    }
+    if (d.writes.empty()) {
+        d.writes = d.columns;
+        d.currentRow.text.resize(kRowIdBytes);
+    }
+    COdbcStatement& stmt = mode == Impl::Mode::add ? d.insert : d.update;
+    if (!stmt.IsAllocated()) {
+        if (mode == Impl::Mode::add) {
+            CString marks;
+            for (std::size_t i = 0; i < d.writes.size(); ++i) {
+                marks += i ? ", ?" : "?";
+            }
+            prepareWrite(m_pDatabase, stmt,
+                         "INSERT INTO " + d.table + " (" + joinNames(d.writes, "") + ") VALUES (" +
+                             marks + ")",
+                         d.writes);
+        } else {
+            const CString where = d.rowId ? CString(d.rowId->condition) : m_strFilter;
+            prepareWrite(m_pDatabase, stmt,
+                         "UPDATE " + d.table + " SET " + joinNames(d.writes, " = ?") +
+                             (where.IsEmpty() ? CString() : " WHERE " + where),
+                         d.writes);
+            const auto first = static_cast<SQLUSMALLINT>(d.writes.size() + 1);
+            if (d.rowId) {
+                bindRowId(stmt, first, d.currentRow);
+            } else {
+                for (std::size_t i = 0; i < d.params.size(); ++i) {
+                    bindParam(stmt, static_cast<SQLUSMALLINT>(first + i), d.params[i]);
+                }
+            }
+        }
+    }
+    for (Slot& slot : d.writes) {
+        fillSlot(slot, stmt.GetText());
+    }
+    if (mode == Impl::Mode::edit && d.rowId) {
+        captureRowId(d.rowIdBuffer, d.rowIdIndicator, d.currentRow);
+    }
+    try {
+        // An UPDATE that matches nothing answers SQL_NO_DATA: not an error.
+        stmt.Execute();
+    } catch (const CDbException& e) {
+        throw namingOverLongText(e, d.writes);
+    }
+    return true;
+}
+
+void CRecordset::Delete() {
+    Impl& d = *m_pImpl;
+    if (!CanUpdate() || d.eof || !d.rowId) {
+        throw CDbException("HY109", 0, "no current row to delete", d.sql);
+    }
+    if (!d.remove.IsAllocated()) {
+        d.currentRow.text.resize(kRowIdBytes);
+        d.remove.Allocate(m_pDatabase);
+        d.remove.Prepare(
+            m_pDatabase->Rewrite("DELETE FROM " + d.table + " WHERE " + d.rowId->condition));
+        bindRowId(d.remove, 1, d.currentRow);
+    }
+    captureRowId(d.rowIdBuffer, d.rowIdIndicator, d.currentRow);
+    d.remove.Execute();
+}
+
+} // namespace Vel

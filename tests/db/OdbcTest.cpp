@@ -1,0 +1,225 @@
+// The connection and recordset base on every backend: statements, transactions, the
+// checking function's errors and fault hook, and the recordset's row operations.
+#include "support/DbBackends.h"
+
+#include <vel/CommonDbSet.h>
+#include <vel/DatabaseEx.h>
+#include <vel/DatabaseManager.h>
+#include <vel/DbException.h>
+
+#include "odbc/Dialect.h"
+#include "odbc/OdbcCheck.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Vel;
+using VelTest::DbBackend;
+
+namespace {
+
+// One row of [Pairs]: a key, a number and a text.
+class PairSet : public CCommonDbSet {
+public:
+    explicit PairSet(CDatabase* db) : CCommonDbSet(db) {
+        m_strFilter = "[Key] = ?";
+        m_strSort = "[Num]";
+    }
+    CString GetDefaultSQL() override { return "[Pairs]"; }
+    void DoFieldExchange(CFieldExchange* pFX) override {
+        pFX->SetFieldType(CFieldExchange::param);
+        RFX_LongEx(pFX, "[KeyParam]", m_lKeyParam);
+        pFX->SetFieldType(CFieldExchange::outputColumn);
+        RFX_LongEx(pFX, "[Key]", m_lKey);
+        RFX_LongEx(pFX, "[Num]", m_lNum);
+        RFX_Text(pFX, "[Text]", m_strText);
+    }
+    long m_lKeyParam = 0;
+    long m_lKey = 0;
+    long m_lNum = 0;
+    CString m_strText;
+};
+
+class OdbcTest : public testing::TestWithParam<DbBackend> {
+protected:
+    void SetUp() override {
+        m_scratch = std::make_unique<VelTest::ScratchDatabase>(GetParam());
+        if (m_scratch->Connect().IsEmpty()) {
+            GTEST_SKIP() << m_scratch->SkipReason();
+        }
+        m_db.Open(m_scratch->Connect());
+        m_db.ExecuteDirect("CREATE TABLE [Pairs] ([Key] INTEGER, [Num] INTEGER, "
+                           "[Text] VARCHAR(255))");
+    }
+    void TearDown() override { OdbcFailCallAt(0); }
+
+    void Insert(long key, long num, const CString& text) {
+        m_db.ExecuteDirect(CString::Formatted("INSERT INTO [Pairs] VALUES (%ld, %ld, '", key, num) +
+                           CDatabaseManager::StringEsc(text) + "')");
+    }
+    // The texts of a key's rows in [Num] order, joined by "|".
+    CString Texts(long key) {
+        PairSet set(&m_db);
+        set.m_lKeyParam = key;
+        set.Open(CRecordset::forwardOnly);
+        CString all;
+        for (; !set.IsEOF(); set.MoveNext()) {
+            all += set.m_strText + "|";
+        }
+        return all;
+    }
+
+    std::unique_ptr<VelTest::ScratchDatabase> m_scratch;
+    CDatabaseEx m_db;
+};
+
+TEST_P(OdbcTest, SelectIsBuiltFromTableColumnsFilterAndSort) {
+    PairSet set(&m_db);
+    EXPECT_EQ(set.GetSQL(),
+              "SELECT [Key], [Num], [Text] FROM [Pairs] WHERE [Key] = ? ORDER BY [Num]");
+}
+
+TEST_P(OdbcTest, EditThenUpdateChangesTheCurrentRowOnly) {
+    Insert(1, 1, "same");
+    Insert(1, 1, "same");
+    PairSet set(&m_db);
+    set.m_lKeyParam = 1;
+    set.Open(CRecordset::snapshot);
+    set.Edit();
+    set.m_strText = "changed";
+    EXPECT_TRUE(set.Update());
+    const std::string texts = Texts(1).str();
+    EXPECT_THAT(texts, testing::AnyOf("changed|same|", "same|changed|"));
+}
+
+TEST_P(OdbcTest, AddNewInsertsAndRequeryFindsTheRow) {
+    PairSet set(&m_db);
+    set.m_lKeyParam = 7;
+    set.Open(CRecordset::snapshot);
+    ASSERT_TRUE(set.IsEOF() && set.IsBOF());
+    set.AddNew();
+    set.m_lKey = 7;
+    set.m_strText = "new";
+    set.Update();
+    ASSERT_TRUE(set.Requery());
+    EXPECT_EQ(set.m_strText, "new");
+}
+
+TEST_P(OdbcTest, UpdateOfAVanishedRowIsNotAnError) {
+    Insert(2, 1, "gone");
+    PairSet set(&m_db);
+    set.m_lKeyParam = 2;
+    set.Open(CRecordset::snapshot);
+    m_db.ExecuteDirect("DELETE FROM [Pairs]");
+    set.Edit();
+    EXPECT_TRUE(set.Update());
+}
+
+TEST_P(OdbcTest, AwkwardTextsRoundTripByteExact) {
+    const CString text("quote ' backslash \\ semi ; percent % dashes -- bytes \xe9\xff\x80!");
+    Insert(3, 1, text);
+    PairSet set(&m_db);
+    set.m_lKeyParam = 3;
+    set.Open(CRecordset::snapshot);
+    EXPECT_EQ(set.m_strText, text);
+    set.Edit();
+    set.m_strText = text + "2";
+    set.Update();
+    EXPECT_EQ(Texts(3), text + "2|");
+}
+
+TEST_P(OdbcTest, TextOf255CharactersIsStoredAndLongerIsRefusedNamingTheColumn) {
+    PairSet set(&m_db);
+    set.m_lKeyParam = 4;
+    set.Open(CRecordset::snapshot);
+    set.AddNew();
+    set.m_lKey = 4;
+    set.m_strText = CString('x', 255);
+    set.Update();
+    EXPECT_EQ(Texts(4), CString('x', 255) + "|");
+    set.AddNew();
+    set.m_strText = CString('x', 256);
+    try {
+        set.Update();
+        FAIL() << "a text of 256 characters was written";
+    } catch (const CDbException& e) {
+        EXPECT_EQ(e.GetColumn(), "[Text]");
+    }
+}
+
+TEST_P(OdbcTest, NumberOutside32BitsIsRefusedNamingTheColumn) {
+    PairSet set(&m_db);
+    set.Open(CRecordset::snapshot);
+    set.AddNew();
+    set.m_lNum = 1L << 31;
+    try {
+        set.Update();
+        FAIL() << "2^31 was written into a 32-bit column";
+    } catch (const CDbException& e) {
+        EXPECT_EQ(e.GetColumn(), "[Num]");
+    }
+}
+
+TEST_P(OdbcTest, OverLongStoredTextIsRefusedByTheServerOrCutAtACharacter) {
+    CString text;
+    for (int i = 0; i < 256; ++i) {
+        text += "\xc3\xa9"; // é
+    }
+    if (GetParam() == DbBackend::PostgreSQL) {
+        EXPECT_FALSE(m_db.ExecuteSQL("INSERT INTO [Pairs] VALUES (6, 1, '" + text + "')"));
+    } else {
+        Insert(6, 1, text);
+        EXPECT_EQ(Texts(6), text.Left(2 * 255) + "|");
+    }
+}
+
+TEST_P(OdbcTest, FailedStatementMakesCommitAnswerFalseAndRollsBack) {
+    ASSERT_TRUE(m_db.BeginTrans());
+    Insert(8, 1, "in transaction");
+    EXPECT_THROW(m_db.ExecuteDirect("INSERT INTO [NoSuchTable] VALUES (1)"), CDbException);
+    EXPECT_FALSE(m_db.CommitTrans());
+    EXPECT_EQ(Texts(8), "");
+}
+
+TEST_P(OdbcTest, ErrorCarriesStateMessageAndStatement) {
+    EXPECT_FALSE(m_db.ExecuteSQL("SELECT * FROM [NoSuchTable]"));
+    ASSERT_TRUE(m_db.GetLastError().has_value());
+    const CDbException& e = *m_db.GetLastError();
+    EXPECT_EQ(e.GetSqlState().GetLength(), 5);
+    EXPECT_NE(CString(e.GetMessage()).MakeLower().Find("nosuchtable"), -1) << e.what();
+    EXPECT_NE(e.GetStatement().Find("SELECT * FROM"), -1);
+}
+
+TEST_P(OdbcTest, InjectedFaultFailsTheNthCallOnceAndFailsTheTransaction) {
+    ASSERT_TRUE(m_db.BeginTrans());
+    OdbcFailCallAt(0);
+    Insert(9, 1, "first");
+    const long callsPerInsert = OdbcCheckedCalls();
+    OdbcFailCallAt(callsPerInsert);
+    EXPECT_THROW(Insert(9, 2, "second"), CDbException);
+    EXPECT_NO_THROW(Insert(9, 3, "hook is spent"));
+    EXPECT_FALSE(m_db.CommitTrans());
+    EXPECT_EQ(Texts(9), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, OdbcTest, VelTest::kAllBackends, VelTest::BackendName);
+
+TEST(OdbcConnectTest, MissingSqliteFolderIsNamed) {
+    CDatabaseEx db;
+    try {
+        db.Open("Driver=SQLite3;Database=/nonexistent/veldb/site.db");
+        FAIL() << "opened a database in a missing folder";
+    } catch (const CDbException& e) {
+        EXPECT_NE(e.GetMessage().Find("/nonexistent/veldb"), -1) << e.what();
+    }
+}
+
+TEST(OdbcDialectTest, BracketsBecomeLowerCaseQuotedNamesOutsideLiterals) {
+    EXPECT_EQ(RewriteBracketsForPostgres("SELECT [AM_Site_ID], [Group] FROM [T] WHERE "
+                                         "AM_Site_ID = ? AND x = '[Keep]'"),
+              "SELECT \"am_site_id\", \"group\" FROM \"t\" WHERE AM_Site_ID = ? AND x = '[Keep]'");
+}
+
+} // namespace

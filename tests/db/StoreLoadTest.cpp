@@ -1,0 +1,190 @@
+// The load and store walk on every backend: rows found, missing, doubled and stray; the
+// only-modified store; old tables without import-checked columns; failures mid-store.
+#include "DbFixture.h"
+
+#include <vel/DbException.h>
+
+#include "odbc/OdbcCheck.h"
+
+namespace VelTest {
+namespace {
+
+class StoreLoadTest : public DbFixture {
+protected:
+    void TearDown() override { Vel::OdbcFailCallAt(0); }
+};
+
+TEST_P(StoreLoadTest, SiteWithoutRowsLoadsDefaultsAndIsThenInserted) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    tree->exitTime.SetValue(9);
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*tree, notInDb));
+    EXPECT_TRUE(notInDb);
+    EXPECT_EQ(tree->exitTime.GetValue(), 5);
+    EXPECT_FALSE(tree->system.GetValueInDb());
+    EXPECT_FALSE(tree->root.IsModified());
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, true));
+    auto fresh = Tree();
+    ASSERT_TRUE(Load(*fresh, notInDb));
+    EXPECT_FALSE(notInDb);
+}
+
+TEST_P(StoreLoadTest, KeepValuesLeavesItemsWithoutRowsAsTheyWere) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    tree->Zone(7).m_Level.SetValue(3);
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*tree, notInDb, true));
+    EXPECT_TRUE(notInDb);
+    EXPECT_EQ(tree->Zone(7).m_Level.GetValue(), 3);
+}
+
+TEST_P(StoreLoadTest, StoredValuesComeBackIntoAFreshTree) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    tree->entryTime.SetValue(45);
+    tree->Zone(3).m_Delay.SetValue(17);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    auto fresh = Tree();
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*fresh, notInDb));
+    EXPECT_FALSE(notInDb);
+    EXPECT_EQ(fresh->entryTime.GetValue(), 45);
+    EXPECT_EQ(fresh->Zone(3).m_Delay.GetValue(), 17);
+    EXPECT_TRUE(fresh->Zone(3).GetValueInDb());
+}
+
+TEST_P(StoreLoadTest, OnlyModifiedStoreWritesNothingAfterACleanLoad) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*tree, notInDb));
+    Vel::OdbcFailCallAt(0);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, true));
+    EXPECT_EQ(Vel::OdbcCheckedCalls(), 0);
+}
+
+TEST_P(StoreLoadTest, OneChangedElementRewritesTheWholeCollection) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*tree, notInDb));
+    m_db.ExecuteDirect("UPDATE [Tst_Zones] SET [Delay] = 9 WHERE Collection_ID = 2");
+    tree->Zone(0).m_Level.SetValue(2);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, true));
+    auto fresh = Tree();
+    ASSERT_TRUE(Load(*fresh, notInDb));
+    EXPECT_EQ(fresh->Zone(0).m_Level.GetValue(), 2);
+    EXPECT_EQ(fresh->Zone(1).m_Delay.GetValue(), 0);
+}
+
+TEST_P(StoreLoadTest, TwoRowsForOneSiteAreBothAppliedAndReportedOnce) {
+    auto tree = Tree();
+    m_db.ExecuteDirect("CREATE TABLE [Tst_SystemScreen] ([AM_Site_ID] INTEGER, "
+                       "[ExitTime] INTEGER, [EntryTime] INTEGER)");
+    m_db.ExecuteDirect("INSERT INTO [Tst_SystemScreen] VALUES (1, 7, 40)");
+    m_db.ExecuteDirect("INSERT INTO [Tst_SystemScreen] VALUES (1, 7, 40)");
+    bool notInDb = false;
+    ASSERT_TRUE(tree->system.LoadScreenFromDb(&m_db, notInDb, -1, false, false));
+    EXPECT_EQ(tree->exitTime.GetValue(), 7);
+    ASSERT_EQ(sink.Count(), 1u);
+    EXPECT_EQ(sink.Reports()[0].message,
+              "Database error. Table contains more rows for one required.");
+}
+
+TEST_P(StoreLoadTest, MissingElementsAreResetAndStrayRowsIgnored) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    for (int id : {1, 2, 3, 4, 5, 6, 99}) {
+        m_db.ExecuteDirect(Vel::CString::Formatted(
+            "INSERT INTO [Tst_Zones] ([AM_Site_ID], [Collection_ID], [Level], [Delay]) "
+            "VALUES (1, %d, 2, %d)",
+            id, id));
+    }
+    tree->Zone(6).m_Delay.SetValue(20);
+    bool notInDb = false;
+    ASSERT_TRUE(tree->zones.LoadScreenFromDb(&m_db, notInDb, -1, false, false));
+    EXPECT_TRUE(notInDb);
+    EXPECT_EQ(tree->Zone(5).m_Delay.GetValue(), 6);
+    EXPECT_EQ(tree->Zone(6).m_Delay.GetValue(), 0);
+    EXPECT_FALSE(tree->zones.IsModified());
+}
+
+TEST_P(StoreLoadTest, ReloadOfOneElementReadsItsRowOnly) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    tree->Zone(2).m_Delay.SetValue(12);
+    tree->Zone(3).m_Delay.SetValue(13);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    auto fresh = Tree();
+    bool notInDb = false;
+    ASSERT_TRUE(fresh->zones.LoadScreenFromDb(&m_db, notInDb, 2, false, false));
+    EXPECT_EQ(fresh->Zone(2).m_Delay.GetValue(), 12);
+    EXPECT_EQ(fresh->Zone(3).m_Delay.GetValue(), 0);
+    EXPECT_FALSE(fresh->zones.LoadScreenFromDb(&m_db, notInDb, 8, false, false));
+}
+
+TEST_P(StoreLoadTest, FailureAtAnyCallOfAStoreLeavesTheDatabaseAsBefore) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    const std::string before = Dump();
+    tree->exitTime.SetValue(2);
+    tree->Zone(7).m_Level.SetValue(3);
+    for (long n = 1;; ++n) {
+        ASSERT_TRUE(m_db.BeginTrans());
+        Vel::OdbcFailCallAt(n);
+        bool failed = false;
+        try {
+            failed = !tree->root.StoreDataVel2Db(&m_db, false);
+        } catch (const Vel::CDbException& e) {
+            failed = true;
+            EXPECT_NE(Vel::CString(e.what()).Find("injected failure"), -1) << e.what();
+        }
+        const bool reached = Vel::OdbcCheckedCalls() >= n;
+        Vel::OdbcFailCallAt(0);
+        m_db.Rollback();
+        ASSERT_EQ(failed, reached) << "call " << n;
+        ASSERT_EQ(Dump(), before) << "after a failure at call " << n;
+        if (!reached) {
+            break;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, StoreLoadTest, kAllBackends, BackendName);
+
+// An item whose validation record asks for an import check, and a table from before it.
+class ImportCheckTest : public DbFixture {
+protected:
+    std::string validation() const override {
+        std::string text = StandardValidation();
+        const std::string section = "[System.EntryTime]\n";
+        return text.insert(text.find(section) + section.size(), "CheckImport=true\n");
+    }
+};
+
+TEST_P(ImportCheckTest, MissingColumnIsSkippedUntilTheSchemaAddsIt) {
+    auto tree = Tree();
+    m_db.ExecuteDirect(
+        "CREATE TABLE [Tst_SystemScreen] ([AM_Site_ID] INTEGER, [ExitTime] INTEGER)");
+    m_db.ExecuteDirect("INSERT INTO [Tst_SystemScreen] VALUES (1, 8)");
+    tree->entryTime.SetValue(44);
+    bool notInDb = false;
+    ASSERT_TRUE(tree->system.LoadScreenFromDb(&m_db, notInDb, -1, false, true));
+    EXPECT_EQ(tree->exitTime.GetValue(), 8);
+    EXPECT_EQ(tree->entryTime.GetValue(), 44);
+    const auto added = Vel::CDbSchema::CreateTables(&m_db, &tree->root);
+    ASSERT_FALSE(added.empty());
+    EXPECT_EQ(added.front(), "ALTER TABLE [Tst_SystemScreen] ADD [EntryTime] INTEGER");
+    EXPECT_TRUE(Vel::CDbSchema::CreateTables(&m_db, &tree->root).empty());
+    ASSERT_TRUE(tree->system.StoreScreenToDb(&m_db, false));
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, ImportCheckTest, kAllBackends, BackendName);
+
+} // namespace
+} // namespace VelTest

@@ -1,0 +1,107 @@
+// Every operation that writes is all or nothing: failing its Nth ODBC call, for every N,
+// makes it answer false or raise the database error, and leaves the database as it was.
+#include "ServiceFixture.h"
+
+#include <vel/DbException.h>
+#include <vel/SelectFromFETables.h>
+
+#include "OdbcCheck.h"
+
+#include <functional>
+
+using namespace Vel;
+using VelTest::kType;
+using VelTest::kVersion;
+
+namespace {
+
+class ServiceFaultTest : public VelTest::ServiceTest {
+protected:
+    void TearDown() override {
+        OdbcFailCallAt(0);
+        ServiceTest::TearDown();
+    }
+
+    // Runs `operation` with its Nth call failing for N = 1, 2, ... until it runs through
+    // without reaching the fault, which it must then survive.
+    void ExpectAllOrNothing(const std::function<bool()>& operation) {
+        const std::string before = Dump();
+        for (long n = 1;; ++n) {
+            Db()->Open(Connect());
+            OdbcFailCallAt(n);
+            bool answered = false;
+            try {
+                answered = operation();
+            } catch (const CDbException&) {
+                answered = false;
+            }
+            const bool faultReached = OdbcCheckedCalls() >= n;
+            OdbcFailCallAt(0);
+            if (!faultReached) {
+                EXPECT_TRUE(answered) << "without a fault";
+                return;
+            }
+            EXPECT_FALSE(answered) << "call " << n << " failed";
+            if (Db()->IsOpen() && Db()->InTransaction()) {
+                Db()->Rollback();
+            }
+            ASSERT_EQ(before, Dump()) << "call " << n << " failed";
+        }
+    }
+
+    unsigned long Snapshot(unsigned long site) {
+        unsigned long rollback = 0;
+        EXPECT_TRUE(m_service.CreateRollback(site, rollback, 1));
+        return rollback;
+    }
+};
+
+TEST_P(ServiceFaultTest, Store) {
+    const unsigned long site = StoredSite();
+    auto tree = NewTree(site);
+    tree->exitTime.SetValue(9);
+    tree->Zone(3).m_Delay.SetValue(12);
+    ExpectAllOrNothing([&] { return m_service.StoreScreenDataVel2Db(&tree->root); });
+}
+
+TEST_P(ServiceFaultTest, CreateRollback) {
+    const unsigned long site = StoredSite();
+    unsigned long rollback = 0;
+    ExpectAllOrNothing([&] { return m_service.CreateRollback(site, rollback, 1); });
+}
+
+TEST_P(ServiceFaultTest, UseRollback) {
+    const unsigned long site = StoredSite(7, 2);
+    const unsigned long rollback = Snapshot(site);
+    auto tree = NewTree(site);
+    tree->exitTime.SetValue(9);
+    m_service.StoreScreenDataVel2Db(&tree->root);
+    ExpectAllOrNothing([&] { return m_service.UseRollback(&tree->root, rollback); });
+}
+
+TEST_P(ServiceFaultTest, DeleteRollback) {
+    const unsigned long rollback = Snapshot(StoredSite());
+    ExpectAllOrNothing([&] { return m_service.DeleteRollback(rollback); });
+}
+
+TEST_P(ServiceFaultTest, PurgeSite) {
+    const unsigned long site = StoredSite();
+    Snapshot(site);
+    Snapshot(site);
+    ExpectAllOrNothing([&] { return m_service.PurgeSite(site); });
+}
+
+TEST_P(ServiceFaultTest, ChangePanelType) {
+    const unsigned long site = StoredSite();
+    SiteDetails_T details{};
+    CSelectFromFETables().SelectSiteDetailsFromSiteID(&details, site);
+    ExpectAllOrNothing([&] {
+        auto tree = NewTree(site);
+        SiteDetails_T changed = details;
+        return m_service.ChangePanelType(&tree->root, &changed, kType + 1, 620, true);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, ServiceFaultTest, VelTest::kAllBackends, VelTest::BackendName);
+
+} // namespace
