@@ -219,4 +219,9 @@ int RunConvert(const COptions& options, CLanguageTexts& texts) {
     return status;
 }
 
+std::unique_ptr<Sample::CSamplePanel> OpenSamplePanel(int type, int version,
+                                                      CLanguageTexts& texts) {
+    return openPanel(type, version, texts);
+}
+
 } // namespace Vel::Velcfg

@@ -3,6 +3,9 @@
 
 #include "LanguageTexts.h"
 #include "Options.h"
+#include "SamplePanel.h"
+
+#include <memory>
 
 namespace Vel::Velcfg {
 
@@ -12,5 +15,9 @@ int RunPanels();
 int RunShow(const COptions& options, CLanguageTexts& texts);
 int RunValidate(const COptions& options, CLanguageTexts& texts);
 int RunConvert(const COptions& options, CLanguageTexts& texts);
+int RunReport(const COptions& options, CLanguageTexts& texts);
+
+// The sample tree of a panel, opened; null (reported) when the panel is not supported.
+std::unique_ptr<Sample::CSamplePanel> OpenSamplePanel(int type, int version, CLanguageTexts& texts);
 
 } // namespace Vel::Velcfg

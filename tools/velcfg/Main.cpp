@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     }
     CLanguageTexts texts;
     const bool known = options.m_sCommand == "show" || options.m_sCommand == "validate" ||
-                       options.m_sCommand == "convert";
+                       options.m_sCommand == "convert" || options.m_sCommand == "report";
     if (!known) {
         std::fprintf(stderr, "velcfg: %s (velcfg --help)\n",
                      options.m_sCommand.empty()
@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     Vel::CTextCommon::SetLanguageClass(&texts.Provider());
     const int status = options.m_sCommand == "show"       ? RunShow(options, texts)
                        : options.m_sCommand == "validate" ? RunValidate(options, texts)
+                       : options.m_sCommand == "report"   ? RunReport(options, texts)
                                                           : RunConvert(options, texts);
     Vel::CTextCommon::SetLanguageClass(nullptr);
     return status;

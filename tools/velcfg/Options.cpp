@@ -42,8 +42,12 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
                           : arg == "--to-type"    ? &m_nToType
                           : arg == "--to-version" ? &m_nToVersion
                                                   : nullptr;
-            if (arg == "--key") {
-                m_sKeyPrefix = value;
+            std::string* text = arg == "--key"        ? &m_sKeyPrefix
+                                : arg == "--template" ? &m_sTemplate
+                                : arg == "--out"      ? &m_sOut
+                                                      : nullptr;
+            if (text) {
+                *text = value;
             } else if (!number) {
                 error = "unknown option " + arg;
                 return false;
@@ -79,6 +83,9 @@ const char* UsageText() {
            "      applies each value and says whether it was accepted or which limit it broke\n"
            "  velcfg convert --type T --version V --to-type T2 --to-version V2 [KEY=VALUE...]\n"
            "      applies the values, changes the panel and shows every item that changed\n"
+           "  velcfg report [--type T --version V] [--template FILE] [--out FILE]\n"
+           "      fills an HTML report template (default: the sample configuration report) for\n"
+           "      the panel (default: the first supported one) and writes it (report.html)\n"
            "\n"
            "Keys are unique keys with element numbers, as show prints them (Zones.3.Function).\n"
            "Values: numbers in decimal; texts as they are; IPv4 addresses dotted, 'blank' for\n"

@@ -20,6 +20,8 @@ public:
     int m_nToType = -1;
     int m_nToVersion = -1;
     std::string m_sKeyPrefix;
+    std::string m_sTemplate;
+    std::string m_sOut;
     std::vector<std::pair<std::string, std::string>> m_vecValues;
 };
 
