@@ -95,6 +95,8 @@ private:
                    std::size_t commandEnd, int& openLevel);
     void loopEnd(ReportFill::CWorkText& work, const CString& argument, std::size_t commandEnd,
                  int& openLevel);
+    void appendField(std::string& out, ReportFill::CWorkText& work, std::string_view field,
+                     std::size_t commandEnd);
     void condition(ReportFill::CWorkText& work, std::string_view command, std::size_t commandEnd);
 };
 

@@ -130,10 +130,17 @@ int CHtmlParse::FillReport(CString& report) {
         // The work text now begins with the command.
         work.MoveTo(command.start);
         const std::string_view text = command.text;
-        const CString argument(ArgumentOf(text));
-        const int start = Contains(text, "!Loop1GO") ? 1 : Contains(text, "!Loop2GO") ? 2 : 0;
-        const int stop = StopNumber(text);
-        if (start != 0) {
+        // Most commands are fields; only a command with a "!" can be anything else.
+        const bool plain = text.find('!') == std::string_view::npos;
+        const int start = plain                        ? 0
+                          : Contains(text, "!Loop1GO") ? 1
+                          : Contains(text, "!Loop2GO") ? 2
+                                                       : 0;
+        const int stop = plain ? 0 : StopNumber(text);
+        const CString argument(start != 0 || stop != 0 ? ArgumentOf(text) : std::string_view());
+        if (plain) {
+            appendField(out, work, text, command.end);
+        } else if (start != 0) {
             if (!loopStart(work, start, argument, command.end, openLevel)) {
                 return 0;
             }
@@ -144,15 +151,19 @@ int CHtmlParse::FillReport(CString& report) {
         } else if (text.starts_with("!ENDIF")) {
             work.MoveTo(command.end);
         } else {
-            CString value;
-            out.append(FindData(CString(text), value) ? value.view()
-                                                      : work.TextBefore(command.end));
-            work.MoveTo(command.end);
+            appendField(out, work, text, command.end);
         }
     }
     out.append(work.Rest());
     report = CString(std::move(out));
     return 1;
+}
+
+void CHtmlParse::appendField(std::string& out, ReportFill::CWorkText& work, std::string_view field,
+                             std::size_t commandEnd) {
+    CString value;
+    out.append(findData(field, value, m_vecData, 0) ? value.view() : work.TextBefore(commandEnd));
+    work.MoveTo(commandEnd);
 }
 
 bool CHtmlParse::loopStart(ReportFill::CWorkText& work, int number, const CString& argument,

@@ -79,7 +79,7 @@ bool CHtmlParse::CheckIF(const CString& condition) {
     const std::string_view key = emptyTest ? argument : argument.substr(0, equals);
     const std::string_view wanted = emptyTest ? std::string_view() : argument.substr(equals + 1);
     for (CDataValidationClient* item : m_vecData) {
-        if (!item || item->GetDataKey().view() != key) {
+        if (!item || item->GetDataKeyRef().view() != key) {
             continue;
         }
         bool empty = false;

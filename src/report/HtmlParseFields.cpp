@@ -43,7 +43,7 @@ bool CHtmlParse::findData(std::string_view field, CString& value, const ItemList
         split == std::string_view::npos ? std::string_view() : field.substr(split + 1);
     const std::string_view wanted = WithoutFirstComponent(key);
     for (CDataValidationClient* item : items) {
-        if (item && WithoutFirstComponent(item->GetDataKey().view()) == wanted) {
+        if (item && SameLastComponents(item->GetDataKeyRef().view(), wanted)) {
             // Nothing past this item is read: resolving may replace the list it stands in.
             if (resolveItem(*item, field, key, parameter, value, depth)) {
                 return true;
@@ -95,7 +95,7 @@ bool CHtmlParse::resolveItem(CDataValidationClient& item, std::string_view field
         return true;
     case PanelDataTypes::SET: {
         // Trigger sets are prepared by the derived engine that reports them.
-        if (Contains(WithoutFirstComponent(item.GetDataKey().view()), "Trigger")) {
+        if (Contains(WithoutFirstComponent(item.GetDataKeyRef().view()), "Trigger")) {
             return true;
         }
         auto* set = dynamic_cast<CDataSet<CDataValidationClient*>*>(&item);

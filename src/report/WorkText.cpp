@@ -1,6 +1,7 @@
 #include "WorkText.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace Vel::ReportFill {
 
@@ -18,14 +19,35 @@ int StopNumber(std::string_view command) {
     return command.find("!Loop2STOP") != std::string_view::npos ? 2 : 0;
 }
 
+// The search anchors on the pattern's rarest byte ('!' of "<!--", '>' of "-->") rather than
+// on '<', which HTML repeats at every tag.
+std::size_t find(const std::string& source, std::string_view pattern, std::size_t anchor,
+                 std::size_t from) {
+    const char* const data = source.data();
+    const std::size_t size = source.size();
+    for (std::size_t at = from + anchor; at < size;) {
+        const void* hit = std::memchr(data + at, pattern[anchor], size - at);
+        if (!hit) {
+            break;
+        }
+        const std::size_t found = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+        const std::size_t first = found - anchor;
+        if (first + pattern.size() <= size && source.compare(first, pattern.size(), pattern) == 0) {
+            return first;
+        }
+        at = found + 1;
+    }
+    return std::string::npos;
+}
+
 bool CWorkText::commandAt(std::size_t from, SCommand& command) const {
     const std::string& source = *m_pSource;
-    const std::size_t start = source.find(kStart, from);
+    const std::size_t start = find(source, kStart, 1, from);
     if (start == std::string::npos) {
         return false;
     }
     const std::size_t textFirst = start + kStart.size();
-    const std::size_t close = source.find(kEnd, textFirst);
+    const std::size_t close = find(source, kEnd, 2, textFirst);
     if (close == std::string::npos) {
         return false;
     }
