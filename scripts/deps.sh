@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           libtinyxml2-dev libpugixml-dev libcli11-dev
           unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql
-          chromium libmstch-dev libctemplate-dev)
+          chromium libpng-dev libmstch-dev libctemplate-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -73,6 +73,7 @@ public:
     CDataValidationClientList GetChildList() const { return m_vecChildren; }
     const CDataValidationClientList& GetChildListRef() const { return m_vecChildren; }
     CString GetDataKey() const { return m_sDataKey; }
+    const CString& GetDataKeyRef() const { return m_sDataKey; }
     bool GetValueInDb() const { return m_bValueInDb; }
     void SetValueInDb(bool value) { m_bValueInDb = value; }
     bool IsInitialized() const { return m_bInitialized; }

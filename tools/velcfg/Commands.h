@@ -27,5 +27,6 @@ int RunValidate(const COptions& options, CLanguageTexts& texts);
 int RunConvert(const COptions& options, CLanguageTexts& texts);
 int RunDiff(const COptions& options, CLanguageTexts& texts);
 int RunExport(const COptions& options, CLanguageTexts& texts);
+int RunReport(const COptions& options, CLanguageTexts& texts);
 
 } // namespace Vel::Velcfg

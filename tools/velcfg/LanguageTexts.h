@@ -9,6 +9,9 @@
 
 namespace Vel::Velcfg {
 
+// A file of the data folder (share/vel/ relative to the tool; the build stages it alike).
+std::string DataFile(const std::string& relative);
+
 class CLanguageTexts {
 public:
     // False (with the file looked for in `error`) when the texts cannot be loaded.

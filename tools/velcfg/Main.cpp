@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     CLanguageTexts texts;
     const bool known = options.m_sCommand == "show" || options.m_sCommand == "validate" ||
                        options.m_sCommand == "convert" || options.m_sCommand == "diff" ||
-                       options.m_sCommand == "export";
+                       options.m_sCommand == "export" ||
+                       options.m_sCommand == "report";
     if (!known) {
         std::fprintf(stderr, "velcfg: %s (velcfg --help)\n",
                      options.m_sCommand.empty()
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
                        : options.m_sCommand == "validate" ? RunValidate(options, texts)
                        : options.m_sCommand == "diff"     ? RunDiff(options, texts)
                        : options.m_sCommand == "export"   ? RunExport(options, texts)
+                       : options.m_sCommand == "report"   ? RunReport(options, texts)
                                                           : RunConvert(options, texts);
     Vel::CTextCommon::SetLanguageClass(nullptr);
     return status;

@@ -60,6 +60,8 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
                 if (!addKeyValue(value, m_vecRightValues, error)) {
                     return false;
                 }
+            } else if (arg == "--template") {
+                m_sTemplate = value;
             } else if (arg == "--out") {
                 m_sOutFile = value;
             } else if (arg == "--screen") {
@@ -104,6 +106,9 @@ const char* UsageText() {
            "  velcfg export --type T --version V [--screen KEY]... [--out FILE] [KEY=VALUE...]\n"
            "      applies the values and writes the whole tree, or the screens named by their\n"
            "      data keys (System, Zones), as an XML document to FILE or standard output\n"
+           "  velcfg report [--type T --version V] [--template FILE] [--out FILE]\n"
+           "      fills an HTML report template (default: the sample configuration report) for\n"
+           "      the panel (default: the first supported one) and writes it (report.html)\n"
            "\n"
            "Keys are unique keys with element numbers, as show prints them (Zones.3.Function).\n"
            "Values: numbers in decimal; texts as they are; IPv4 addresses dotted, 'blank' for\n"

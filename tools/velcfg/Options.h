@@ -27,6 +27,7 @@ public:
     KeyValues m_vecRightValues;
     std::string m_sOutFile;
     std::vector<std::string> m_vecScreens;
+    std::string m_sTemplate;
 };
 
 // The text of --help.

@@ -1,0 +1,77 @@
+// Reading templates, writing reports and the failures of both.
+#include "ReportFixture.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace VelTest {
+namespace {
+
+class FileTest : public ReportFixture {
+protected:
+    FileTest() { std::filesystem::create_directories(folder); }
+    ~FileTest() override { std::filesystem::remove_all(folder); }
+
+    void Write(const std::string& file, const std::string& text) {
+        std::ofstream(folder / file, std::ios::binary) << text;
+    }
+    std::string Read(const std::string& file) {
+        std::ifstream in(folder / file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    Vel::CString Path(const std::string& file) { return (folder / file).string(); }
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vel_report_" + std::to_string(::getpid()));
+};
+
+TEST_F(FileTest, TemplateIsReadPastItsFirstBlock) {
+    const std::string text = std::string(40000, 'x') + "<!--Site.Count-->";
+    Write("big.html", text);
+    engine.m_strTemplateFile = Path("big.html");
+    ASSERT_EQ(engine.Init(), 1);
+    ASSERT_EQ(engine.Start(), 1);
+    EXPECT_EQ(engine.GetReport().str(), std::string(40000, 'x') + "7");
+}
+
+TEST_F(FileTest, ZeroByteEndsTheTextOfItsBlock) {
+    Write("zero.html", std::string("ab\0cd", 5) + std::string(32768 - 5, 'y') + "z");
+    engine.m_strTemplateFile = Path("zero.html");
+    ASSERT_EQ(engine.Init(), 1);
+    ASSERT_EQ(engine.Start(), 1);
+    EXPECT_EQ(engine.GetReport().str(), "abz");
+}
+
+TEST_F(FileTest, MissingTemplateFailsInit) {
+    engine.m_strTemplateFile = Path("none.html");
+    EXPECT_EQ(engine.Init(), 0);
+}
+
+TEST_F(FileTest, ReportOfExactlyOnePieceIsWrittenWhole) {
+    const std::string text(40960, 'r');
+    engine.m_strReportFile = Path("out.html");
+    EXPECT_EQ(Fill(text), text);
+    EXPECT_EQ(Read("out.html"), text);
+}
+
+TEST_F(FileTest, ExistingReportIsReplaced) {
+    Write("out.html", std::string(100000, 'o'));
+    engine.m_strReportFile = Path("out.html");
+    Fill("<p><!--Site.Count--></p>");
+    EXPECT_EQ(Read("out.html"), "<p>7</p>");
+}
+
+TEST_F(FileTest, ReportFileThatCannotBeCreatedFailsStart) {
+    engine.m_strReportFile = Path("missing/out.html");
+    EXPECT_EQ(Fill("x"), "failed");
+}
+
+TEST_F(FileTest, StartWithoutDataSourceFails) {
+    engine.m_pDataSource = nullptr;
+    EXPECT_EQ(Fill("x"), "failed");
+}
+
+} // namespace
+} // namespace VelTest

@@ -1,0 +1,62 @@
+// velcfg report: fills an HTML report template for a sample panel through the sample host's
+// data source and writes the report.
+#include "Commands.h"
+#include "PanelCatalogue.h"
+#include "PanelReportSource.h"
+
+#include <vel/HtmlParse.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace Vel::Velcfg {
+
+int RunReport(const COptions& options, CLanguageTexts& texts) {
+    int type = options.m_nType;
+    int version = options.m_nVersion;
+    if ((type < 0) != (version < 0)) {
+        std::fprintf(stderr, "velcfg: report needs both --type and --version, or neither\n");
+        return UsageError;
+    }
+    if (type < 0) {
+        const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();
+        if (panels.empty()) {
+            std::fprintf(stderr, "velcfg: no validation files found beside libvel.so\n");
+            return UsageError;
+        }
+        type = panels.front().nType;
+        version = panels.front().nVersion;
+    }
+    auto panel = openPanel(type, version, texts);
+    if (!panel) {
+        return UsageError;
+    }
+    Sample::CPanelReportSource source(*panel);
+    CHtmlParse report;
+    const std::filesystem::path templateFile =
+        options.m_sTemplate.empty() ? DataFile("reports/configuration.html")
+                                    : options.m_sTemplate;
+    source.SetAppPath(templateFile.parent_path().empty()
+                          ? ""
+                          : (templateFile.parent_path() / "").string().c_str());
+    report.m_strTemplateFile = templateFile.string();
+    report.m_strReportFile = options.m_sOutFile.empty() ? "report.html" : options.m_sOutFile;
+    report.m_pDataSource = &source;
+    if (!report.Init()) {
+        std::fprintf(stderr, "velcfg: cannot read the report template %s\n", templateFile.c_str());
+        return UsageError;
+    }
+    if (!report.Start()) {
+        std::fprintf(stderr,
+                     "velcfg: cannot write the report to %s (or the template has a loop "
+                     "without its stop command)\n",
+                     report.m_strReportFile.c_str());
+        return Refused;
+    }
+    std::printf("report of panel type %d version %d written to %s (%d bytes)\n", type, version,
+                report.m_strReportFile.c_str(), report.GetReport().GetLength());
+    return Done;
+}
+
+} // namespace Vel::Velcfg
