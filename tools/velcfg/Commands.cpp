@@ -33,8 +33,6 @@ bool requirePanel(const char* command, int type, int version) {
     return true;
 }
 
-namespace {
-
 // One line for a panel that cannot be opened.
 bool checkPanel(int type, int version) {
     if (!Sample::CSamplePanel::IsKnownType(type)) {
@@ -48,6 +46,8 @@ bool checkPanel(int type, int version) {
     }
     return true;
 }
+
+namespace {
 
 // One line naming a validation file the panel change could not use and why; empty when all
 // are sound. A damaged file makes every item report, and the tree would show nothing but
@@ -77,6 +77,8 @@ bool changePanel(Sample::CSamplePanel& panel, int type, int version) {
     }
     return opened;
 }
+
+} // namespace
 
 // The sample tree of a panel, opened; null (reported) when the panel is not supported.
 std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts) {
@@ -114,6 +116,22 @@ std::vector<Sample::CItemView> viewsOf(Sample::CSamplePanel& panel, const std::s
 }
 
 } // namespace
+
+bool PrintItems(Sample::CSamplePanel& panel, const std::string& prefix, bool json) {
+    const std::vector<Sample::CItemView> views = viewsOf(panel, prefix);
+    if (views.empty()) {
+        fail("no item under '" + prefix + "' on this panel");
+        return false;
+    }
+    if (json) {
+        PrintJson(stdout, views);
+    } else {
+        for (const Sample::CItemView& view : views) {
+            std::printf("%s\n", ItemLine(view).c_str());
+        }
+    }
+    return true;
+}
 
 // Applies every KEY=VALUE in order; refused values and unknown keys are reported.
 int applyValues(Sample::CSamplePanel& panel, const KeyValues& values, bool reportAccepted) {
@@ -249,19 +267,7 @@ int RunShow(const COptions& options, CLanguageTexts& texts) {
     if (!panel) {
         return UsageError;
     }
-    const std::vector<Sample::CItemView> views = viewsOf(*panel, options.m_sKeyPrefix);
-    if (views.empty()) {
-        fail("no item under '" + options.m_sKeyPrefix + "' on this panel");
-        return UsageError;
-    }
-    if (options.m_bJson) {
-        PrintJson(stdout, views);
-    } else {
-        for (const Sample::CItemView& view : views) {
-            std::printf("%s\n", ItemLine(view).c_str());
-        }
-    }
-    return Done;
+    return PrintItems(*panel, options.m_sKeyPrefix, options.m_bJson) ? Done : UsageError;
 }
 
 int RunValidate(const COptions& options, CLanguageTexts& texts) {

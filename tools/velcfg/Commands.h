@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Vel::Velcfg {
 
@@ -20,6 +21,18 @@ bool requirePanel(const char* command, int type, int version);
 bool checkPanel(int type, int version);
 std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts);
 int applyValues(Sample::CSamplePanel& panel, const KeyValues& values, bool reportAccepted);
+// The items at or below `prefix`, one line each or as JSON; false (reported) when none.
+bool PrintItems(Sample::CSamplePanel& panel, const std::string& prefix, bool json);
+
+// The pieces of diff, export and report that also work on stored sites. ListDifferences
+// answers the exit status of a diff (1 when there are differences, 130 when interrupted).
+void CatchInterrupt();
+int DiffMask(const std::string& only);
+int ListDifferences(Sample::CSamplePanel& left, Sample::CSamplePanel& right, int mask, bool json);
+int WriteXml(Sample::CSamplePanel& panel, int type, int version,
+             const std::vector<std::string>& screenNames, const std::string& outFile);
+int WriteReport(Sample::CSamplePanel& panel, int type, int version, const std::string& templateName,
+                const std::string& outFile);
 
 int RunPanels();
 int RunShow(const COptions& options, CLanguageTexts& texts);

@@ -3,13 +3,13 @@
 // listing is built whole and written at once, so it never comes out half.
 #include "Commands.h"
 #include "DiffListing.h"
+#include "ProgressBar.h"
 
 #include <vel/DiffProgress.h>
 #include <vel/VelDataChange.h>
 
 #include <csignal>
 #include <cstdio>
-#include <unistd.h>
 
 namespace Vel::Velcfg {
 
@@ -23,7 +23,9 @@ extern "C" void onInterrupt(int) {
     g_bInterrupted = 1;
 }
 
-void catchInterrupt() {
+} // namespace
+
+void CatchInterrupt() {
     struct sigaction action = {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
@@ -35,41 +37,20 @@ void catchInterrupt() {
     sigprocmask(SIG_UNBLOCK, &interrupt, nullptr);
 }
 
-// The change bits --only selects; 0 when the word is not known.
-int maskOf(const std::string& only) {
-    return only.empty()        ? CVelDataChange::ALL_CHANGES
-           : only == "left"    ? CVelDataChange::LEFT_ONLY
-           : only == "right"   ? CVelDataChange::RIGHT_ONLY
-           : only == "changed" ? CVelDataChange::CHANGED
-                               : 0;
+// The change bits --only selects; 0 (reported) when the word is not known.
+int DiffMask(const std::string& only) {
+    const int mask = only.empty()        ? CVelDataChange::ALL_CHANGES
+                     : only == "left"    ? CVelDataChange::LEFT_ONLY
+                     : only == "right"   ? CVelDataChange::RIGHT_ONLY
+                     : only == "changed" ? CVelDataChange::CHANGED
+                                         : 0;
+    if (mask == 0) {
+        fail("--only takes left, right or changed, not '" + only + "'");
+    }
+    return mask;
 }
 
-// A bar on standard error, redrawn in place while the screens are compared.
-class CProgressBar {
-public:
-    CProgressBar() : m_bShown(isatty(STDERR_FILENO) == 1) {}
-    ~CProgressBar() {
-        if (m_bShown) {
-            std::fputs("\r\033[K", stderr);
-        }
-    }
-    CProgressBar(const CProgressBar&) = delete;
-    CProgressBar& operator=(const CProgressBar&) = delete;
-
-    void Show(int done, int total) {
-        if (!m_bShown || total <= 0) {
-            return;
-        }
-        constexpr int kWidth = 30;
-        const int filled = done * kWidth / total;
-        std::fprintf(stderr, "\rcomparing [%s%s] %d/%d", std::string(filled, '#').c_str(),
-                     std::string(kWidth - filled, '.').c_str(), done, total);
-        std::fflush(stderr);
-    }
-
-private:
-    bool m_bShown;
-};
+namespace {
 
 // Both panels opened with their values applied; false (reported) when one cannot be.
 bool openPair(const COptions& options, CLanguageTexts& texts,
@@ -89,32 +70,35 @@ int RunDiff(const COptions& options, CLanguageTexts& texts) {
     if (!requirePanel("diff", options.m_nType, options.m_nVersion)) {
         return UsageError;
     }
-    const int mask = maskOf(options.m_sOnly);
+    const int mask = DiffMask(options.m_sOnly);
     if (mask == 0) {
-        fail("--only takes left, right or changed, not '" + options.m_sOnly + "'");
         return UsageError;
     }
-    catchInterrupt();
+    CatchInterrupt();
     std::unique_ptr<Sample::CSamplePanel> left;
     std::unique_ptr<Sample::CSamplePanel> right;
     if (!openPair(options, texts, left, right)) {
         return g_bInterrupted ? kInterrupted : UsageError;
     }
+    return ListDifferences(*left, *right, mask, options.m_bJson);
+}
+
+int ListDifferences(Sample::CSamplePanel& left, Sample::CSamplePanel& right, int mask, bool json) {
     CVelDataChange changes("");
     int result = 0;
     {
         bool goOn = !g_bInterrupted;
-        CProgressBar bar;
-        CDiffProgress progress(left->Root(), &goOn, [&bar](int done, int total) {
+        CProgressBar bar("comparing");
+        CDiffProgress progress(left.Root(), &goOn, [&bar](int done, int total) {
             bar.Show(done, total);
             return !g_bInterrupted;
         });
-        result = left->Root().FindDifferencies(&right->Root(), &changes, &goOn, &progress, true);
+        result = left.Root().FindDifferencies(&right.Root(), &changes, &goOn, &progress, true);
     }
     std::string listing;
     int count = 0;
     if (result != 2 && !g_bInterrupted) {
-        listing = options.m_bJson ? DiffJson(changes, mask, count) : DiffText(changes, mask, count);
+        listing = json ? DiffJson(changes, mask, count) : DiffText(changes, mask, count);
     }
     changes.DeleteRecursive();
     if (result == 2 || g_bInterrupted) {

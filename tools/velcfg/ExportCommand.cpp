@@ -44,29 +44,38 @@ int RunExport(const COptions& options, CLanguageTexts& texts) {
         return UsageError;
     }
     const int status = applyValues(*panel, options.m_vecValues, false);
+    if (status == UsageError) {
+        return status;
+    }
+    const int written = WriteXml(*panel, options.m_nType, options.m_nVersion, options.m_vecScreens,
+                                 options.m_sOutFile);
+    return written == Done ? status : written;
+}
+
+int WriteXml(Sample::CSamplePanel& panel, int type, int version,
+             const std::vector<std::string>& screenNames, const std::string& outFile) {
     std::vector<CDataValidationClient*> screens;
-    if (status == UsageError || !findScreens(panel->Root(), options.m_vecScreens, screens)) {
+    if (!findScreens(panel.Root(), screenNames, screens)) {
         return UsageError;
     }
     CXmlExport xml(std::cout);
-    if (!options.m_sOutFile.empty() && !xml.OpenFile(options.m_sOutFile)) {
-        fail("cannot write " + options.m_sOutFile + ": " + std::strerror(errno));
+    if (!outFile.empty() && !xml.OpenFile(outFile)) {
+        fail("cannot write " + outFile + ": " + std::strerror(errno));
         return UsageError;
     }
-    xml.BeginDocument(options.m_nType, options.m_nVersion);
+    xml.BeginDocument(type, version);
     if (screens.empty()) {
-        xml.WriteChildren(panel->Root(), 1);
+        xml.WriteChildren(panel.Root(), 1);
     }
     for (CDataValidationClient* screen : screens) {
         screen->SaveToXml(xml, 1);
     }
     xml.EndDocument();
     if (!xml.Close()) {
-        fail("writing " + (options.m_sOutFile.empty() ? "standard output" : options.m_sOutFile) +
-             " failed");
+        fail("writing " + (outFile.empty() ? "standard output" : outFile) + " failed");
         return UsageError;
     }
-    return status;
+    return Done;
 }
 
 } // namespace Vel::Velcfg

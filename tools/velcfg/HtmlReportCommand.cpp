@@ -32,16 +32,20 @@ int RunReport(const COptions& options, CLanguageTexts& texts) {
     if (!panel) {
         return UsageError;
     }
-    Sample::CPanelReportSource source(*panel);
+    return WriteReport(*panel, type, version, options.m_sTemplate, options.m_sOutFile);
+}
+
+int WriteReport(Sample::CSamplePanel& panel, int type, int version, const std::string& templateName,
+                const std::string& outFile) {
+    Sample::CPanelReportSource source(panel);
     CHtmlParse report;
     const std::filesystem::path templateFile =
-        options.m_sTemplate.empty() ? DataFile("reports/configuration.html")
-                                    : options.m_sTemplate;
+        templateName.empty() ? DataFile("reports/configuration.html") : templateName;
     source.SetAppPath(templateFile.parent_path().empty()
                           ? ""
                           : (templateFile.parent_path() / "").string().c_str());
     report.m_strTemplateFile = templateFile.string();
-    report.m_strReportFile = options.m_sOutFile.empty() ? "report.html" : options.m_sOutFile;
+    report.m_strReportFile = outFile.empty() ? "report.html" : outFile;
     report.m_pDataSource = &source;
     if (!report.Init()) {
         std::fprintf(stderr, "velcfg: cannot read the report template %s\n", templateFile.c_str());

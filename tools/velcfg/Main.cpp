@@ -2,14 +2,33 @@
 #include "Commands.h"
 #include "LanguageTexts.h"
 #include "Options.h"
+#include "SiteCommand.h"
 
 #include <vel/TextCommon.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+
+namespace {
+
+// The language texts, loaded for the captions of every command that opens a panel.
+void loadTexts(Vel::Velcfg::CLanguageTexts& texts) {
+    std::string error;
+    loadTexts(texts);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace Vel::Velcfg;
+    if (argc > 1 && std::strcmp(argv[1], "site") == 0) {
+        CLanguageTexts texts;
+        loadTexts(texts);
+        const int status = RunSite(argc - 1, argv + 1, texts);
+        Vel::CTextCommon::SetLanguageClass(nullptr);
+        return status;
+    }
     COptions options;
     std::string error;
     if (!options.Parse(argc, argv, error)) {
@@ -26,8 +45,7 @@ int main(int argc, char** argv) {
     CLanguageTexts texts;
     const bool known = options.m_sCommand == "show" || options.m_sCommand == "validate" ||
                        options.m_sCommand == "convert" || options.m_sCommand == "diff" ||
-                       options.m_sCommand == "export" ||
-                       options.m_sCommand == "report";
+                       options.m_sCommand == "export" || options.m_sCommand == "report";
     if (!known) {
         std::fprintf(stderr, "velcfg: %s (velcfg --help)\n",
                      options.m_sCommand.empty()
@@ -35,11 +53,7 @@ int main(int argc, char** argv) {
                          : ("unknown command '" + options.m_sCommand + "'").c_str());
         return UsageError;
     }
-    if (!texts.Load(error)) {
-        // Not a failure: every caption then shows its missing-text marker.
-        std::fprintf(stderr, "velcfg: %s; captions show their data keys\n", error.c_str());
-    }
-    Vel::CTextCommon::SetLanguageClass(&texts.Provider());
+    loadTexts(texts);
     const int status = options.m_sCommand == "show"       ? RunShow(options, texts)
                        : options.m_sCommand == "validate" ? RunValidate(options, texts)
                        : options.m_sCommand == "diff"     ? RunDiff(options, texts)
