@@ -8,6 +8,7 @@
 #include "OdbcCheck.h"
 
 #include <functional>
+#include <vector>
 
 using namespace Vel;
 using VelTest::kType;
@@ -17,16 +18,23 @@ namespace {
 
 class ServiceFaultTest : public VelTest::ServiceTest {
 protected:
+    // Every call is failed once, each followed by a full dump: keep the tree small.
+    ServiceFaultTest() { m_nZoneCount = 12; }
+
     void TearDown() override {
         OdbcFailCallAt(0);
         ServiceTest::TearDown();
     }
 
     // Runs `operation` with its Nth call failing for N = 1, 2, ... until it runs through
-    // without reaching the fault, which it must then survive.
+    // without reaching the fault, which it must then survive. The hook fails a call after the
+    // driver has carried it out, so a fault at the last two calls (the COMMIT and the return
+    // to autocommit) finds the data committed already: those two are left out.
     void ExpectAllOrNothing(const std::function<bool()>& operation) {
         const std::string before = Dump();
-        for (long n = 1;; ++n) {
+        std::vector<long> changed;
+        long n = 1;
+        for (;; ++n) {
             Db()->Open(Connect());
             OdbcFailCallAt(n);
             bool answered = false;
@@ -39,14 +47,19 @@ protected:
             OdbcFailCallAt(0);
             if (!faultReached) {
                 EXPECT_TRUE(answered) << "without a fault";
-                return;
+                break;
             }
             EXPECT_FALSE(answered) << "call " << n << " failed";
             if (Db()->IsOpen() && Db()->InTransaction()) {
                 Db()->Rollback();
             }
-            ASSERT_EQ(before, Dump()) << "call " << n << " failed";
+            if (Dump() != before) {
+                changed.push_back(n);
+            }
         }
+        const long commit = n - 2;
+        std::erase_if(changed, [&](long call) { return call >= commit; });
+        EXPECT_EQ(changed, std::vector<long>()) << "the database changed though the call failed";
     }
 
     unsigned long Snapshot(unsigned long site) {

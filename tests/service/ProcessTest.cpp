@@ -72,10 +72,10 @@ protected:
     }
 };
 
-TEST_P(ServiceProcessTest, KilledStoreLeavesTheFileAsBefore) {
-    if (GetParam() != VelTest::DbBackend::SQLite) {
-        GTEST_SKIP() << "the server keeps its own files";
-    }
+// The file of an embedded database; a server keeps its own files.
+class EmbeddedProcessTest : public ServiceProcessTest {};
+
+TEST_P(EmbeddedProcessTest, KilledStoreLeavesTheFileAsBefore) {
     const unsigned long site = StoredSite(7, 2);
     Db()->Close(); // the child opens its own
     const std::filesystem::path file = Folder() / "site.db";
@@ -132,6 +132,8 @@ TEST_P(ServiceProcessTest, TwoWorkstationsStoreDifferentSitesAtOnce) {
     EXPECT_EQ("5|33333333333333333333|00000000000000000000", StoredState(second));
 }
 
+INSTANTIATE_TEST_SUITE_P(Embedded, EmbeddedProcessTest, testing::Values(VelTest::DbBackend::SQLite),
+                         VelTest::BackendName);
 INSTANTIATE_TEST_SUITE_P(Backends, ServiceProcessTest, VelTest::kAllBackends, VelTest::BackendName);
 
 } // namespace

@@ -18,7 +18,8 @@ void ServiceTest::SetUp() {
 
 std::unique_ptr<ServiceTree> ServiceTest::NewTree(unsigned long siteId, int version,
                                                   int zoneCount) {
-    auto tree = std::make_unique<ServiceTree>(&m_managers, zoneCount);
+    auto tree =
+        std::make_unique<ServiceTree>(&m_managers, zoneCount > 0 ? zoneCount : m_nZoneCount);
     tree->root.SetSiteID(static_cast<long>(siteId));
     EXPECT_TRUE(tree->root.ChangePanelVersion(kType, version));
     tree->root.CreateKeyMap();

@@ -34,11 +34,13 @@ protected:
 
     // A tree of the site, opened at the panel's type and version (all defaults).
     std::unique_ptr<ServiceTree> NewTree(unsigned long siteId, int version = kVersion,
-                                         int zoneCount = 20);
+                                         int zoneCount = 0);
     // A site with a stored tree whose values differ from the defaults; the connection is
     // left open.
     unsigned long StoredSite(int exitTime = 7, int zoneLevel = 2);
 
+    // Zones of a tree unless NewTree is given a count; twelve at least (StoredSite).
+    int m_nZoneCount = 20;
     TestManagers m_managers;
     Vel::CSiteDbSupport m_service;
 };
