@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "LanguageTexts.h"
 #include "Options.h"
+#include "StoreLoad.h"
 
 #include <vel/TextCommon.h>
 
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
     }
     if (options.m_sCommand == "panels") {
         return RunPanels();
+    }
+    if (options.m_sCommand == "store-load") {
+        return RunStoreLoad(options);
     }
     CLanguageTexts texts;
     const bool known = options.m_sCommand == "show" || options.m_sCommand == "validate" ||

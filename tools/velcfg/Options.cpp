@@ -44,6 +44,8 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
                                                   : nullptr;
             if (arg == "--key") {
                 m_sKeyPrefix = value;
+            } else if (arg == "--db") {
+                m_sDatabase = value;
             } else if (!number) {
                 error = "unknown option " + arg;
                 return false;
@@ -79,6 +81,10 @@ const char* UsageText() {
            "      applies each value and says whether it was accepted or which limit it broke\n"
            "  velcfg convert --type T --version V --to-type T2 --to-version V2 [KEY=VALUE...]\n"
            "      applies the values, changes the panel and shows every item that changed\n"
+           "  velcfg store-load [--type T --version V] [--db FILE|CONNECTION]\n"
+           "      varies every value of each panel (or the one given), stores it in the database\n"
+           "      (an SQLite file, velcfg.db by default, or an ODBC connection text), loads it\n"
+           "      into a fresh tree and says whether every value came back\n"
            "\n"
            "Keys are unique keys with element numbers, as show prints them (Zones.3.Function).\n"
            "Values: numbers in decimal; texts as they are; IPv4 addresses dotted, 'blank' for\n"

@@ -20,6 +20,7 @@ public:
     int m_nToType = -1;
     int m_nToVersion = -1;
     std::string m_sKeyPrefix;
+    std::string m_sDatabase; // an ODBC connection text, or a file for an SQLite database
     std::vector<std::pair<std::string, std::string>> m_vecValues;
 };
 
