@@ -70,10 +70,13 @@ int CSampleStore::VaryValues(CSamplePanel& panel) {
     return changed;
 }
 
-SRoundTrip CSampleStore::RoundTrip(CDatabase& db, int panelType, int panelVersion, long site) {
+SRoundTrip CSampleStore::RoundTrip(CDatabase& db, int panelType, int panelVersion, long site,
+                                   CLangTextBase* texts) {
     SRoundTrip result;
     CSamplePanel stored(panelType);
     CSamplePanel loaded(panelType);
+    stored.Root().SetLanguageClass(texts);
+    loaded.Root().SetLanguageClass(texts);
     if (!stored.Open(panelType, panelVersion) || !loaded.Open(panelType, panelVersion)) {
         result.vecDifferent.push_back("the panel does not open");
         return result;

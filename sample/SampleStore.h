@@ -6,6 +6,7 @@
 #include "SamplePanel.h"
 
 #include <vel/Database.h>
+#include <vel/LangTextBase.h>
 #include <vel/String.h>
 
 #include <vector>
@@ -26,8 +27,9 @@ public:
     // Gives every item a value other than its default where the item takes one.
     static int VaryValues(CSamplePanel& panel);
     // Varies a panel of this type and version, stores it for `site`, loads it into a fresh
-    // tree and compares every item.
-    static SRoundTrip RoundTrip(CDatabase& db, int panelType, int panelVersion, long site);
+    // tree and compares every item. The roots take `texts` as their language provider.
+    static SRoundTrip RoundTrip(CDatabase& db, int panelType, int panelVersion, long site,
+                                CLangTextBase* texts = nullptr);
 };
 
 } // namespace Vel::Sample

@@ -22,6 +22,11 @@ std::vector<Pair> split(const CString& connect) {
         if (eq == std::string::npos) {
             break;
         }
+        const std::size_t semicolon = s.find(';', i);
+        if (semicolon < eq) {
+            i = semicolon + 1; // a part without a value
+            continue;
+        }
         Pair pair{CString(s.substr(i, eq - i)).Trim(), CString()};
         std::size_t end = eq + 1;
         if (end < s.size() && s[end] == '{') {

@@ -66,6 +66,8 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
                 m_sOutFile = value;
             } else if (arg == "--screen") {
                 m_vecScreens.push_back(value);
+            } else if (arg == "--db") {
+                m_sDatabase = value;
             } else if (!number) {
                 error = "unknown option " + arg;
                 return false;
@@ -112,6 +114,10 @@ const char* UsageText() {
            "  velcfg site [--db CONNECTION] create|list|show|set|diff|snapshot|change-panel|\n"
            "              audit|purge|export|report ...\n"
            "      sites kept in a database (default vel-sites.db); velcfg site --help\n"
+           "  velcfg store-load [--type T --version V] [--db FILE|CONNECTION]\n"
+           "      varies every value of each panel (or the one given), stores it in the database\n"
+           "      (an SQLite file, velcfg.db by default, or an ODBC connection text), loads it\n"
+           "      into a fresh tree and says whether every value came back\n"
            "\n"
            "Keys are unique keys with element numbers, as show prints them (Zones.3.Function).\n"
            "Values: numbers in decimal; texts as they are; IPv4 addresses dotted, 'blank' for\n"

@@ -28,6 +28,7 @@ public:
     std::string m_sOutFile;
     std::vector<std::string> m_vecScreens;
     std::string m_sTemplate;
+    std::string m_sDatabase; // an ODBC connection text, or a file for an SQLite database
 };
 
 // The text of --help.

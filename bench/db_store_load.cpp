@@ -1,0 +1,337 @@
+// Store and load of the largest sample tree (Tarvo type 101 at 3.40) for one site, on SQLite
+// and on PostgreSQL, in rows/s and items/s, next to the anchor: the same rows written with raw
+// prepared ODBC inserts and read with raw prepared, column-bound fetches on the same driver.
+// Every iteration writes a new site inside a transaction that it rolls back, so the tables do
+// not grow. PostgreSQL runs when VEL_BENCH_PG_CONNECT names a server or the test server of
+// the build tree is up (scripts/pg-test-server.sh start build/pg).
+#include "SamplePanel.h"
+#include "SampleStore.h"
+
+#include <vel/Assert.h>
+#include <vel/DatabaseEx.h>
+#include <vel/DatabaseManager.h>
+#include <vel/DbSchema.h>
+#include <vel/FileLangText.h>
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sql.h>
+#include <sqlext.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kType = 101;
+constexpr int kVersion = 340;
+
+Vel::CFileLangText& Texts() {
+    static Vel::CFileLangText texts;
+    return texts;
+}
+
+std::unique_ptr<Vel::Sample::CSamplePanel> OpenedPanel(long site) {
+    auto panel = std::make_unique<Vel::Sample::CSamplePanel>(kType);
+    panel->Root().SetLanguageClass(&Texts());
+    panel->Open(kType, kVersion);
+    panel->Root().SetSiteID(site);
+    return panel;
+}
+
+std::size_t CountItems(Vel::Sample::CSamplePanel& panel) {
+    std::size_t items = 0;
+    panel.ForEachItem([&items](Vel::CData&) { ++items; });
+    return items;
+}
+
+void Rates(benchmark::State& state, std::size_t rows, std::size_t items) {
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(rows) * n, benchmark::Counter::kIsRate);
+    state.counters["items/s"] =
+        benchmark::Counter(static_cast<double>(items) * n, benchmark::Counter::kIsRate);
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+// One table's stored rows of a site, as raw ODBC sees them.
+struct Table {
+    std::string name;
+    std::vector<std::string> columns;
+    std::vector<bool> isText;
+    std::vector<std::vector<std::string>> rows; // every value as text, integers in decimal
+};
+
+struct Backend {
+    std::string connect;
+    std::unique_ptr<Vel::CDatabaseEx> db;
+    std::vector<Table> tables;
+    std::size_t rows = 0;
+    std::size_t items = 0;
+};
+
+SQLCHAR* Sql(const std::string& text) {
+    return reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.c_str()));
+}
+
+std::string Quote(const Vel::CDatabase& db, const std::string& name) {
+    return db.Rewrite(Vel::CString("[" + name + "]")).str();
+}
+
+// The rows of site 1 of every table, read once with raw ODBC.
+std::vector<Table> ReadTables(Vel::CDatabase& db) {
+    auto hdbc = static_cast<SQLHDBC>(db.GetConnectionHandle());
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+    SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &stmt);
+    SQLCHAR tableType[] = "TABLE";
+    SQLTables(stmt, nullptr, 0, nullptr, 0, nullptr, 0, tableType, SQL_NTS);
+    std::vector<std::string> names;
+    char name[256];
+    SQLLEN length = 0;
+    while (SQL_SUCCEEDED(SQLFetch(stmt))) {
+        SQLGetData(stmt, 3, SQL_C_CHAR, name, sizeof name, &length);
+        names.emplace_back(name);
+    }
+    SQLFreeStmt(stmt, SQL_CLOSE);
+    std::vector<Table> tables;
+    for (const std::string& table : names) {
+        Table t{table, {}, {}, {}};
+        const std::string sql = "SELECT * FROM " + Quote(db, table) + " WHERE AM_Site_ID = 1";
+        SQLExecDirect(stmt, Sql(sql), SQL_NTS);
+        SQLSMALLINT count = 0;
+        SQLNumResultCols(stmt, &count);
+        for (SQLUSMALLINT c = 1; c <= count; ++c) {
+            SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+            SQLULEN size = 0;
+            SQLDescribeCol(stmt, c, reinterpret_cast<SQLCHAR*>(name), sizeof name, &nameLength,
+                           &type, &size, &digits, &nullable);
+            t.columns.emplace_back(name);
+            t.isText.push_back(type != SQL_INTEGER && type != SQL_SMALLINT && type != SQL_BIGINT);
+        }
+        while (SQL_SUCCEEDED(SQLFetch(stmt))) {
+            std::vector<std::string> row;
+            for (SQLUSMALLINT c = 1; c <= count; ++c) {
+                char value[1024] = {0};
+                SQLGetData(stmt, c, SQL_C_CHAR, value, sizeof value, &length);
+                row.emplace_back(length == SQL_NULL_DATA ? "" : value);
+            }
+            t.rows.push_back(row);
+        }
+        SQLFreeStmt(stmt, SQL_CLOSE);
+        if (!t.rows.empty()) {
+            tables.push_back(t);
+        }
+    }
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    return tables;
+}
+
+std::unique_ptr<Backend> MakeBackend(const std::string& connect) {
+    auto backend = std::make_unique<Backend>();
+    backend->connect = connect;
+    backend->db = std::make_unique<Vel::CDatabaseEx>();
+    backend->db->Open(Vel::CString(connect));
+    auto panel = OpenedPanel(1);
+    Vel::Sample::CSampleStore::VaryValues(*panel);
+    if (!Vel::Sample::CSampleStore::Store(*backend->db, *panel)) {
+        return nullptr;
+    }
+    backend->tables = ReadTables(*backend->db);
+    for (const Table& t : backend->tables) {
+        backend->rows += t.rows.size();
+    }
+    backend->items = CountItems(*panel);
+    return backend;
+}
+
+std::string PostgresConnect() {
+    if (const char* env = std::getenv("VEL_BENCH_PG_CONNECT")) {
+        return env;
+    }
+    std::ifstream in("../pg/connection.txt");
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+Backend* Get(int which) {
+    static std::unique_ptr<Backend> backends[2];
+    static bool made[2] = {false, false};
+    if (!made[which]) {
+        made[which] = true;
+        const std::string folder =
+            (std::filesystem::temp_directory_path() / "vel_bench_db").string();
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        const std::string connect =
+            which == 0 ? Vel::CDatabaseManager::SqliteConnect(Vel::CString(folder + "/b.db")).str()
+                       : PostgresConnect();
+        if (!connect.empty()) {
+            backends[which] = MakeBackend(connect);
+        }
+    }
+    return backends[which].get();
+}
+
+bool Ready(benchmark::State& state, Backend* backend) {
+    if (!backend) {
+        state.SkipWithError("backend not available");
+        return false;
+    }
+    return true;
+}
+
+void BM_TreeStore(benchmark::State& state) {
+    Backend* b = Get(static_cast<int>(state.range(0)));
+    if (!Ready(state, b)) {
+        return;
+    }
+    auto panel = OpenedPanel(2);
+    Vel::Sample::CSampleStore::VaryValues(*panel);
+    for (auto _ : state) {
+        b->db->BeginTrans();
+        panel->Root().StoreDataVel2Db(b->db.get(), false);
+        b->db->Rollback();
+    }
+    Rates(state, b->rows, b->items);
+}
+
+// Raw prepared inserts of the same rows, one statement per table, bound once.
+void BM_RawInsert(benchmark::State& state) {
+    Backend* b = Get(static_cast<int>(state.range(0)));
+    if (!Ready(state, b)) {
+        return;
+    }
+    auto hdbc = static_cast<SQLHDBC>(b->db->GetConnectionHandle());
+    for (auto _ : state) {
+        b->db->BeginTrans();
+        for (const Table& t : b->tables) {
+            std::string sql = "INSERT INTO " + Quote(*b->db, t.name) + " (";
+            std::string marks;
+            for (std::size_t c = 0; c < t.columns.size(); ++c) {
+                sql += (c ? ", " : "") + Quote(*b->db, t.columns[c]);
+                marks += c ? ", ?" : "?";
+            }
+            sql += ") VALUES (" + marks + ")";
+            SQLHSTMT stmt = SQL_NULL_HSTMT;
+            SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &stmt);
+            SQLPrepare(stmt, Sql(sql), SQL_NTS);
+            std::vector<SQLINTEGER> numbers(t.columns.size());
+            std::vector<std::string> texts(t.columns.size());
+            std::vector<char> buffers(t.columns.size() * 1024);
+            std::vector<SQLLEN> lengths(t.columns.size());
+            for (std::size_t c = 0; c < t.columns.size(); ++c) {
+                const auto n = static_cast<SQLUSMALLINT>(c + 1);
+                if (t.isText[c]) {
+                    SQLBindParameter(stmt, n, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 255, 0,
+                                     &buffers[c * 1024], 1024, &lengths[c]);
+                } else {
+                    SQLBindParameter(stmt, n, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0,
+                                     &numbers[c], 0, &lengths[c]);
+                }
+            }
+            for (const auto& row : t.rows) {
+                for (std::size_t c = 0; c < row.size(); ++c) {
+                    if (t.isText[c]) {
+                        row[c].copy(&buffers[c * 1024], row[c].size());
+                        lengths[c] = static_cast<SQLLEN>(row[c].size());
+                    } else {
+                        numbers[c] = t.columns[c] == "AM_Site_ID" || t.columns[c] == "am_site_id"
+                                         ? 2
+                                         : std::atoi(row[c].c_str());
+                        lengths[c] = 0;
+                    }
+                }
+                SQLExecute(stmt);
+            }
+            SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+        }
+        b->db->Rollback();
+    }
+    Rates(state, b->rows, b->items);
+}
+
+void BM_TreeLoad(benchmark::State& state) {
+    Backend* b = Get(static_cast<int>(state.range(0)));
+    if (!Ready(state, b)) {
+        return;
+    }
+    auto panel = OpenedPanel(1);
+    for (auto _ : state) {
+        bool notInDb = false;
+        panel->Root().LoadDataDb2Vel(b->db.get(), notInDb, false);
+    }
+    Rates(state, b->rows, b->items);
+}
+
+// Raw prepared, column-bound fetches of the same rows.
+void BM_RawFetch(benchmark::State& state) {
+    Backend* b = Get(static_cast<int>(state.range(0)));
+    if (!Ready(state, b)) {
+        return;
+    }
+    auto hdbc = static_cast<SQLHDBC>(b->db->GetConnectionHandle());
+    for (auto _ : state) {
+        for (const Table& t : b->tables) {
+            std::string sql = "SELECT ";
+            for (std::size_t c = 0; c < t.columns.size(); ++c) {
+                sql += (c ? ", " : "") + Quote(*b->db, t.columns[c]);
+            }
+            sql += " FROM " + Quote(*b->db, t.name) + " WHERE AM_Site_ID = ?";
+            SQLHSTMT stmt = SQL_NULL_HSTMT;
+            SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &stmt);
+            SQLPrepare(stmt, Sql(sql), SQL_NTS);
+            SQLINTEGER site = 1;
+            SQLLEN siteLength = 0;
+            SQLBindParameter(stmt, 1, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0, &site, 0,
+                             &siteLength);
+            std::vector<SQLINTEGER> numbers(t.columns.size());
+            std::vector<char> buffers(t.columns.size() * 1024);
+            std::vector<SQLLEN> lengths(t.columns.size());
+            for (std::size_t c = 0; c < t.columns.size(); ++c) {
+                const auto n = static_cast<SQLUSMALLINT>(c + 1);
+                if (t.isText[c]) {
+                    SQLBindCol(stmt, n, SQL_C_CHAR, &buffers[c * 1024], 1024, &lengths[c]);
+                } else {
+                    SQLBindCol(stmt, n, SQL_C_SLONG, &numbers[c], 0, &lengths[c]);
+                }
+            }
+            SQLExecute(stmt);
+            while (SQL_SUCCEEDED(SQLFetch(stmt))) {
+                benchmark::DoNotOptimize(numbers.data());
+            }
+            SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+        }
+    }
+    Rates(state, b->rows, b->items);
+}
+
+// Argument 0 is SQLite, 1 PostgreSQL.
+BENCHMARK(BM_TreeStore)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawInsert)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TreeLoad)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawFetch)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// Varying values meets refusals the library reports; they are expected here.
+class QuietSink : public Vel::CAssertSink {
+public:
+    void Report(const Vel::CAssertReport&) override {}
+};
+
+int main(int argc, char** argv) {
+    QuietSink quiet;
+    Vel::SetAssertSink(&quiet);
+    // Keep freed memory in the heap so no contender pays for fresh pages.
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,10 @@
+// velcfg store-load: every sample panel (or one) stored in a database and loaded back.
+#pragma once
+
+#include "Options.h"
+
+namespace Vel::Velcfg {
+
+int RunStoreLoad(const COptions& options);
+
+} // namespace Vel::Velcfg
