@@ -3,8 +3,10 @@
 
 set_property(GLOBAL PROPERTY VEL_SUBSYSTEMS "")
 
+# COMPLETES names the subsystems whose classes declare virtual operations this one defines
+# (the model's difference walk lives in diff): whatever links those links this one too.
 function(vel_add_subsystem name)
-  cmake_parse_arguments(ARG "" "" "DEPS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;LIBS;COMPLETES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
   if(NOT sources)
     return()
@@ -26,6 +28,9 @@ function(vel_add_subsystem name)
     endif()
   endforeach()
   set_property(TARGET vel_${name} PROPERTY VEL_DEPS "${deps}")
+  foreach(completed IN LISTS ARG_COMPLETES)
+    set_property(GLOBAL APPEND PROPERTY VEL_COMPLETED_BY_${completed} ${name})
+  endforeach()
   set_property(GLOBAL APPEND PROPERTY VEL_SUBSYSTEMS ${name})
 endfunction()
 
@@ -40,7 +45,8 @@ function(vel_resolve_subsystems out)
     endif()
     list(APPEND result ${name})
     get_property(deps TARGET vel_${name} PROPERTY VEL_DEPS)
-    list(APPEND todo ${deps})
+    get_property(completers GLOBAL PROPERTY VEL_COMPLETED_BY_${name})
+    list(APPEND todo ${deps} ${completers})
   endwhile()
   set(${out} ${result} PARENT_SCOPE)
 endfunction()
