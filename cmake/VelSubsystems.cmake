@@ -3,6 +3,8 @@
 
 set_property(GLOBAL PROPERTY VEL_SUBSYSTEMS "")
 
+# COMPLETES names the subsystems whose classes declare virtual operations this one defines
+# (the model's difference walk lives in diff): whatever links those links this one too.
 function(vel_add_subsystem name)
   cmake_parse_arguments(ARG "" "" "DEPS;LIBS;COMPLETES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
