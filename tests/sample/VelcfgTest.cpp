@@ -315,12 +315,18 @@ TEST_F(VelcfgFolderTest, ADamagedValidationFileIsNamedWithTheReasonInOneLine) {
     EXPECT_EQ(convert.out, "");
 }
 
-TEST_F(VelcfgFolderTest, ADamagedPanelConfigurationIsNamedToo) {
+TEST_F(VelcfgFolderTest, ADamagedPanelConfigurationOrMapIsNamedToo) {
     Write("V6/Config_V6_5.vmd", "");
     const ToolRun run = Run("show --type 66 --version 650 --key System");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err,
               "velcfg: validation file '" + File("V6/Config_V6_5.vmd") + "': the file is empty\n");
+
+    std::filesystem::remove(File("V6TypeVerMap.vmd"));
+    const std::string missing =
+        "velcfg: validation file '" + File("V6TypeVerMap.vmd") + "': No such file or directory\n";
+    EXPECT_EQ(Run("panels").err, missing);
+    EXPECT_EQ(Run("show --type 66 --version 650").err, missing);
 }
 
 // Here names allow any character, so a text with an escape sequence and a C1

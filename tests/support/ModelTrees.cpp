@@ -24,7 +24,7 @@ public:
 
 protected:
     Vel::CString GetMapPvmFileVer(int nVersion, int nType) const override {
-        return "V" + Suffix(nType, nVersion);
+        return Vel::CString("V") + Suffix(nType, nVersion).c_str();
     }
     Vel::CString GetMapPvmFileType(int nType) const override {
         return "Model" + std::to_string(nType);

@@ -33,13 +33,31 @@ bool requirePanel(const char* command, int type, int version) {
     return true;
 }
 
+// Runs `read`, which reads the type and version maps; false (with one line naming the file
+// and why) when a map it read is damaged.
+template <class Read> bool readMaps(Read read) {
+    Tools::CReportCollector reports;
+    read();
+    const std::string problem = Tools::FirstValidationFileProblem(reports.NamedFiles());
+    if (!problem.empty()) {
+        fail(problem);
+        return false;
+    }
+    reports.PrintAll();
+    return true;
+}
+
 // One line for a panel that cannot be opened.
 bool checkPanel(int type, int version) {
     if (!Sample::CSamplePanel::IsKnownType(type)) {
         fail("panel type " + std::to_string(type) + " belongs to no panel family");
         return false;
     }
-    if (!Sample::CPanelCatalogue::IsSupported(type, version)) {
+    bool supported = false;
+    if (!readMaps([&] { supported = Sample::CPanelCatalogue::IsSupported(type, version); })) {
+        return false;
+    }
+    if (!supported) {
         fail("panel type " + std::to_string(type) + " version " + std::to_string(version) +
              " is not supported (see velcfg panels)");
         return false;
@@ -238,7 +256,10 @@ void printChanges(const std::vector<SItemState>& before, const std::vector<SItem
 } // namespace
 
 int RunPanels() {
-    const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();
+    std::vector<Sample::SPanelEntry> panels;
+    if (!readMaps([&] { panels = Sample::CPanelCatalogue::Supported(); })) {
+        return UsageError;
+    }
     if (panels.empty()) {
         fail("no validation files found in " + CValidationManagerList::GetValidationFolder().str());
         return UsageError;
