@@ -215,33 +215,21 @@ void BM_CtemplateExpandOnly(benchmark::State& state) {
     Throughput(state, bytes);
 }
 
+// Every contender at the same record counts, so the growth can be read side by side.
+void Sizes(benchmark::internal::Benchmark* run) {
+    run->RangeMultiplier(10)
+        ->Range(1000, kMaxRecords)
+        ->Complexity(benchmark::oN)
+        ->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
-BENCHMARK(BM_ReportEngine)
-    ->RangeMultiplier(10)
-    ->Range(1000, kMaxRecords)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainAppends)
-    ->RangeMultiplier(10)
-    ->Range(1000, kMaxRecords)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Mstch)
-    ->RangeMultiplier(10)
-    ->Range(1000, kMaxRecords)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CtemplateExpandOnly)
-    ->RangeMultiplier(10)
-    ->Range(1000, kMaxRecords)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Ctemplate)
-    ->RangeMultiplier(10)
-    ->Range(1000, kMaxRecords)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportEngine)->Apply(Sizes);
+BENCHMARK(BM_PlainAppends)->Apply(Sizes);
+BENCHMARK(BM_Mstch)->Apply(Sizes);
+BENCHMARK(BM_CtemplateExpandOnly)->Apply(Sizes);
+BENCHMARK(BM_Ctemplate)->Apply(Sizes);
 
 int main(int argc, char** argv) {
     // Every contender keeps the pages it once had: no trimming, no fresh mappings per report.

@@ -349,3 +349,20 @@ TEST_F(VelcfgFolderTest, StoredTextsAreShownWithoutTheirControlBytes) {
 }
 
 } // namespace
+
+TEST(Velcfg, ReportFillsEveryFieldOfTheSampleConfigurationReport) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("velcfg-report-" + std::to_string(getpid()));
+    const ToolRun run = velcfg("report --type 66 --version 650 --out " + file.string());
+    const std::string report = readFile(file);
+    std::filesystem::remove(file);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(report.find("<h1>Panel configuration: "), std::string::npos);
+    EXPECT_EQ(report.find("<!--"), std::string::npos);
+}
+
+TEST(Velcfg, ReportWithoutTemplateExitsWithTwoAndOneLine) {
+    const ToolRun run = velcfg("report --template missing.html --out /dev/null");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(lines(run.err).size(), 1U) << run.err;
+}
