@@ -50,11 +50,11 @@ bool IsAncestorOrSelf(const _tagXMLNode* candidate, const _tagXMLNode* node) {
 }
 
 _tagXMLAttr* CopyAttr(const _tagXMLAttr& attr, _tagXMLNode* parent) {
-    auto* copy = new _tagXMLAttr;
+    std::unique_ptr<_tagXMLAttr> copy(new _tagXMLAttr);
     copy->m_sName = attr.m_sName;
     copy->m_sValue = attr.m_sValue;
     copy->m_pParent = parent;
-    return copy;
+    return copy.release();
 }
 
 using NodePtr = std::unique_ptr<_tagXMLNode>;
