@@ -54,7 +54,8 @@ struct VEL_API _tagXMLNode {
     // XNODE_DOC parses a whole document) and returns the position after it, or null. After an
     // error the nodes read so far stay in the tree.
     const char* Load(const char* xml, _tagParseInfo* pi = nullptr);
-    // Attributes up to ">" or "/" (or up to `end`); returns where they stop, or null.
+    // Attributes up to ">" or "/" (or up to `end`); returns where they stop, or null. A name
+    // ends only at white space or "=".
     const char* LoadAttributes(const char* xml, _tagParseInfo* pi = nullptr);
     const char* LoadAttributes(const char* xml, const char* end, _tagParseInfo* pi = nullptr);
     // One construct at `xml`; the position after it, or null when it is not there or open.
@@ -62,7 +63,8 @@ struct VEL_API _tagXMLNode {
     const char* LoadComment(const char* xml, _tagParseInfo* pi = nullptr);
     const char* LoadCDATA(const char* xml, _tagParseInfo* pi = nullptr);
 
-    // Output.
+    // Output; empty when memory runs out. Lines are indented by one tab per level up to a
+    // fixed depth, so the text stays linear in the tree's size however deep it is.
     std::string GetXML(const _tagDispOption* opt = &optDefault) const;
     std::string GetText(const _tagDispOption* opt = &optDefault) const;
 
@@ -115,7 +117,8 @@ struct VEL_API _tagXMLNode {
     _tagXMLNode* AppendChild(_tagXMLNode* node);
     _tagXMLAttr* AppendAttr(const char* name = nullptr, const char* value = nullptr);
     _tagXMLAttr* AppendAttr(_tagXMLAttr* attr);
-    // Delete the object; false when it is not ours.
+    // Delete the object; false when it is not ours. Deleting a node directly also takes it out
+    // of its parent's list.
     bool RemoveChild(_tagXMLNode* node);
     bool RemoveAttr(_tagXMLAttr* attr);
     // Unlink without deleting; the object, or null when it is not ours.
@@ -123,7 +126,8 @@ struct VEL_API _tagXMLNode {
     _tagXMLAttr* DetachAttr(_tagXMLAttr* attr);
 
     // This node becomes a copy of `node`: name, value, type, parent, document and copies of
-    // its attributes. Its own children are deleted; those of `node` are not copied.
+    // its attributes. Its own children are deleted; those of `node` are not copied. The copy
+    // operations change nothing (and AppendChildBranch answers null) when memory runs out.
     void CopyNode(const _tagXMLNode* node);
     // This node becomes a deep copy of `branch` (the top as CopyNode makes it); all copies
     // take `doc` when given, else the document of `branch`. Safe when `branch` lies inside

@@ -6,6 +6,8 @@
 #include <vel/ValidationManager.h>
 #include <vel/ValidationManagerList.h>
 
+#include "model/ChangeTextCache.h"
+
 namespace Vel {
 
 namespace {
@@ -28,6 +30,7 @@ void CDataManagerBase::OnPanelChanged() {
     // The manager's record cache is filled during the walk and shared by every root bound
     // to the same manager.
     CSingleLock lock(&pVd->GetCriticalSection(), true);
+    const CChangeTextCache missingTexts(*this, m_pLangText != nullptr);
     updateCollectionsRecurse(this);
     CDataValidationClient::OnPanelChanged();
     Initialized();

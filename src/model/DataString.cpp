@@ -4,6 +4,7 @@
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
+#include "model/ChangeTextCache.h"
 #include "model/LanguageKey.h"
 #include "model/TreeLevels.h"
 #include "model/ValueText.h"
@@ -12,6 +13,7 @@
 #include <climits>
 #include <cstring>
 #include <string_view>
+#include <typeinfo>
 
 namespace Vel {
 
@@ -101,12 +103,15 @@ int CDataString::SetValue(const CString& text) {
 CString CDataString::GetDefaultText() const {
     const CDataManagerBase* root = TextRootOrReport(
         *this, "DataStringVel", 133, "GetDefaultText() can't be called for standalone data items");
-    if (!root) {
+    if (!root || CChangeTextCache::IsMissing(*root, m_sDataKey, typeid(*this))) {
         return CString();
     }
     const CString text = searchLanguageText(
         *root, [this](const CString& key) { return dataKey2DefaultStringLanguageKey(key); },
         [root](const CString& key) { return root->CallTranslate(key); });
+    if (text.IsEmpty()) {
+        CChangeTextCache::NoteMissing(*root, m_sDataKey, typeid(*this));
+    }
     return formatWithElementNumber(text);
 }
 

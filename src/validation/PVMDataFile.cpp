@@ -3,6 +3,7 @@
 
 #include "platform/FileReader.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <memory_resource>
@@ -19,51 +20,12 @@ char upperAscii(char ch) {
     return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-// The loader parses the scrambled bytes where they lie and unscrambles only what it keeps,
-// so loading needs no copy of the whole content.
 constexpr char scrambledOf(char ch) {
     return static_cast<char>(static_cast<unsigned char>(ch) ^ CPVMDataFile::kScrambleKey);
 }
 
-bool isBlankScrambled(char scrambled) {
-    switch (scrambledOf(scrambled)) {
-    case ' ':
-    case '\t':
-    case '\r':
-    case '\n':
-    case '\v':
-    case '\f':
-        return true;
-    default:
-        return false;
-    }
-}
-
-std::string_view trimLeft(std::string_view scrambled) {
-    std::size_t first = 0;
-    while (first < scrambled.size() && isBlankScrambled(scrambled[first])) {
-        ++first;
-    }
-    return scrambled.substr(first);
-}
-
-std::string_view trimRight(std::string_view scrambled) {
-    std::size_t size = scrambled.size();
-    while (size > 0 && isBlankScrambled(scrambled[size - 1])) {
-        --size;
-    }
-    return scrambled.substr(0, size);
-}
-
-char plainOf(char scrambled) {
-    return scrambledOf(scrambled);
-}
-char plainUpperOf(char scrambled) {
-    return upperAscii(scrambledOf(scrambled));
-}
-
 // A converted copy of a short text on the stack (longer ones spill to the heap), so that
-// look-ups and the loader build no string they do not keep.
+// look-ups build no string.
 template <char (*Convert)(char)> class Converted {
 public:
     explicit Converted(std::string_view source) {
@@ -104,7 +66,8 @@ void reportUnreadable(const CString& fileName) {
 } // namespace
 
 // Tables keyed by upper-cased names; string_view look-ups avoid building a key per query.
-// All names and values live in one arena, freed at once by cleanData: no per-entry frees.
+// The unscrambled content, names folded in place, and every table live in one arena sized
+// from the file: a load takes one block and frees it at once, whatever the heap's settings.
 struct CPVMDataFile::Sections {
     struct Hash {
         using is_transparent = void;
@@ -114,11 +77,13 @@ struct CPVMDataFile::Sections {
             return std::hash<std::string_view>{}(text);
         }
     };
-    using Text = std::pmr::string;
-    using KeyTable = std::pmr::unordered_map<Text, Text, Hash, std::equal_to<>>;
+    using KeyTable =
+        std::pmr::unordered_map<std::string_view, std::string_view, Hash, std::equal_to<>>;
+
+    explicit Sections(std::size_t arenaBytes = 0) : arena(std::max(arenaBytes, std::size_t{64})) {}
 
     std::pmr::monotonic_buffer_resource arena;
-    std::pmr::unordered_map<Text, KeyTable, Hash, std::equal_to<>> tables{&arena};
+    std::pmr::unordered_map<std::string_view, KeyTable, Hash, std::equal_to<>> tables{&arena};
 
     const KeyTable* find(const CString& section) const {
         const Converted<upperAscii> name(section.view());
@@ -127,11 +92,7 @@ struct CPVMDataFile::Sections {
     }
     KeyTable& insert(std::string_view section) {
         const auto it = tables.find(section);
-        return it != tables.end() ? it->second
-                                  : tables.try_emplace(Text(section, &arena)).first->second;
-    }
-    void set(KeyTable& table, std::string_view key, std::string_view value) {
-        table.try_emplace(Text(key, &arena)).first->second.assign(value);
+        return it != tables.end() ? it->second : tables.try_emplace(section).first->second;
     }
 };
 
@@ -166,37 +127,75 @@ void CPVMDataFile::LoadScrambled(const CString& fullName, const char* data, int 
     parse(data, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+namespace {
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
+}
+
+std::string_view trimLeft(std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && isBlank(text[first])) {
+        ++first;
+    }
+    return text.substr(first);
+}
+
+std::string_view trimRight(std::string_view text) {
+    std::size_t size = text.size();
+    while (size > 0 && isBlank(text[size - 1])) {
+        --size;
+    }
+    return text.substr(0, size);
+}
+
+// Folds a name where it lies in the arena's copy of the content.
+std::string_view foldInPlace(char* begin, std::string_view name) {
+    char* out = begin + (name.data() - begin);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        out[i] = upperAscii(out[i]);
+    }
+    return name;
+}
+
+} // namespace
+
 void CPVMDataFile::parse(const char* data, std::size_t length) {
-    // Typical proportions of validation files; reserving spares most rehashing.
+    // Typical proportions of validation files: the arena takes the content and, per entry
+    // (one zero byte each), a table node and its share of buckets.
+    constexpr std::size_t kBytesPerEntry = 80;
     constexpr std::size_t kBytesPerSection = 256;
     constexpr std::size_t kKeysPerSection = 8;
-    constexpr char kEnd = scrambledOf('\0');
-    constexpr char kComment = scrambledOf(';');
-    constexpr char kEquals = scrambledOf('=');
-    const std::string_view content(data, length); // still scrambled
-    Sections::KeyTable* current = nullptr;        // the current section's table, made lazily
-    std::string currentName;
+    const auto entries =
+        static_cast<std::size_t>(std::count(data, data + length, scrambledOf('\0')));
+    m_pSections = std::make_unique<Sections>(length + entries * kBytesPerEntry + 1024);
+    auto* text = static_cast<char*>(m_pSections->arena.allocate(length + 1, 1));
+    for (std::size_t i = 0; i < length; ++i) {
+        text[i] = scrambledOf(data[i]);
+    }
+    const std::string_view content(text, length);
+    Sections::KeyTable* current = nullptr; // the current section's table, made lazily
+    std::string_view currentName;
     m_pSections->tables.reserve(length / kBytesPerSection);
     std::size_t pos = 0;
     while (pos < content.size()) {
-        auto end = content.find(kEnd, pos);
+        auto end = content.find('\0', pos);
         if (end == std::string_view::npos) {
             end = content.size();
         }
         std::string_view entry = trimRight(trimLeft(content.substr(pos, end - pos)));
         pos = end + 1;
         // Comments are cut after trimming, so blanks before ';' stay with the entry.
-        entry = entry.substr(0, entry.find(kComment));
+        entry = entry.substr(0, entry.find(';'));
         if (entry.empty()) {
             continue;
         }
-        if (entry.size() >= 2 && entry.front() == scrambledOf('[') &&
-            entry.back() == scrambledOf(']')) {
-            currentName = Converted<plainUpperOf>(entry.substr(1, entry.size() - 2)).view();
+        if (entry.size() >= 2 && entry.front() == '[' && entry.back() == ']') {
+            currentName = foldInPlace(text, entry.substr(1, entry.size() - 2));
             current = nullptr;
             continue;
         }
-        const auto eq = entry.find(kEquals);
+        const auto eq = entry.find('=');
         if (eq == std::string_view::npos || eq == 0 || currentName.empty()) {
             continue;
         }
@@ -204,8 +203,8 @@ void CPVMDataFile::parse(const char* data, std::size_t length) {
             current = &m_pSections->insert(currentName);
             current->reserve(kKeysPerSection);
         }
-        m_pSections->set(*current, Converted<plainUpperOf>(trimRight(entry.substr(0, eq))).view(),
-                         Converted<plainOf>(trimLeft(entry.substr(eq + 1))).view());
+        const std::string_view key = foldInPlace(text, trimRight(entry.substr(0, eq)));
+        (*current)[key] = trimLeft(entry.substr(eq + 1));
     }
 }
 

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <memory>
+#include <new>
 #include <utility>
 
 namespace Vel {
@@ -47,30 +50,33 @@ bool IsAncestorOrSelf(const _tagXMLNode* candidate, const _tagXMLNode* node) {
 }
 
 _tagXMLAttr* CopyAttr(const _tagXMLAttr& attr, _tagXMLNode* parent) {
-    auto* copy = new _tagXMLAttr;
+    std::unique_ptr<_tagXMLAttr> copy(new _tagXMLAttr);
     copy->m_sName = attr.m_sName;
     copy->m_sValue = attr.m_sValue;
     copy->m_pParent = parent;
-    return copy;
+    return copy.release();
 }
 
+using NodePtr = std::unique_ptr<_tagXMLNode>;
+
 // The node's own data and attribute copies, without children and without links.
-_tagXMLNode* ShallowCopy(const _tagXMLNode& node) {
-    auto* copy = new _tagXMLNode;
+NodePtr ShallowCopy(const _tagXMLNode& node) {
+    NodePtr copy(new _tagXMLNode);
     copy->m_sName = node.m_sName;
     copy->m_sValue = node.m_sValue;
     copy->m_nType = node.m_nType;
     copy->m_vAttributes.reserve(node.m_vAttributes.size());
     for (const _tagXMLAttr* attr : node.m_vAttributes)
         if (attr)
-            copy->m_vAttributes.push_back(CopyAttr(*attr, copy));
+            copy->m_vAttributes.push_back(CopyAttr(*attr, copy.get()));
     return copy;
 }
 
-// Deep copy of a subtree; every copy below the top takes `doc`.
-_tagXMLNode* DeepCopy(const _tagXMLNode& branch, _tagXMLDocument* doc) {
-    _tagXMLNode* top = ShallowCopy(branch);
-    std::vector<std::pair<const _tagXMLNode*, _tagXMLNode*>> pending{{&branch, top}};
+// Deep copy of a subtree; every copy below the top takes `doc`. When memory runs out, what
+// was copied is freed and the exception goes on.
+NodePtr DeepCopy(const _tagXMLNode& branch, _tagXMLDocument* doc) {
+    NodePtr top = ShallowCopy(branch);
+    std::vector<std::pair<const _tagXMLNode*, _tagXMLNode*>> pending{{&branch, top.get()}};
     while (!pending.empty()) {
         const auto [source, target] = pending.back();
         pending.pop_back();
@@ -78,7 +84,7 @@ _tagXMLNode* DeepCopy(const _tagXMLNode& branch, _tagXMLDocument* doc) {
         for (const _tagXMLNode* child : source->m_vChildren) {
             if (!child)
                 continue;
-            _tagXMLNode* copy = ShallowCopy(*child);
+            _tagXMLNode* copy = ShallowCopy(*child).release();
             copy->m_pParent = target;
             copy->m_pDocument = doc;
             target->m_vChildren.push_back(copy);
@@ -86,6 +92,24 @@ _tagXMLNode* DeepCopy(const _tagXMLNode& branch, _tagXMLDocument* doc) {
         }
     }
     return top;
+}
+
+// `node` takes over the data and attributes of `copy`, made from `source`; cannot fail.
+void TakeShallowCopy(_tagXMLNode& node, NodePtr copy, const _tagXMLNode& source) {
+    // `source` may be deleted by Close when it lies below `node`; such a source's parent
+    // would be `node` or one being deleted, so `node` keeps its own.
+    _tagXMLNode* parent = IsAncestorOrSelf(&node, &source) ? node.m_pParent : source.m_pParent;
+    _tagXMLDocument* doc = source.m_pDocument;
+    node.Close();
+    node.m_sName = std::move(copy->m_sName);
+    node.m_sValue = std::move(copy->m_sValue);
+    node.m_nType = copy->m_nType;
+    node.m_pParent = parent;
+    node.m_pDocument = doc;
+    node.m_vAttributes = std::move(copy->m_vAttributes);
+    copy->m_vAttributes.clear();
+    for (_tagXMLAttr* attr : node.m_vAttributes)
+        attr->m_pParent = &node;
 }
 
 } // namespace
@@ -107,28 +131,41 @@ void _tagXMLAttr::operator delete(void* attr, std::size_t size) {
 }
 
 _tagXMLNode::~_tagXMLNode() {
+    // A node deleted on its own leaves its parent's list; its children go with it.
+    if (m_pParent) {
+        XNodes& siblings = m_pParent->m_vChildren;
+        const auto it = std::find(siblings.rbegin(), siblings.rend(), this);
+        if (it != siblings.rend())
+            siblings.erase(std::next(it).base());
+    }
     Close();
 }
 
 void _tagXMLNode::Close() {
-    // The subtree is taken apart from its last leaf backwards with an explicit stack, so no
-    // destructor recurses and the freed slots are reused in the order the next parse takes.
-    if (!m_vChildren.empty()) {
-        XNodes open{this};
-        while (!open.empty()) {
-            _tagXMLNode* node = open.back();
-            if (!node->m_vChildren.empty()) {
-                if (_tagXMLNode* child = node->m_vChildren.back())
-                    open.push_back(child);
-                node->m_vChildren.pop_back();
-                continue;
+    // The subtree is taken apart from its last leaf backwards without recursion and without
+    // allocating (Close runs in destructors, also when memory has run out): the way back up
+    // is kept in the parent links of the nodes on the way down. Freed slots are reused in the
+    // order the next parse takes them.
+    _tagXMLNode* node = this;
+    for (;;) {
+        if (!node->m_vChildren.empty()) {
+            _tagXMLNode* child = node->m_vChildren.back();
+            node->m_vChildren.pop_back();
+            if (child) {
+                child->m_pParent = node;
+                node = child;
             }
-            open.pop_back();
-            if (node != this)
-                delete node;
+            continue;
         }
-        m_vChildren = XNodes();
+        if (node == this)
+            break;
+        _tagXMLNode* up = node->m_pParent;
+        // Already out of its parent's list: spare the destructor the search.
+        node->m_pParent = nullptr;
+        delete node;
+        node = up;
     }
+    m_vChildren = XNodes();
     for (_tagXMLAttr* attr : m_vAttributes)
         delete attr;
     m_vAttributes = XAttrs();
@@ -174,11 +211,19 @@ const char* _tagXMLNode::LoadCDATA(const char* xml, _tagParseInfo* pi) {
 }
 
 std::string _tagXMLNode::GetXML(const _tagDispOption* opt) const {
-    return CXMLWriter(opt ? *opt : optDefault).Xml(*this);
+    try {
+        return CXMLWriter(opt ? *opt : optDefault).Xml(*this);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 std::string _tagXMLNode::GetText(const _tagDispOption* opt) const {
-    return CXMLWriter(opt ? *opt : optDefault).Text(*this);
+    try {
+        return CXMLWriter(opt ? *opt : optDefault).Text(*this);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 _tagXMLNode* _tagXMLNode::CreateNode(const char* name, const char* value) {
@@ -259,22 +304,11 @@ _tagXMLAttr* _tagXMLNode::DetachAttr(_tagXMLAttr* attr) {
 void _tagXMLNode::CopyNode(const _tagXMLNode* node) {
     if (!node || node == this)
         return;
-    // Copied before Close, which may delete `node` when it lies below this one; such a node's
-    // parent would be this node or one being deleted, so this node keeps its own.
-    _tagXMLNode* copy = ShallowCopy(*node);
-    _tagXMLNode* parent = IsAncestorOrSelf(this, node) ? m_pParent : node->m_pParent;
-    _tagXMLDocument* doc = node->m_pDocument;
-    Close();
-    m_sName = std::move(copy->m_sName);
-    m_sValue = std::move(copy->m_sValue);
-    m_nType = copy->m_nType;
-    m_pParent = parent;
-    m_pDocument = doc;
-    m_vAttributes = std::move(copy->m_vAttributes);
-    copy->m_vAttributes.clear();
-    for (_tagXMLAttr* attr : m_vAttributes)
-        attr->m_pParent = this;
-    delete copy;
+    try {
+        TakeShallowCopy(*this, ShallowCopy(*node), *node);
+    } catch (const std::bad_alloc&) {
+        // Copied before anything changes, so the node stays as it was.
+    }
 }
 
 void _tagXMLNode::CopyBranch(const _tagXMLNode* branch, _tagXMLDocument* doc) {
@@ -284,24 +318,35 @@ void _tagXMLNode::CopyBranch(const _tagXMLNode* branch, _tagXMLDocument* doc) {
 void _tagXMLNode::_CopyBranch(const _tagXMLNode* branch, _tagXMLDocument* doc) {
     if (!branch || branch == this)
         return;
-    // The whole copy is made first, so `branch` may lie inside this node.
-    _tagXMLNode* copy = DeepCopy(*branch, doc ? doc : branch->m_pDocument);
-    CopyNode(branch);
+    // The whole copy is made first, so `branch` may lie inside this node, and a copy that
+    // runs out of memory leaves the node as it was.
+    NodePtr copy;
+    try {
+        copy = DeepCopy(*branch, doc ? doc : branch->m_pDocument);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    XNodes children = std::move(copy->m_vChildren);
+    copy->m_vChildren.clear();
+    TakeShallowCopy(*this, std::move(copy), *branch);
     if (doc)
         m_pDocument = doc;
-    m_vChildren = std::move(copy->m_vChildren);
-    copy->m_vChildren.clear();
+    m_vChildren = std::move(children);
     for (_tagXMLNode* child : m_vChildren)
         child->m_pParent = this;
-    delete copy;
 }
 
 _tagXMLNode* _tagXMLNode::AppendChildBranch(const _tagXMLNode* node) {
     if (!node)
         return nullptr;
-    _tagXMLNode* copy = DeepCopy(*node, m_pDocument);
-    copy->m_pParent = nullptr;
-    return AppendChild(copy);
+    try {
+        NodePtr copy = DeepCopy(*node, m_pDocument);
+        // The list grows first, so the copy is either appended or freed.
+        m_vChildren.reserve(m_vChildren.size() + 1);
+        return AppendChild(copy.release());
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
 
 _tagXMLDocument::_tagXMLDocument() {
@@ -322,7 +367,11 @@ const _tagXMLNode* _tagXMLDocument::GetRoot() const {
 
 std::string _tagXMLAttr::GetXML(const _tagDispOption* opt) const {
     std::string out;
-    CXMLWriter(opt ? *opt : optDefault).AppendAttr(out, *this);
+    try {
+        CXMLWriter(opt ? *opt : optDefault).AppendAttr(out, *this);
+    } catch (const std::bad_alloc&) {
+        out.clear();
+    }
     return out;
 }
 

@@ -24,8 +24,9 @@ bool IsNameEnd(char ch) {
     return IsSpace(ch) || ch == '/' || ch == '>';
 }
 
+// Only these end a name: "<a b>" is no attribute list but an error.
 bool IsAttrNameEnd(char ch) {
-    return IsSpace(ch) || ch == '=' || ch == '>' || ch == '/';
+    return IsSpace(ch) || ch == '=';
 }
 
 const char* FindChar(const char* from, char ch, const char* end) {

@@ -1,5 +1,6 @@
 #include "xmldoc/XMLWriter.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace Vel {
@@ -122,8 +123,9 @@ void CXMLWriter::WriteNewLine(int depth) {
     if (!m_pOpt->m_bNewLine)
         return;
     m_sOut += "\r\n";
+    // Deeper levels share the last indent, so the output stays linear in the tree's size.
     if (depth > 0)
-        m_sOut.append(static_cast<std::size_t>(depth), '\t');
+        m_sOut.append(static_cast<std::size_t>(std::min(depth, kMaxIndent)), '\t');
 }
 
 void CXMLWriter::AppendValue(std::string& out, std::string_view text) const {

@@ -13,6 +13,9 @@ namespace Vel {
 
 class CXMLWriter {
 public:
+    // Tabs before a line at most, however deep the node.
+    static constexpr int kMaxIndent = 32;
+
     explicit CXMLWriter(const _tagDispOption& opt) : m_pOpt(&opt) {}
 
     std::string Xml(const _tagXMLNode& node);

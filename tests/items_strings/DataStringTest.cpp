@@ -81,6 +81,16 @@ TEST_F(StringTest, DefaultTextsFollowParentKeysAndElementNumbers) {
     EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
 }
 
+TEST_F(StringTest, ADefaultTextFoundMissingInOneChangeIsSoughtAgainInTheNext) {
+    CDataString first(&screen, "S.Pin"), second(&screen, "S.Pin");
+    Change(610, "[S.Pin]\nMinChars=1\nMaxChars=8\n");
+    EXPECT_EQ(second.GetValue(), "");
+    texts.LoadText("LMS_S__PIN=0000\n");
+    Change(615, "[S.Pin]\nMinChars=1\nMaxChars=8\n");
+    EXPECT_EQ(first.GetValue(), "0000");
+    EXPECT_EQ(second.GetValue(), "0000");
+}
+
 TEST_F(StringTest, EncryptedTextRoundTripsUnderItsParentsElementNumber) {
     Change(610, "[Rec.Name]\nMaxChars=200\n");
     CDataString &third = Name(3), &second = Name(2), &plain = Name(1);

@@ -26,6 +26,8 @@ TEST_F(XmlErrors, EachErrorHasItsCodeMessageAndPosition) {
         {"<a ='1'/>", PIE_ATTR_NO_VALUE, 3, "<a> attribute has error "},
         {"<a x='1/>", PIE_ATTR_NO_VALUE, 5, "<a> attribute has error "},
         {"<a x", PIE_ATTR_NO_VALUE, 3, "<a> attribute has error "},
+        {"<a b></a>", PIE_ATTR_NO_VALUE, 3, "<a> attribute has error "},
+        {"<a b/>", PIE_ATTR_NO_VALUE, 3, "<a> attribute has error "},
         {"<?pi x='1?>", PIE_ATTR_NO_VALUE, 7, "<pi> attribute has error "},
     };
     for (const Case& c : cases) {

@@ -68,8 +68,9 @@ struct DocumentGenerator {
             if (Chance(4)) {
                 const std::string value = Text("abc123", 5);
                 node.AppendAttr(name.c_str(), value.c_str());
-                // A space keeps a following "/>" out of the value.
-                out += name + (value.empty() ? "" : "=" + value + " ");
+                // Only a space or "=" ends a name, and a space keeps a following "/>" out of
+                // an unquoted value.
+                out += name + (value.empty() ? " " : "=" + value + " ");
                 continue;
             }
             const std::string value = Text("ab <>&\"'=/é", 8);

@@ -115,6 +115,16 @@ TEST_F(XmlEdit, RemoveDeletesAndDetachHandsOver) {
     EXPECT_EQ(Compact(r), "<r/>");
 }
 
+TEST_F(XmlEdit, DeletingANodeTakesItOutOfItsParent) {
+    ASSERT_NE(Parse("<r><a><x/></a><b/><c/></r>"), nullptr);
+    delete Root()->GetChild("b");
+    EXPECT_EQ(Compact(m_doc), "<r><a><x/></a><c/></r>");
+    delete Root()->GetChild("a");
+    EXPECT_EQ(Compact(m_doc), "<r><c/></r>");
+    delete Root();
+    EXPECT_EQ(m_doc.GetChildCount(), 0);
+}
+
 TEST_F(XmlEdit, CopyNodeIsShallow) {
     ASSERT_NE(Parse("<r><s a=\"1\">v<c/></s></r>"), nullptr);
     const _tagXMLNode* source = Root()->GetChild("s");
