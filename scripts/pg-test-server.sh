@@ -29,10 +29,22 @@ start)
   sock=$(mktemp -d /tmp/velpg.XXXXXX)
   echo "$sock" >"$dir/socket.txt"
   if [[ $(id -u) -eq 0 ]]; then chown postgres: "$dir" "$sock"; fi
-  port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
   as_owner "$bin/initdb" -N -A trust -U postgres -E SQL_ASCII --locale=C -D "$dir/data" >"$dir/initdb.log" 2>&1
-  as_owner "$bin/pg_ctl" -w -D "$dir/data" -l "$dir/server.log" \
-    -o "-p $port -k $sock -c listen_addresses='' -c fsync=off -c full_page_writes=off" start >/dev/null
+  # Only the socket listens; a port number already taken by another server is tried again.
+  started=
+  for _ in 1 2 3 4 5; do
+    port=$((20000 + RANDOM % 40000))
+    if as_owner "$bin/pg_ctl" -w -D "$dir/data" -l "$dir/server.log" \
+      -o "-p $port -k $sock -c listen_addresses='' -c fsync=off -c full_page_writes=off" \
+      start >/dev/null; then
+      started=1
+      break
+    fi
+  done
+  if [[ -z "$started" ]]; then
+    echo "PostgreSQL did not start; see $dir/server.log" >&2
+    exit 1
+  fi
   echo "Driver={PostgreSQL Unicode};Servername=$sock;Port=$port;Database=postgres;Username=postgres;" >"$dir/connection.txt"
   ;;
 stop)

@@ -61,6 +61,8 @@ protected:
     CDatabase* m_pDatabase;
 
 private:
+    std::vector<CString> boundNames(int type);
+
     struct Impl;
     std::unique_ptr<Impl> m_pImpl;
 };

@@ -104,7 +104,8 @@ bool CDbScreenSet::CheckExistColumn(CData* pItem) {
 void CDbScreenSet::InitFilter() {}
 
 CString CDbScreenSet::GetDefaultSQL() {
-    return "[" + m_pScreen->GetDbTableName() + "]";
+    // Without a bound container there is no table; the statement then fails at the server.
+    return "[" + (m_pScreen ? m_pScreen->GetDbTableName() : CString()) + "]";
 }
 
 CString CDbScreenSet::GetDefaultConnect() {

@@ -200,21 +200,21 @@ CString CRecordset::GetSQL() {
 }
 
 std::vector<CString> CRecordset::GetParamNames() {
-    CFieldExchange fx;
-    DoFieldExchange(&fx);
-    std::vector<CString> names;
-    for (const Slot& slot : slotsOf(fx.GetFields(), CFieldExchange::param)) {
-        names.push_back(slot.field.name);
-    }
-    return names;
+    return boundNames(CFieldExchange::param);
 }
 
 std::vector<CString> CRecordset::GetColumnNames() {
+    return boundNames(CFieldExchange::outputColumn);
+}
+
+std::vector<CString> CRecordset::boundNames(int type) {
     CFieldExchange fx;
     DoFieldExchange(&fx);
     std::vector<CString> names;
-    for (const Slot& slot : slotsOf(fx.GetFields(), CFieldExchange::outputColumn)) {
-        names.push_back(slot.field.name);
+    for (const CFieldExchange::Field& field : fx.GetFields()) {
+        if (field.type == type) {
+            names.push_back(field.name);
+        }
     }
     return names;
 }
