@@ -13,8 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include <map>
 #include <memory>
 #include <vector>
@@ -151,13 +149,3 @@ void BM_Anchor_MatchEveryItem(benchmark::State& state) {
 BENCHMARK(BM_Anchor_MatchEveryItem)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Every contender keeps its freed memory, so none pays for fresh pages.
-    mallopt(M_TRIM_THRESHOLD, -1);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -62,6 +62,18 @@ protected:
 
     bool m_bDisabled = false;
     bool m_bModified = true;
+
+private:
+    // Records found before, each valid while its manager's cache generation still matches;
+    // spares the look-up by data key on every panel change. Two, so that a root switching
+    // between two panel types keeps both.
+    struct SRecordSlot {
+        const CValidationManager* pManager = nullptr;
+        CValidationData* pRecord = nullptr;
+        unsigned long long nGeneration = 0;
+    };
+    mutable SRecordSlot m_RecordSlots[2];
+    mutable unsigned char m_nNextRecordSlot = 0;
 };
 
 } // namespace Vel

@@ -83,6 +83,9 @@ public:
     // Stores an individually allocated record under `dataKey`; the cache owns and later
     // destroys it. A record already stored under the key is replaced without being destroyed.
     void SetValidationData(const CString& dataKey, CValidationData& record);
+    // Changes whenever a cached record may have been replaced or destroyed; unique across
+    // managers, so an item may keep a record pointer while the generation still matches.
+    unsigned long long GetCacheGeneration() const { return m_nCacheGeneration; }
 
 protected:
     // Version folder of a validation version and model folder of a panel type; empty when
@@ -115,6 +118,7 @@ private:
     // replaced records stay alive until the cache is emptied, since items may still hold them.
     std::unordered_map<const CValidationData*, std::unique_ptr<CValidationData>> m_OwnedRecords;
     CCriticalSection m_CriticalSection;
+    unsigned long long m_nCacheGeneration;
 };
 
 } // namespace Vel

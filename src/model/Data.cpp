@@ -6,8 +6,10 @@
 
 #include "model/LanguageKey.h"
 
+#include <charconv>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace Vel {
 
@@ -52,15 +54,23 @@ CValidationData* CData::GetValidationData() const {
     if (!manager) {
         return nullptr;
     }
-    if (CValidationData* record = manager->GetValidationData(m_sDataKey)) {
-        return record;
+    const unsigned long long generation = manager->GetCacheGeneration();
+    for (const SRecordSlot& slot : m_RecordSlots) {
+        if (slot.pManager == manager && slot.nGeneration == generation) {
+            return slot.pRecord;
+        }
     }
-    // Filled once per data key and manager, then shared through the manager's cache.
-    auto record = std::make_unique<CValidationData>();
-    FillValidationData(*record);
-    CValidationData* shared = record.release();
-    manager->SetValidationData(m_sDataKey, *shared);
-    return shared;
+    CValidationData* record = manager->GetValidationData(m_sDataKey);
+    if (!record) {
+        // Filled once per data key and manager, then shared through the manager's cache.
+        auto filled = std::make_unique<CValidationData>();
+        FillValidationData(*filled);
+        record = filled.release();
+        manager->SetValidationData(m_sDataKey, *record);
+    }
+    m_RecordSlots[m_nNextRecordSlot] = {manager, record, manager->GetCacheGeneration()};
+    m_nNextRecordSlot ^= 1;
+    return record;
 }
 
 bool CData::FillValidationData(CValidationData& record) const {
@@ -115,7 +125,9 @@ CString CData::dataKey2ChoiceLanguageKey(const CString& key, int value) const {
     // The number is appended rather than formatted in, so a "%" in a key stays harmless.
     CString languageKey = MakeLanguageKey("LMC_", key, false);
     languageKey += '_';
-    languageKey += std::to_string(value).c_str();
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value);
+    languageKey += CString(std::string_view(digits, end.ptr));
     return languageKey;
 }
 

@@ -4,6 +4,9 @@
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
+#include <charconv>
+#include <string_view>
+
 namespace Vel {
 
 CDataNumber::CDataNumber(CDataValidationClient* pParent, const CString& sDataKey)
@@ -38,7 +41,11 @@ void CDataNumber::OnPanelChanged() {
 }
 
 CString CDataNumber::GetValueString() {
-    return CString::Formatted("%ld", m_nCurrentNumber);
+    // Called for every number the export and the difference walk write; to_chars spares the
+    // printf parsing.
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, m_nCurrentNumber);
+    return CString(std::string_view(digits, end.ptr));
 }
 
 bool CDataNumber::FillValidationData(CValidationData& record) const {

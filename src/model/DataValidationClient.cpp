@@ -6,6 +6,7 @@
 #include "model/TreeLevels.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
 
 namespace Vel {
@@ -195,7 +196,11 @@ CString CDataValidationClient::GetItemUniqueKey(bool withIndex) const {
         }
         CString part = collection->GetCollectionTableName();
         if (withIndex) {
-            part.AppendFormat(".%d", ElementNumber(node));
+            // Composed for every look-up of a counterpart; to_chars spares the printf parsing.
+            char digits[16];
+            const auto end = std::to_chars(digits, digits + sizeof digits, ElementNumber(node));
+            part += '.';
+            part += CString(std::string_view(digits, end.ptr));
         }
         return part;
     });

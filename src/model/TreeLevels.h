@@ -6,6 +6,8 @@
 #include <vel/DataContainerBase.h>
 #include <vel/DataValidationClient.h>
 
+#include <vector>
+
 namespace Vel {
 
 // The collection whose element `node` is, or null.
@@ -14,27 +16,32 @@ const CDataCollectionBase* CollectionOfElement(const CDataValidationClient& node
 // The element number of `node`: its CChooseable number when it is a container, else 0.
 int ElementNumber(const CDataValidationClient& node);
 
+// Joins `parts`, given innermost first, outermost first with "."; a separator follows a part
+// only when some part inside it is not empty.
+CString JoinInnermostFirst(const std::vector<CString>& parts);
+
 // Joins one text per level with ".", outermost first, from `start` up to the level below
 // the root (a root itself gives its own level), or up to a parent chain's return to `start`.
 // `part(node, collection)` gives the text of a level; for an element, `collection` is its
 // collection, which the walk then passes over.
 template <class TPart> CString JoinLevels(const CDataValidationClient& start, TPart part) {
-    CString result;
+    // Parts innermost first; joined once at the end instead of prepending level by level.
+    std::vector<CString> parts;
+    parts.reserve(8);
     const CDataValidationClient* node = &start;
     while (node) {
         const CDataCollectionBase* collection = CollectionOfElement(*node);
-        CString text = part(*node, collection);
+        parts.push_back(part(*node, collection));
         if (collection) {
             node = collection;
         }
-        result = result.IsEmpty() ? text : text + "." + result;
         const CDataValidationClient* parent = node->GetParent();
         if (!parent || parent == &start || parent->GetType() == PanelDataTypes::DATA_MANAGER) {
             break;
         }
         node = parent;
     }
-    return result;
+    return JoinInnermostFirst(parts);
 }
 
 // JoinLevels with `text(node)` for every level, an element's followed by its element number in

@@ -5,6 +5,7 @@
 #include "validation/ValidationFolder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdint>
 
@@ -70,9 +71,17 @@ void appendRange(CIntList& list, int low, int high) {
     }
 }
 
+// Shared by all managers so that a generation never repeats, even at a reused address.
+std::atomic<unsigned long long> g_nextCacheGeneration{1};
+
+unsigned long long nextCacheGeneration() {
+    return g_nextCacheGeneration.fetch_add(1, std::memory_order_relaxed);
+}
+
 } // namespace
 
-CValidationManager::CValidationManager() : m_sPath(CurrentValidationFolder()) {}
+CValidationManager::CValidationManager()
+    : m_sPath(CurrentValidationFolder()), m_nCacheGeneration(nextCacheGeneration()) {}
 
 CValidationManager::~CValidationManager() {
     cleanValidationData();
@@ -304,6 +313,7 @@ CValidationData* CValidationManager::GetValidationData(const CString& dataKey) c
 
 void CValidationManager::SetValidationData(const CString& dataKey, CValidationData& record) {
     m_ValidationCache[dataKey] = &record;
+    m_nCacheGeneration = nextCacheGeneration();
     if (!m_OwnedRecords.contains(&record)) {
         m_OwnedRecords.emplace(&record, std::unique_ptr<CValidationData>(&record));
     }
@@ -312,6 +322,7 @@ void CValidationManager::SetValidationData(const CString& dataKey, CValidationDa
 void CValidationManager::cleanValidationData() {
     m_ValidationCache.clear();
     m_OwnedRecords.clear();
+    m_nCacheGeneration = nextCacheGeneration();
 }
 
 } // namespace Vel

@@ -4,6 +4,7 @@
 
 #include <vel/ValidationData.h>
 
+#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -70,6 +71,16 @@ TEST_F(LeafTest, NewItemsAndRecordsFilledOncePerKeyAcrossTrees) {
     EXPECT_EQ(b.GetValidationData(), record);
     EXPECT_EQ(a.m_nFills + b.m_nFills, 1);
     EXPECT_TRUE(record->GetDisabled() && record->GetReadOnly() && record->GetCheckForImport());
+}
+
+// An item keeps the record it found; a record stored anew under its key must still win.
+TEST_F(LeafTest, ReplacedRecordReachesAnItemThatFoundTheOldOne) {
+    CountingLeaf leaf(&root, "Flags");
+    ASSERT_NE(leaf.GetValidationData(), nullptr);
+    auto replacement = std::make_unique<Vel::CValidationData>();
+    Vel::CValidationData* stored = replacement.get();
+    root.GetValidationManager()->SetValidationData("Flags", *replacement.release());
+    EXPECT_EQ(leaf.GetValidationData(), stored);
 }
 
 TEST_F(LeafTest, CopyValuesHonoursTheExclusionList) {
