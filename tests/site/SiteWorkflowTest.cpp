@@ -50,7 +50,8 @@ protected:
     }
     // A new site of panel 69 version 610; its id.
     std::string NewSite() {
-        const ToolResult run = Site({"create", "--type", "69", "--version", "610", "--name", "Depot"});
+        const ToolResult run =
+            Site({"create", "--type", "69", "--version", "610", "--name", "Depot"});
         EXPECT_EQ(run.status, 0) << run.err;
         return run.out.substr(0, run.out.find('\n'));
     }

@@ -96,6 +96,9 @@ int SiteCreate(CSiteDatabase& db, const SSiteArgs& args) {
              " characters");
         return UsageError;
     }
+    if (!db.Prepare(args.nType, args.nVersion)) {
+        return UsageError;
+    }
     SiteDetails_T details{};
     details.panelType = static_cast<std::uint8_t>(args.nType);
     details.panelVersion = static_cast<std::uint16_t>(args.nVersion);
@@ -257,6 +260,9 @@ int SiteChangePanel(CSiteDatabase& db, const SSiteArgs& args) {
         fail("panel type " + std::to_string(args.nType) + " is of another family than " +
              siteName(args.nSite));
         return Refused;
+    }
+    if (!db.Prepare(args.nType, args.nVersion)) {
+        return UsageError;
     }
     CProgressBar bar("changing the panel of " + siteName(args.nSite));
     if (!db.Service().ChangePanelType(&panel->Root(), &details, args.nType, args.nVersion, false)) {
