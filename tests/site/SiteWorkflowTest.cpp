@@ -68,7 +68,7 @@ TEST_P(SiteWorkflowTest, CreatedSiteIsListedAndTakesValues) {
     EXPECT_TRUE(hasLine(Site({"list"}).out, site + "        69     610  Depot"));
     const ToolResult set = Site({"set", site, "System.BellTime=25"});
     EXPECT_EQ(set.status, 0) << set.err;
-    EXPECT_NE(BellTime(site).find("| 25 [1..30]"), std::string::npos);
+    EXPECT_NE(BellTime(site).find("| 25 |"), std::string::npos);
 }
 
 TEST_P(SiteWorkflowTest, OneRefusedValueStoresNothing) {
@@ -92,7 +92,7 @@ TEST_P(SiteWorkflowTest, SnapshotUsedGivesBackTheValuesFromBefore) {
     EXPECT_NE(diff.out.find("BellTime"), std::string::npos);
 
     EXPECT_EQ(Site({"snapshot", "use", site, id}).status, 0);
-    EXPECT_NE(BellTime(site).find("| 25 [1..30]"), std::string::npos);
+    EXPECT_NE(BellTime(site).find("| 25 |"), std::string::npos);
     EXPECT_EQ(Site({"diff", site, "--snapshot", id}).status, 0);
     EXPECT_EQ(Site({"snapshot", "delete", site, id}).status, 0);
     EXPECT_EQ(Site({"snapshot", "use", site, id}).status, 1);
