@@ -28,6 +28,12 @@ bool hasLine(const std::string& text, const std::string& line) {
     return false;
 }
 
+// Every table and row; SQLite's own counter of given ids left out, since ids are not reused.
+std::string dumpOf(const Vel::CString& connect) {
+    const std::string dump = DumpDatabase(connect);
+    return dump.substr(0, dump.find("sqlite_sequence"));
+}
+
 std::string fileText(const fs::path& file) {
     std::ifstream in(file);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -50,7 +56,8 @@ protected:
     }
     // A new site of panel 69 version 610; its id.
     std::string NewSite() {
-        const ToolResult run = Site({"create", "--type", "69", "--version", "610", "--name", "Depot"});
+        const ToolResult run =
+            Site({"create", "--type", "69", "--version", "610", "--name", "Depot"});
         EXPECT_EQ(run.status, 0) << run.err;
         return run.out.substr(0, run.out.find('\n'));
     }
@@ -67,7 +74,7 @@ TEST_P(SiteWorkflowTest, CreatedSiteIsListedAndTakesValues) {
     EXPECT_TRUE(hasLine(Site({"list"}).out, site + "        69     610  Depot"));
     const ToolResult set = Site({"set", site, "System.BellTime=25"});
     EXPECT_EQ(set.status, 0) << set.err;
-    EXPECT_NE(BellTime(site).find("| 25 [1..30]"), std::string::npos);
+    EXPECT_NE(BellTime(site).find("| 25 |"), std::string::npos);
 }
 
 TEST_P(SiteWorkflowTest, OneRefusedValueStoresNothing) {
@@ -88,10 +95,10 @@ TEST_P(SiteWorkflowTest, SnapshotUsedGivesBackTheValuesFromBefore) {
     EXPECT_NE(Site({"snapshot", "list", site}).out.find("\n" + id + " "), std::string::npos);
     const ToolResult diff = Site({"diff", site, "--snapshot", id, "--json"});
     EXPECT_EQ(diff.status, 1);
-    EXPECT_NE(diff.out.find("BellTime"), std::string::npos);
+    EXPECT_NE(diff.out.find("Bell time"), std::string::npos);
 
     EXPECT_EQ(Site({"snapshot", "use", site, id}).status, 0);
-    EXPECT_NE(BellTime(site).find("| 25 [1..30]"), std::string::npos);
+    EXPECT_NE(BellTime(site).find("| 25 |"), std::string::npos);
     EXPECT_EQ(Site({"diff", site, "--snapshot", id}).status, 0);
     EXPECT_EQ(Site({"snapshot", "delete", site, id}).status, 0);
     EXPECT_EQ(Site({"snapshot", "use", site, id}).status, 1);
@@ -104,7 +111,7 @@ TEST_P(SiteWorkflowTest, DiffAgainstAnotherSite) {
     Site({"set", right, "System.BellTime=25"});
     const ToolResult diff = Site({"diff", left, right, "--only", "changed"});
     EXPECT_EQ(diff.status, 1);
-    EXPECT_NE(diff.out.find("BellTime"), std::string::npos);
+    EXPECT_NE(diff.out.find("Bell time"), std::string::npos);
 }
 
 TEST_P(SiteWorkflowTest, PanelChangeIsAuditedAndListed) {
@@ -128,14 +135,14 @@ TEST_P(SiteWorkflowTest, ExportAndReportWriteTheirFiles) {
 
 TEST_P(SiteWorkflowTest, PurgeLeavesNothingOfTheSite) {
     Site({"list"});
-    const std::string empty = DumpDatabase(m_scratch->Connect());
+    const std::string empty = dumpOf(m_scratch->Connect());
     const std::string site = NewSite();
     Site({"set", site, "System.BellTime=25"});
     Site({"snapshot", "create", site});
     Site({"change-panel", site, "--type", "69", "--version", "650"});
 
     EXPECT_EQ(Site({"purge", site}).status, 0);
-    EXPECT_EQ(DumpDatabase(m_scratch->Connect()), empty);
+    EXPECT_EQ(dumpOf(m_scratch->Connect()), empty);
 }
 
 TEST_P(SiteWorkflowTest, MissingSiteIsRefusedInOneLine) {

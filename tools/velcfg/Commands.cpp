@@ -22,6 +22,8 @@
 namespace Vel::Velcfg {
 
 void fail(const std::string& message) {
+    // Lines already written to standard output come first, also when it is a pipe.
+    std::fflush(stdout);
     std::fprintf(stderr, "velcfg: %s\n", Printable(message).c_str());
 }
 

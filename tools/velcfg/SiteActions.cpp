@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <functional>
 
 namespace Vel::Velcfg {
 
@@ -58,15 +59,16 @@ bool findSnapshot(unsigned long siteId, unsigned long snapshotId) {
     return true;
 }
 
-// A stored tree, or the exit status when it cannot be loaded.
-std::unique_ptr<Sample::CSamplePanel> loadSite(CSiteDatabase& db, unsigned long siteId,
-                                               SiteDetails_T& details, int& status) {
-    status = Refused;
+// Runs `work` on the stored tree of a site; 1 when there is no such site, 2 when its tree
+// cannot be loaded.
+using SiteWork = std::function<int(Sample::CSamplePanel&, SiteDetails_T&)>;
+int withSite(CSiteDatabase& db, unsigned long siteId, const SiteWork& work) {
+    SiteDetails_T details{};
     if (!db.FindSite(siteId, details)) {
-        return nullptr;
+        return Refused;
     }
-    status = UsageError;
-    return db.Load(details);
+    auto panel = db.Load(details);
+    return panel ? work(*panel, details) : UsageError;
 }
 
 int diffTrees(CSiteDatabase& db, const SSiteArgs& args, const SiteDetails_T& otherDetails) {
@@ -74,15 +76,14 @@ int diffTrees(CSiteDatabase& db, const SSiteArgs& args, const SiteDetails_T& oth
     if (mask == 0) {
         return UsageError;
     }
-    SiteDetails_T details{};
-    int status = Done;
-    auto left = loadSite(db, args.nSite, details, status);
-    auto right = left ? db.Load(otherDetails) : nullptr;
-    if (!right) {
-        return status;
-    }
-    CatchInterrupt();
-    return ListDifferences(*left, *right, mask, args.bJson);
+    return withSite(db, args.nSite, [&](Sample::CSamplePanel& left, SiteDetails_T&) {
+        auto right = db.Load(otherDetails);
+        if (!right) {
+            return static_cast<int>(UsageError);
+        }
+        CatchInterrupt();
+        return ListDifferences(left, *right, mask, args.bJson);
+    });
 }
 
 } // namespace
@@ -94,6 +95,9 @@ int SiteCreate(CSiteDatabase& db, const SSiteArgs& args) {
     if (args.sName.size() >= SiteDetails_T::kTextSize) {
         fail("--name takes at most " + std::to_string(SiteDetails_T::kTextSize - 1) +
              " characters");
+        return UsageError;
+    }
+    if (!db.Prepare(args.nType, args.nVersion)) {
         return UsageError;
     }
     SiteDetails_T details{};
@@ -134,13 +138,9 @@ int SiteList(CSiteDatabase&, const SSiteArgs&) {
 }
 
 int SiteShow(CSiteDatabase& db, const SSiteArgs& args) {
-    SiteDetails_T details{};
-    int status = Done;
-    auto panel = loadSite(db, args.nSite, details, status);
-    if (!panel) {
-        return status;
-    }
-    return PrintItems(*panel, args.sKeyPrefix, args.bJson) ? Done : Refused;
+    return withSite(db, args.nSite, [&](Sample::CSamplePanel& panel, SiteDetails_T&) {
+        return PrintItems(panel, args.sKeyPrefix, args.bJson) ? Done : Refused;
+    });
 }
 
 int SiteSet(CSiteDatabase& db, const SSiteArgs& args) {
@@ -148,22 +148,18 @@ int SiteSet(CSiteDatabase& db, const SSiteArgs& args) {
     if (!splitValues(args.vecValues, values)) {
         return UsageError;
     }
-    SiteDetails_T details{};
-    int status = Done;
-    auto panel = loadSite(db, args.nSite, details, status);
-    if (!panel) {
-        return status;
-    }
-    if (applyValues(*panel, values, true) != Done) {
-        fail("nothing stored for " + siteName(args.nSite));
-        return Refused;
-    }
-    CProgressBar bar("storing " + siteName(args.nSite));
-    if (!db.Service().StoreScreenDataVel2Db(&panel->Root())) {
-        fail("cannot store the values of " + siteName(args.nSite));
-        return UsageError;
-    }
-    return Done;
+    return withSite(db, args.nSite, [&](Sample::CSamplePanel& panel, SiteDetails_T&) {
+        if (applyValues(panel, values, true) != Done) {
+            fail("nothing stored for " + siteName(args.nSite));
+            return static_cast<int>(Refused);
+        }
+        CProgressBar bar("storing " + siteName(args.nSite));
+        if (!db.Service().StoreScreenDataVel2Db(&panel.Root())) {
+            fail("cannot store the values of " + siteName(args.nSite));
+            return static_cast<int>(UsageError);
+        }
+        return static_cast<int>(Done);
+    });
 }
 
 int SiteDiff(CSiteDatabase& db, const SSiteArgs& args) {
@@ -214,22 +210,18 @@ int SnapshotList(CSiteDatabase& db, const SSiteArgs& args) {
 }
 
 int SnapshotUse(CSiteDatabase& db, const SSiteArgs& args) {
-    SiteDetails_T details{};
-    int status = Done;
     if (!findSnapshot(args.nSite, args.nOther)) {
         return Refused;
     }
-    auto panel = loadSite(db, args.nSite, details, status);
-    if (!panel) {
-        return status;
-    }
-    CProgressBar bar("restoring " + siteName(args.nSite));
-    if (!db.Service().UseRollback(&panel->Root(), args.nOther)) {
-        fail("cannot put snapshot " + std::to_string(args.nOther) + " back into " +
-             siteName(args.nSite));
-        return UsageError;
-    }
-    return Done;
+    return withSite(db, args.nSite, [&](Sample::CSamplePanel& panel, SiteDetails_T&) {
+        CProgressBar bar("restoring " + siteName(args.nSite));
+        if (!db.Service().UseRollback(&panel.Root(), args.nOther)) {
+            fail("cannot put snapshot " + std::to_string(args.nOther) + " back into " +
+                 siteName(args.nSite));
+            return static_cast<int>(UsageError);
+        }
+        return static_cast<int>(Done);
+    });
 }
 
 int SnapshotDelete(CSiteDatabase& db, const SSiteArgs& args) {
@@ -247,23 +239,23 @@ int SiteChangePanel(CSiteDatabase& db, const SSiteArgs& args) {
     if (!checkPanel(args.nType, args.nVersion)) {
         return UsageError;
     }
-    SiteDetails_T details{};
-    int status = Done;
-    auto panel = loadSite(db, args.nSite, details, status);
-    if (!panel) {
-        return status;
-    }
-    if (!panel->Root().IsFamilyType(args.nType)) {
-        fail("panel type " + std::to_string(args.nType) + " is of another family than " +
-             siteName(args.nSite));
-        return Refused;
-    }
-    CProgressBar bar("changing the panel of " + siteName(args.nSite));
-    if (!db.Service().ChangePanelType(&panel->Root(), &details, args.nType, args.nVersion, false)) {
-        fail("cannot change the panel of " + siteName(args.nSite));
+    if (!db.Prepare(args.nType, args.nVersion)) {
         return UsageError;
     }
-    return Done;
+    return withSite(db, args.nSite, [&](Sample::CSamplePanel& panel, SiteDetails_T& details) {
+        if (!panel.Root().IsFamilyType(args.nType)) {
+            fail("panel type " + std::to_string(args.nType) + " is of another family than " +
+                 siteName(args.nSite));
+            return static_cast<int>(Refused);
+        }
+        CProgressBar bar("changing the panel of " + siteName(args.nSite));
+        if (!db.Service().ChangePanelType(&panel.Root(), &details, args.nType, args.nVersion,
+                                          false)) {
+            fail("cannot change the panel of " + siteName(args.nSite));
+            return static_cast<int>(UsageError);
+        }
+        return static_cast<int>(Done);
+    });
 }
 
 int SiteAudit(CSiteDatabase& db, const SSiteArgs& args) {
@@ -297,20 +289,16 @@ int SitePurge(CSiteDatabase& db, const SSiteArgs& args) {
 }
 
 int SiteExport(CSiteDatabase& db, const SSiteArgs& args) {
-    SiteDetails_T details{};
-    int status = Done;
-    auto panel = loadSite(db, args.nSite, details, status);
-    return panel ? WriteXml(*panel, details.panelType, details.panelVersion, {}, args.sOutFile)
-                 : status;
+    return withSite(db, args.nSite, [&](Sample::CSamplePanel& panel, SiteDetails_T& details) {
+        return WriteXml(panel, details.panelType, details.panelVersion, {}, args.sOutFile);
+    });
 }
 
 int SiteReport(CSiteDatabase& db, const SSiteArgs& args) {
-    SiteDetails_T details{};
-    int status = Done;
-    auto panel = loadSite(db, args.nSite, details, status);
-    return panel ? WriteReport(*panel, details.panelType, details.panelVersion, args.sTemplate,
-                               args.sOutFile)
-                 : status;
+    return withSite(db, args.nSite, [&](Sample::CSamplePanel& panel, SiteDetails_T& details) {
+        return WriteReport(panel, details.panelType, details.panelVersion, args.sTemplate,
+                           args.sOutFile);
+    });
 }
 
 } // namespace Vel::Velcfg

@@ -139,7 +139,7 @@ int RunSite(int argc, char** argv, CLanguageTexts& texts) {
     Action chosen = nullptr;
     addCommands(app, args, chosen);
     try {
-        app.parse(argc - 1, argv + 1);
+        app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         if (error.get_exit_code() == 0) {
             std::fputs(deepest(app).help().c_str(), stdout);

@@ -30,28 +30,32 @@ bool CSiteDatabase::Open(const std::string& connection, CLanguageTexts& texts) {
         fail("cannot open the database '" + connection + "'");
         return false;
     }
-    // Idempotent; one tree per panel family and major version gives every table.
+    // Every shipped panel's tables on first use; later, create and change-panel add the
+    // tables of their panel, so a command does not open every panel each time.
+    if (db->TableExists("Site_Details")) {
+        return true;
+    }
     CProgressBar bar("preparing tables");
     const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();
     int done = 0;
     for (const Sample::SPanelEntry& entry : panels) {
         bar.Show(done++, static_cast<int>(panels.size()));
-        Sample::CSamplePanel panel(entry.nType);
-        panel.Root().SetLanguageClass(&texts.Provider());
-        if (panel.Open(entry.nType, entry.nVersion) && !m_service.CreateTables(&panel.Root())) {
-            fail("cannot create the tables of panel type " + std::to_string(entry.nType) + " in '" +
-                 connection + "'");
+        if (!Prepare(entry.nType, entry.nVersion)) {
             return false;
         }
     }
     return true;
 }
 
-void CSiteDatabase::Reopen() {
-    CDatabaseEx* db = CDatabaseManager::Instance().GetDatabase();
-    if (!db->IsOpen()) {
-        db->Open(db->GetConnect());
+bool CSiteDatabase::Prepare(int type, int version) {
+    Sample::CSamplePanel panel(type);
+    panel.Root().SetLanguageClass(&m_pTexts->Provider());
+    if (panel.Open(type, version) && !m_service.CreateTables(&panel.Root())) {
+        fail("cannot create the tables of panel type " + std::to_string(type) + " version " +
+             std::to_string(version) + " in '" + m_sConnection + "'");
+        return false;
     }
+    return true;
 }
 
 bool CSiteDatabase::FindSite(unsigned long siteId, SiteDetails_T& details, bool allowCopy) {

@@ -22,8 +22,8 @@ public:
 
     // Opens the database and prepares its tables; false (reported) when it cannot.
     bool Open(const std::string& connection, CLanguageTexts& texts);
-    // Reopens the shared connection, which the service closes after every store.
-    void Reopen();
+    // Creates (or completes) the tables of one panel; false (reported) when it cannot.
+    bool Prepare(int type, int version);
 
     // The record of a stored site (not a snapshot copy); false (reported) when there is none.
     bool FindSite(unsigned long siteId, SiteDetails_T& details, bool allowCopy = false);
