@@ -40,7 +40,7 @@ std::string BackendName(const testing::TestParamInfo<DbBackend>& info) {
     return info.param == DbBackend::SQLite ? "SQLite" : "PostgreSQL";
 }
 
-ScratchDatabase::ScratchDatabase(DbBackend backend) : m_backend(backend) {
+ScratchDatabase::ScratchDatabase(DbBackend backend) {
     m_folder = fs::temp_directory_path() / ("veldb_" + uniqueName());
     fs::create_directories(m_folder);
     if (backend == DbBackend::SQLite) {

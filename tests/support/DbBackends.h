@@ -30,7 +30,6 @@ public:
     const std::filesystem::path& Folder() const { return m_folder; }
 
 private:
-    DbBackend m_backend;
     std::filesystem::path m_folder;
     Vel::CString m_connect;
     Vel::CString m_adminConnect;
