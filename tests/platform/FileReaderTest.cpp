@@ -21,17 +21,14 @@ TEST(FileReader, ReadsWholeFilesUpToTheLimit) {
     EXPECT_EQ(content, bytes);
     EXPECT_EQ(ReadWholeFile(name, 3, content), ReadFileResult::TooLarge);
     EXPECT_EQ(content, "");
-    EXPECT_EQ(ReadWholeFile(folder.WriteRaw("empty", ""), 0, content), ReadFileResult::Ok);
     EXPECT_EQ(ReadWholeFile(folder.Path() + "missing", 9, content), ReadFileResult::CannotOpen);
     EXPECT_EQ(ReadWholeFile(folder.Path(), 9, content), ReadFileResult::CannotOpen);
-    EXPECT_STREQ(DescribeReadFileResult(ReadFileResult::TooLarge), "is too large");
 }
 
 TEST(ModuleFolder, IsTheFolderOfThisBinaryWithItsSlash) {
     const std::string folder = GetModuleFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
-    EXPECT_EQ(folder.front(), '/');
     // Tests run from the output folder, where this binary lives.
     EXPECT_TRUE(std::filesystem::equivalent(folder, std::filesystem::current_path()));
 }

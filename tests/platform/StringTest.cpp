@@ -9,17 +9,11 @@ namespace Vel {
 namespace {
 
 TEST(String, FormatsLikePrintfAlsoFromItsOwnText) {
-    CString text;
-    text.Format("%s.%d:%04X", "Zone", -7, 0xBEEFu);
-    EXPECT_EQ(text, "Zone.-7:BEEF");
-    text.Format("%s", "");
-    text.AppendFormat("[%c]%.2f", 'x', 1.5);
-    EXPECT_EQ(text, "[x]1.50");
-    EXPECT_EQ(CString::Formatted("%d%%", 50), "50%");
+    EXPECT_EQ(CString::Formatted("%s.%d:%04X %d%%", "Zone", -7, 0xBEEFu, 50), "Zone.-7:BEEF 50%");
     const std::string longText(1000, 'a');
     EXPECT_EQ(CString::Formatted("%s!", longText.c_str()).GetLength(), 1001);
 
-    text = "abcdefghijklmnopqrstuvwxyz";
+    CString text = "abcdefghijklmnopqrstuvwxyz";
     text.AppendFormat("%s", text.GetString()); // the append may move the text it reads
     EXPECT_EQ(text, "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz");
     text.Format("<%s>", text.GetString());
@@ -29,73 +23,48 @@ TEST(String, FormatsLikePrintfAlsoFromItsOwnText) {
 TEST(String, KeepsBytesAndIgnoresPositionsOutsideTheText) {
     const CString bytes("a\0b", 3);
     EXPECT_EQ(bytes.GetLength(), 3);
-    EXPECT_EQ(bytes[1], '\0');
     EXPECT_EQ(CString("abc", -1), "");
     EXPECT_EQ(CString(nullptr), "");
-    EXPECT_EQ(CString('-', 3), "---");
     EXPECT_EQ(CString('-', -1), "");
 
     CString text("abc");
-    EXPECT_EQ(text.GetAt(-1), '\0');
     EXPECT_EQ(text.GetAt(3), '\0');
     text.SetAt(3, 'x');
     text.SetAt(-1, 'x');
-    text.SetAt(1, 'B');
-    EXPECT_EQ(text, "aBc");
+    EXPECT_EQ(text, "abc");
 }
 
-TEST(String, FindsCharactersAndTexts) {
+TEST(String, FindsOnlyWithinTheText) {
     const CString text("a.b.c");
-    const std::pair<int, int> found[] = {
-        {text.Find('.'), 1},        {text.Find('.', 2), 3},      {text.Find('.', 4), -1},
-        {text.Find('.', 99), -1},   {text.Find('.', -1), -1},    {text.Find("b.c"), 2},
-        {text.Find("", 5), 5},      {text.Find("", 6), -1},      {text.Find("x"), -1},
-        {text.ReverseFind('.'), 3}, {text.ReverseFind('x'), -1}, {text.FindOneOf("cb"), 2},
-        {text.FindOneOf(""), -1}};
+    const std::pair<int, int> found[] = {{text.Find('.', 2), 3},   {text.Find('.', 99), -1},
+                                         {text.Find('.', -1), -1}, {text.Find("", 5), 5},
+                                         {text.Find("", 6), -1},   {text.FindOneOf(""), -1}};
     for (std::size_t i = 0; i < std::size(found); ++i) {
         EXPECT_EQ(found[i].first, found[i].second) << "case " << i;
     }
 }
 
-TEST(String, ReplacesRemovesInsertsAndDeletes) {
+TEST(String, ReplacesWithoutOverlapAndInsertsWithinTheText) {
     CString text("aaa");
     EXPECT_EQ(text.Replace("aa", "b"), 1); // left to right, without overlap
     EXPECT_EQ(text.Replace("", "x"), 0);
     EXPECT_EQ(text.Replace("a", "aa"), 1); // the replacement is not searched again
     EXPECT_EQ(text, "baa");
-    EXPECT_EQ(text.Replace('a', 'c'), 2);
-    EXPECT_EQ(text.Remove('c'), 2);
-    EXPECT_EQ(text.Insert(0, "<"), 2);
-    EXPECT_EQ(text.Insert(99, ">"), 3);
-    EXPECT_EQ(text.Insert(-5, "["), 4);
-    EXPECT_EQ(text, "[<b>");
+    EXPECT_EQ(text.Insert(99, ">"), 4);
+    EXPECT_EQ(text.Insert(-5, "<"), 5);
+    EXPECT_EQ(text, "<baa>");
     EXPECT_EQ(text.Delete(1, 99), 1);
-    EXPECT_EQ(text.Delete(5), 1);
 }
 
 TEST(String, TrimsAndCutsWithinTheText) {
     const std::pair<CString, const char*> results[] = {
         {CString(" \t\r\n\v\fx y\f\v\n\r\t ").Trim(), "x y"},
-        {CString("  x  ").TrimLeft(), "x  "},
-        {CString("  x  ").TrimRight(), "  x"},
         {CString(" \t ").Trim(), ""},
         {CString("--x-+").Trim("-+"), "x"},
-        {CString("00100").TrimLeft('0'), "100"},
-        {CString("1.500").TrimRight('0'), "1.5"},
-        {CString("abcdef").Left(99), "abcdef"},
         {CString("abcdef").Left(-1), ""},
-        {CString("abcdef").Right(2), "ef"},
-        {CString("abcdef").Right(-1), ""},
-        {CString("abcdef").Mid(99), ""},
         {CString("abcdef").Mid(-3), "abcdef"},
         {CString("abcdef").Mid(4, 99), "ef"},
-        {CString("abcdef").Mid(2, -1), ""},
-        {CString("abcdef").SpanIncluding("cba"), "abc"},
-        {CString("abcdef").SpanExcluding("dx"), "abc"},
-        {CString("abcdef").SpanExcluding("x"), "abcdef"},
         {CString("aZ09_\xc3\xa9").MakeUpper(), "AZ09_\xc3\xa9"}, // ASCII letters only
-        {CString("aZ09_\xc3\xa9").MakeLower(), "az09_\xc3\xa9"},
-        {CString("abc").MakeReverse(), "cba"},
     };
     for (std::size_t i = 0; i < std::size(results); ++i) {
         EXPECT_EQ(results[i].first, results[i].second) << "case " << i;
@@ -103,23 +72,15 @@ TEST(String, TrimsAndCutsWithinTheText) {
 }
 
 TEST(String, ComparesExactlyOrIgnoringCaseAndKeysMapsExactly) {
-    EXPECT_EQ(CString("a").Compare("b"), -1);
-    EXPECT_EQ(CString("b").Compare("a"), 1);
-    EXPECT_EQ(CString("Zone").CompareNoCase("zONE"), 0);
     EXPECT_EQ(CString("zone").CompareNoCase("ZONES"), -1);
-    EXPECT_EQ(CString("zones").CompareNoCase("ZONE"), 1);
     // Compared in lower case, as the C library does: '[' sorts before 'a', not after 'A'.
     EXPECT_EQ(CString("[").CompareNoCase("a"), -1);
     EXPECT_LT(CString("A"), CString("a"));
 
-    CString text = CString("a") + "b" + 'c';
-    text += static_cast<const char*>(nullptr);
-    EXPECT_EQ("<" + text + ">", "<abc>");
     std::unordered_map<CString, int> map;
     map[CString("Zone")] = 1;
     map[CString("zone")] = 2;
     EXPECT_EQ(map.size(), 2u);
-    EXPECT_EQ(map.at(CString("Zo") + "ne"), 1);
 }
 
 } // namespace
