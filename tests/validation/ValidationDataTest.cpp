@@ -19,18 +19,6 @@ private:
     int* m_pDestroyed;
 };
 
-TEST(ValidationData, NewRecordHoldsTheInitialValues) {
-    const CValidationData r;
-    // Flags, choices, default choice, chars, numbers, default number, texts, extension.
-    EXPECT_EQ(CString::Formatted("%d%d%d [%zu] %d %d..%d %ld..%ld %ld '%s%s' %p", r.GetReadOnly(),
-                                 r.GetDisabled(), r.GetCheckForImport(), r.GetChoices().size(),
-                                 r.GetDefaultChoice(), r.GetMinChars(), r.GetMaxChars(),
-                                 r.GetMinNumber(), r.GetMaxNumber(), r.GetDefaultNumber(),
-                                 r.GetDefaultString().c_str(), r.GetAllowedChars().c_str(),
-                                 static_cast<void*>(r.GetOtherData())),
-              "000 [0] -1 0..2147483647 0..0 0 '' (nil)");
-}
-
 TEST(ValidationData, ExtensionIsDestroyedOnceWhenReplacedOrWithTheRecord) {
     int first = 0;
     int second = 0;
@@ -55,8 +43,6 @@ TEST(ValidationData, ExtensionIsDestroyedOnceWhenReplacedOrWithTheRecord) {
 TEST(ValidationData, CopiesShareTheExtensionAndFreeItOnce) {
     int destroyed = 0;
     auto original = std::make_unique<CValidationData>();
-    original->SetChoices({1, 2, 3});
-    original->SetDefaultString("abc");
     original->SetOtherData(new CountedOtherData(&destroyed));
 
     CValidationData copy(*original);
@@ -64,12 +50,6 @@ TEST(ValidationData, CopiesShareTheExtensionAndFreeItOnce) {
     assigned = *original;
     EXPECT_EQ(copy.GetOtherData(), original->GetOtherData());
     EXPECT_EQ(assigned.GetOtherData(), original->GetOtherData());
-    EXPECT_EQ(copy.GetChoices(), (CIntList{1, 2, 3}));
-
-    original->SetChoices({9}); // lists and texts are copied by value
-    original->SetDefaultString("changed");
-    EXPECT_EQ(copy.GetChoices(), (CIntList{1, 2, 3}));
-    EXPECT_EQ(copy.GetDefaultString(), "abc");
 
     original.reset();
     assigned.SetOtherData(nullptr);
