@@ -38,7 +38,7 @@ TEST_F(XmlOutput, GetTextJoinsValuesOfElementsCommentsAndCData) {
 }
 
 TEST_F(XmlOutput, WrittenTextParsesBackToTheSameTree) {
-    const std::string text = "<?xml v=\"1\"?><!--c<&--><a x='say \"hi\"' y=\"it\\'s &lt;\" z=3 w>"
+    const std::string text = "<?xml v=\"1\"?><!--c<&--><a x='say \"hi\"' y=\"it\\'s &lt;\" w z=3 >"
                              "t \\&lt; &amp;<b/><![CDATA[<&\\]]><c> é </c></a>";
     for (const bool newLine : {false, true}) {
         for (const char quote : {'"', '\''}) {
@@ -46,6 +46,7 @@ TEST_F(XmlOutput, WrittenTextParsesBackToTheSameTree) {
             // Written new lines become part of the texts unless they are trimmed.
             m_info.m_bTrimValue = newLine;
             const std::string tree = Tree(text);
+            ASSERT_EQ(tree.rfind("<?xml", 0), 0u) << tree; // parsed, not an error
             _tagDispOption opt;
             opt.m_bNewLine = newLine;
             opt.m_cQuotationMark = quote;
