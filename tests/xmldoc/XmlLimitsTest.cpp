@@ -3,23 +3,21 @@
 // allocations.
 #include "XmlFixture.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <new>
 #include <string>
 
 namespace {
 
-// Allocations still allowed; negative means no limit.
-std::atomic<long> g_allowed{-1};
+// Allocations still allowed; negative means no limit. Only set while this suite's single
+// thread runs.
+long g_allowed = -1;
 
 void* Allocate(std::size_t size) {
-    for (long left = g_allowed.load(); left >= 0;) {
-        if (left == 0)
-            throw std::bad_alloc();
-        if (g_allowed.compare_exchange_weak(left, left - 1))
-            break;
-    }
+    if (g_allowed == 0)
+        throw std::bad_alloc();
+    if (g_allowed > 0)
+        --g_allowed;
     if (void* block = std::malloc(size ? size : 1))
         return block;
     throw std::bad_alloc();
