@@ -1,5 +1,6 @@
 // The connection and recordset base on every backend: statements, transactions, the
-// checking function's errors and fault hook, and the recordset's row operations.
+// checking function's errors, and the recordset's row operations. (The fault hook is proven
+// by the fault-injection tests of the store walk and the service.)
 #include "support/DbBackends.h"
 
 #include <vel/CommonDbSet.h>
@@ -8,12 +9,9 @@
 #include <vel/DbException.h>
 
 #include "odbc/Dialect.h"
-#include "odbc/OdbcCheck.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace Vel;
 using VelTest::DbBackend;
@@ -42,19 +40,17 @@ public:
     CString m_strText;
 };
 
-class OdbcTest : public testing::TestWithParam<DbBackend> {
+class OdbcTest : public VelTest::ScratchDbTest {
 protected:
     void SetUp() override {
-        m_scratch = std::make_unique<VelTest::ScratchDatabase>(GetParam());
-        if (m_scratch->Connect().IsEmpty()) {
-            GTEST_SKIP() << m_scratch->SkipReason();
+        ScratchDbTest::SetUp();
+        if (IsSkipped()) {
+            return;
         }
-        m_db.Open(m_scratch->Connect());
+        m_db.Open(Connect());
         m_db.ExecuteDirect("CREATE TABLE [Pairs] ([Key] INTEGER, [Num] INTEGER, "
                            "[Text] VARCHAR(255))");
     }
-    void TearDown() override { OdbcFailCallAt(0); }
-
     void Insert(long key, long num, const CString& text) {
         m_db.ExecuteDirect(CString::Formatted("INSERT INTO [Pairs] VALUES (%ld, %ld, '", key, num) +
                            CDatabaseManager::StringEsc(text) + "')");
@@ -71,15 +67,8 @@ protected:
         return all;
     }
 
-    std::unique_ptr<VelTest::ScratchDatabase> m_scratch;
     CDatabaseEx m_db;
 };
-
-TEST_P(OdbcTest, SelectIsBuiltFromTableColumnsFilterAndSort) {
-    PairSet set(&m_db);
-    EXPECT_EQ(set.GetSQL(),
-              "SELECT [Key], [Num], [Text] FROM [Pairs] WHERE [Key] = ? ORDER BY [Num]");
-}
 
 TEST_P(OdbcTest, EditThenUpdateChangesTheCurrentRowOnly) {
     Insert(1, 1, "same");
@@ -92,19 +81,6 @@ TEST_P(OdbcTest, EditThenUpdateChangesTheCurrentRowOnly) {
     EXPECT_TRUE(set.Update());
     const std::string texts = Texts(1).str();
     EXPECT_THAT(texts, testing::AnyOf("changed|same|", "same|changed|"));
-}
-
-TEST_P(OdbcTest, AddNewInsertsAndRequeryFindsTheRow) {
-    PairSet set(&m_db);
-    set.m_lKeyParam = 7;
-    set.Open(CRecordset::snapshot);
-    ASSERT_TRUE(set.IsEOF() && set.IsBOF());
-    set.AddNew();
-    set.m_lKey = 7;
-    set.m_strText = "new";
-    set.Update();
-    ASSERT_TRUE(set.Requery());
-    EXPECT_EQ(set.m_strText, "new");
 }
 
 TEST_P(OdbcTest, UpdateOfAVanishedRowIsNotAnError) {
@@ -190,18 +166,6 @@ TEST_P(OdbcTest, ErrorCarriesStateMessageAndStatement) {
     EXPECT_EQ(e.GetSqlState().GetLength(), 5);
     EXPECT_NE(CString(e.GetMessage()).MakeLower().Find("nosuchtable"), -1) << e.what();
     EXPECT_NE(e.GetStatement().Find("SELECT * FROM"), -1);
-}
-
-TEST_P(OdbcTest, InjectedFaultFailsTheNthCallOnceAndFailsTheTransaction) {
-    ASSERT_TRUE(m_db.BeginTrans());
-    OdbcFailCallAt(0);
-    Insert(9, 1, "first");
-    const long callsPerInsert = OdbcCheckedCalls();
-    OdbcFailCallAt(callsPerInsert);
-    EXPECT_THROW(Insert(9, 2, "second"), CDbException);
-    EXPECT_NO_THROW(Insert(9, 3, "hook is spent"));
-    EXPECT_FALSE(m_db.CommitTrans());
-    EXPECT_EQ(Texts(9), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, OdbcTest, VelTest::kAllBackends, VelTest::BackendName);

@@ -14,16 +14,12 @@
 namespace VelTest {
 namespace {
 
-class SampleStoreLoadTest : public testing::TestWithParam<DbBackend> {};
+using SampleStoreLoadTest = ScratchDbTest;
 
 TEST_P(SampleStoreLoadTest, EveryShippedPanelComesBackWithEveryValue) {
-    ScratchDatabase scratch(GetParam());
-    if (scratch.Connect().IsEmpty()) {
-        GTEST_SKIP() << scratch.SkipReason();
-    }
     CaptureSink sink;
     Vel::CDatabaseEx db;
-    db.Open(scratch.Connect());
+    db.Open(Connect());
     long site = 1;
     for (const Vel::Sample::SPanelEntry& panel : Vel::Sample::CPanelCatalogue::Supported()) {
         SCOPED_TRACE(testing::Message() << panel.nType << "/" << panel.nVersion);

@@ -1,10 +1,8 @@
 // The site database library on every backend: site and rollback records keep their bytes,
-// ids come from the database, a deleted site record takes the site's rows with it, and a
-// snapshot copies every enrolled table inside the database.
-#include "SiteDbFixture.h"
+// ids come from the database, and a snapshot copies every enrolled table inside the database.
+// (Deleting a site's rows everywhere is proven by the service's purge.)
+#include "ServiceFixture.h"
 
-#include <vel/CommonDbSupport.h>
-#include <vel/DeleteFromFETables.h>
 #include <vel/SelectFromFETables.h>
 #include <vel/SiteDbSupport.h>
 #include <vel/UpdateFETables.h>
@@ -14,29 +12,13 @@
 #include <cstring>
 
 using namespace Vel;
-using VelTest::DbBackend;
 
 namespace {
 
 class SiteRecordsTest : public VelTest::SiteDbTest {
 protected:
-    // Two site tables as the schema call makes them, one with a reserved word as column.
-    void CreateScreenTables() {
-        Db()->ExecuteDirect("CREATE TABLE [Tst_System] ([AM_Site_ID] INTEGER NOT NULL PRIMARY "
-                            "KEY, [Group] INTEGER, [Name] VARCHAR(255))");
-        Db()->ExecuteDirect("CREATE TABLE [Tst_Zones] ([AM_Site_ID] INTEGER NOT NULL, "
-                            "[Collection_ID] INTEGER NOT NULL, [Level] INTEGER, "
-                            "PRIMARY KEY ([AM_Site_ID], [Collection_ID]))");
-        CSiteTables::Enrol(Db(), {"Tst_System", "Tst_Zones"});
-    }
-    void AddSiteRows(unsigned long siteId, int zones) {
-        Db()->ExecuteDirect(
-            CString::Formatted("INSERT INTO [Tst_System] VALUES (%lu, 7, 'it''s')", siteId));
-        for (int zone = 1; zone <= zones; ++zone) {
-            Db()->ExecuteDirect(CString::Formatted("INSERT INTO [Tst_Zones] VALUES (%lu, %d, %d)",
-                                                   siteId, zone, zone % 4));
-        }
-    }
+    // The rows of the site in two enrolled tables made as the schema call makes them, one
+    // with a reserved word as column.
     std::string SiteRows(unsigned long siteId) {
         std::string rows;
         for (const char* sql : {"SELECT [Group], [Name] FROM [Tst_System] WHERE AM_Site_ID = %lu",
@@ -72,18 +54,6 @@ TEST_P(SiteRecordsTest, UnknownSiteAnswersZero) {
     EXPECT_EQ(0, CUpdateFETables().UpdateModelVersion(4711, 66, 650));
 }
 
-TEST_P(SiteRecordsTest, ModelVersionChangesOnlyTypeAndVersion) {
-    SiteDetails_T stored = VelTest::PatternedDetails(66, 650, "Site");
-    ASSERT_TRUE(CUpdateFETables().InsertIntoSiteDetails(&stored));
-    ASSERT_TRUE(CUpdateFETables().UpdateModelVersion(stored.siteId, 67, 700));
-
-    SiteDetails_T loaded{};
-    ASSERT_TRUE(CSelectFromFETables().SelectSiteDetailsFromSiteID(&loaded, stored.siteId));
-    stored.panelType = 67;
-    stored.panelVersion = 700;
-    EXPECT_EQ(0, std::memcmp(&loaded, &stored, sizeof stored));
-}
-
 TEST_P(SiteRecordsTest, RollbackRecordsAreReplacedAndListedPerSite) {
     SiteRollback_T first{20, 10, 1700000000LL, 1};
     SiteRollback_T second{21, 10, 1700000100LL, 4};
@@ -104,26 +74,20 @@ TEST_P(SiteRecordsTest, RollbackRecordsAreReplacedAndListedPerSite) {
     EXPECT_EQ(0, std::memcmp(&list[1], &second, sizeof second));
 }
 
-TEST_P(SiteRecordsTest, DeletedSiteRecordTakesItsRowsEverywhere) {
-    CreateScreenTables();
-    const unsigned long site = NewSite(66, 650);
-    const unsigned long other = NewSite(66, 650);
-    AddSiteRows(site, 3);
-    AddSiteRows(other, 2);
-    SiteRollback_T rollback{static_cast<std::uint32_t>(other), static_cast<std::uint32_t>(site), 0,
-                            1};
-    CUpdateFETables().UpdateSiteRollback(&rollback);
-    CSiteDbSupport().AddAuditTrailItem(static_cast<long>(site), 1, 0, "x", "");
-
-    ASSERT_TRUE(CDeleteFromFETables().DeleteSiteDetails(site));
-    EXPECT_EQ(0, RowsAnywhere(site));
-    EXPECT_EQ("7,it's;1,1;2,2;", SiteRows(other));
-}
-
 TEST_P(SiteRecordsTest, SnapshotCopiesEveryEnrolledTable) {
-    CreateScreenTables();
+    Db()->ExecuteDirect("CREATE TABLE [Tst_System] ([AM_Site_ID] INTEGER NOT NULL PRIMARY "
+                        "KEY, [Group] INTEGER, [Name] VARCHAR(255))");
+    Db()->ExecuteDirect("CREATE TABLE [Tst_Zones] ([AM_Site_ID] INTEGER NOT NULL, "
+                        "[Collection_ID] INTEGER NOT NULL, [Level] INTEGER, "
+                        "PRIMARY KEY ([AM_Site_ID], [Collection_ID]))");
+    CSiteTables::Enrol(Db(), {"Tst_System", "Tst_Zones"});
     const unsigned long site = NewSite(66, 650, "Main street 1");
-    AddSiteRows(site, 3);
+    Db()->ExecuteDirect(
+        CString::Formatted("INSERT INTO [Tst_System] VALUES (%lu, 7, 'it''s')", site));
+    for (int zone = 1; zone <= 3; ++zone) {
+        Db()->ExecuteDirect(CString::Formatted("INSERT INTO [Tst_Zones] VALUES (%lu, %d, %d)", site,
+                                               zone, zone % 4));
+    }
 
     unsigned long copy = 0;
     ASSERT_TRUE(CSiteDbSupport().CreateRollback(site, copy, 7));
@@ -136,17 +100,6 @@ TEST_P(SiteRecordsTest, SnapshotCopiesEveryEnrolledTable) {
     ASSERT_TRUE(CSelectFromFETables().SelectSiteDetailsFromSiteID(&details, copy));
     EXPECT_EQ(1, details.rollbackCopy);
     EXPECT_STREQ("", details.siteText);
-}
-
-TEST_P(SiteRecordsTest, BaseServiceCannotSnapshotAndKeepsNoCopy) {
-    const unsigned long site = NewSite(66, 650);
-    const std::string before = Dump();
-    VelTest::CaptureSink sink;
-    unsigned long copy = 0;
-    EXPECT_FALSE(CCommonDbSupport().CreateRollback(site, copy, 1));
-    EXPECT_TRUE(VelTest::HasReports(
-        sink, {{CAssertReport::Error, "false", "CommonDbSupport", 368, "Must be overloaded", {}}}));
-    EXPECT_EQ(before, Dump());
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, SiteRecordsTest, VelTest::kAllBackends, VelTest::BackendName);

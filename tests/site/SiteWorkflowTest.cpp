@@ -29,8 +29,8 @@ bool hasLine(const std::string& text, const std::string& line) {
 }
 
 // Every table and row; SQLite's own counter of given ids left out, since ids are not reused.
-std::string dumpOf(const Vel::CString& connect) {
-    const std::string dump = DumpDatabase(connect);
+std::string dumpOf(ScratchDatabase& scratch) {
+    const std::string dump = scratch.Dump();
     return dump.substr(0, dump.find("sqlite_sequence"));
 }
 
@@ -39,15 +39,11 @@ std::string fileText(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class SiteWorkflowTest : public testing::TestWithParam<DbBackend> {
+class SiteWorkflowTest : public ScratchDbTest {
 protected:
     void SetUp() override {
-        m_scratch = std::make_unique<ScratchDatabase>(GetParam());
-        if (m_scratch->Connect().IsEmpty()) {
-            GTEST_SKIP() << m_scratch->SkipReason();
-        }
-        m_db = GetParam() == DbBackend::SQLite ? (m_scratch->Folder() / "site.db").string()
-                                               : m_scratch->Connect().str();
+        ScratchDbTest::SetUp();
+        m_db = GetParam() == DbBackend::SQLite ? (Folder() / "site.db").string() : Connect().str();
     }
 
     ToolResult Site(std::vector<std::string> args) {
@@ -65,7 +61,6 @@ protected:
         return Site({"show", site, "--key", "System.BellTime"}).out;
     }
 
-    std::unique_ptr<ScratchDatabase> m_scratch;
     std::string m_db;
 };
 
@@ -125,8 +120,8 @@ TEST_P(SiteWorkflowTest, PanelChangeIsAuditedAndListed) {
 TEST_P(SiteWorkflowTest, ExportAndReportWriteTheirFiles) {
     const std::string site = NewSite();
     Site({"set", site, "System.BellTime=25"});
-    const fs::path xml = m_scratch->Folder() / "site.xml";
-    const fs::path html = m_scratch->Folder() / "site.html";
+    const fs::path xml = Folder() / "site.xml";
+    const fs::path html = Folder() / "site.html";
     EXPECT_EQ(Site({"export", site, "--out", xml.string()}).status, 0);
     EXPECT_EQ(Site({"report", site, "--out", html.string()}).status, 0);
     EXPECT_NE(fileText(xml).find("BellTime"), std::string::npos);
@@ -135,14 +130,14 @@ TEST_P(SiteWorkflowTest, ExportAndReportWriteTheirFiles) {
 
 TEST_P(SiteWorkflowTest, PurgeLeavesNothingOfTheSite) {
     Site({"list"});
-    const std::string empty = dumpOf(m_scratch->Connect());
+    const std::string empty = dumpOf(*m_scratch);
     const std::string site = NewSite();
     Site({"set", site, "System.BellTime=25"});
     Site({"snapshot", "create", site});
     Site({"change-panel", site, "--type", "69", "--version", "650"});
 
     EXPECT_EQ(Site({"purge", site}).status, 0);
-    EXPECT_EQ(dumpOf(m_scratch->Connect()), empty);
+    EXPECT_EQ(dumpOf(*m_scratch), empty);
 }
 
 TEST_P(SiteWorkflowTest, MissingSiteIsRefusedInOneLine) {

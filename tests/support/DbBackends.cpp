@@ -75,6 +75,7 @@ ScratchDatabase::ScratchDatabase(DbBackend backend) {
 }
 
 ScratchDatabase::~ScratchDatabase() {
+    m_reader.reset(); // a database in use cannot be dropped
     if (!m_dbName.empty()) {
         try {
             Vel::CDatabaseEx admin;
@@ -88,12 +89,11 @@ ScratchDatabase::~ScratchDatabase() {
     fs::remove_all(m_folder, ignored);
 }
 
-namespace {
-
-struct Odbc {
+// An ODBC connection of its own, so that a dump sees only what was committed.
+struct ScratchDatabase::Reader {
     SQLHENV env = SQL_NULL_HENV;
     SQLHDBC dbc = SQL_NULL_HDBC;
-    ~Odbc() {
+    ~Reader() {
         if (dbc) {
             SQLDisconnect(dbc);
             SQLFreeHandle(SQL_HANDLE_DBC, dbc);
@@ -103,6 +103,8 @@ struct Odbc {
         }
     }
 };
+
+namespace {
 
 std::vector<std::vector<std::string>> fetchAll(SQLHSTMT stmt) {
     SQLSMALLINT columns = 0;
@@ -124,20 +126,25 @@ std::vector<std::vector<std::string>> fetchAll(SQLHSTMT stmt) {
 
 } // namespace
 
-std::string DumpDatabase(const Vel::CString& connect) {
-    Odbc odbc;
-    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &odbc.env);
-    SQLSetEnvAttr(odbc.env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    SQLAllocHandle(SQL_HANDLE_DBC, odbc.env, &odbc.dbc);
-    SQLCHAR out[1024];
-    SQLSMALLINT outLength = 0;
-    if (!SQL_SUCCEEDED(SQLDriverConnect(
-            odbc.dbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(connect.c_str())),
-            SQL_NTS, out, sizeof out, &outLength, SQL_DRIVER_NOPROMPT))) {
-        return "cannot connect";
+std::string ScratchDatabase::Dump() {
+    if (!m_reader) {
+        m_reader = std::make_unique<Reader>();
+        SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &m_reader->env);
+        SQLSetEnvAttr(m_reader->env, SQL_ATTR_ODBC_VERSION,
+                      reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        SQLAllocHandle(SQL_HANDLE_DBC, m_reader->env, &m_reader->dbc);
+        SQLCHAR out[1024];
+        SQLSMALLINT outLength = 0;
+        if (!SQL_SUCCEEDED(
+                SQLDriverConnect(m_reader->dbc, nullptr,
+                                 reinterpret_cast<SQLCHAR*>(const_cast<char*>(m_connect.c_str())),
+                                 SQL_NTS, out, sizeof out, &outLength, SQL_DRIVER_NOPROMPT))) {
+            m_reader.reset();
+            return "cannot connect";
+        }
     }
     SQLHSTMT stmt = SQL_NULL_HSTMT;
-    SQLAllocHandle(SQL_HANDLE_STMT, odbc.dbc, &stmt);
+    SQLAllocHandle(SQL_HANDLE_STMT, m_reader->dbc, &stmt);
     SQLCHAR tableType[] = "TABLE";
     SQLTables(stmt, nullptr, 0, nullptr, 0, nullptr, 0, tableType, SQL_NTS);
     std::vector<std::string> tables;
@@ -161,6 +168,13 @@ std::string DumpDatabase(const Vel::CString& connect) {
     }
     SQLFreeHandle(SQL_HANDLE_STMT, stmt);
     return dump.str();
+}
+
+void ScratchDbTest::SetUp() {
+    m_scratch = std::make_unique<ScratchDatabase>(GetParam());
+    if (m_scratch->Connect().IsEmpty()) {
+        GTEST_SKIP() << m_scratch->SkipReason();
+    }
 }
 
 } // namespace VelTest
