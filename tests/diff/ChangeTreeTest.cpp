@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <numeric>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -35,12 +32,6 @@ protected:
 
     CVelDataChange top{"top"};
 };
-
-TEST_F(ChangeTreeTest, EntriesMergeTheirBitsIntoTheNode) {
-    top.SetAt("a", Leaf("A", CVelDataChange::LEFT_ONLY));
-    top.SetAt("b", Leaf("B", CVelDataChange::RIGHT_ONLY));
-    EXPECT_EQ(top.m_nChangeType, CVelDataChange::LEFT_ONLY | CVelDataChange::RIGHT_ONLY);
-}
 
 TEST_F(ChangeTreeTest, AnEntryUnderTheSameKeyReplacesAndFreesTheOldSubtree) {
     auto* old = Leaf("old", 1);
@@ -73,20 +64,6 @@ TEST_F(ChangeTreeTest, NamesCompareByteByByteAsUnsigned) {
     EXPECT_EQ(SortedNames(top), (std::vector<std::string>{"Zone", "zone", "\xC3\xA9t\xC3\xA9"}));
 }
 
-TEST_F(ChangeTreeTest, EqualSortTextsKeepTheOrderOfInsertion) {
-    top.SetAt("second", Leaf("Same[7]", 1));
-    top.SetAt("first", Leaf("Same[007]", 2));
-    ASSERT_EQ(top.GetNextSorted(7)->m_nChangeType, 1);
-    EXPECT_EQ(top.GetNextSorted(7)->m_nChangeType, 2);
-}
-
-TEST_F(ChangeTreeTest, WithoutAClosingBracketTheNameSortsAsItIs) {
-    top.SetAt("open", Leaf("Zone[7", 1));
-    top.SetAt("closed", Leaf("Zone[12]", 1));
-    // "Zone[00012]" is below "Zone[7".
-    EXPECT_EQ(SortedNames(top), (std::vector<std::string>{"Zone[12]", "Zone[7"}));
-}
-
 TEST_F(ChangeTreeTest, TheMaskSelectsEntriesByTheirBits) {
     top.SetAt("c", Leaf("changed", CVelDataChange::CHANGED));
     top.SetAt("l", Leaf("left", CVelDataChange::LEFT_ONLY));
@@ -97,40 +74,6 @@ TEST_F(ChangeTreeTest, TheMaskSelectsEntriesByTheirBits) {
     // Entries the first mask passed over are still there for another.
     EXPECT_EQ(SortedNames(top, CVelDataChange::ALL_CHANGES),
               (std::vector<std::string>{"changed", "right"}));
-}
-
-TEST_F(ChangeTreeTest, ResetSortedMakesTheWholeSubtreeIterableAgain) {
-    auto* screen = Leaf("Screen", 1);
-    screen->SetAt("item", Leaf("Item", 1));
-    top.SetAt("screen", screen);
-    SortedNames(top);
-    SortedNames(*screen);
-    top.ResetSorted();
-    EXPECT_EQ(SortedNames(top), std::vector<std::string>{"Screen"});
-    EXPECT_EQ(SortedNames(*screen), std::vector<std::string>{"Item"});
-}
-
-TEST_F(ChangeTreeTest, EntriesAddedDuringIterationAreStillReturnedInOrder) {
-    top.SetAt("b", Leaf("b", 1));
-    ASSERT_EQ(top.GetNextSorted(7)->m_sName, "b");
-    top.SetAt("a", Leaf("a", 1));
-    EXPECT_EQ(SortedNames(top), std::vector<std::string>{"a"});
-}
-
-TEST_F(ChangeTreeTest, TenThousandEntriesComeOutInNumericOrder) {
-    std::vector<int> numbers(10000);
-    std::iota(numbers.begin(), numbers.end(), 1);
-    std::shuffle(numbers.begin(), numbers.end(), std::mt19937(7));
-    for (const int number : numbers) {
-        const std::string name = "Zone[" + std::to_string(number) + "]";
-        top.SetAt(name.c_str(), Leaf(name.c_str(), 1));
-    }
-    int expected = 1;
-    while (CVelDataChange* next = top.GetNextSorted(7)) {
-        ASSERT_EQ(next->m_sName.str(), "Zone[" + std::to_string(expected) + "]");
-        ++expected;
-    }
-    EXPECT_EQ(expected, 10001);
 }
 
 } // namespace

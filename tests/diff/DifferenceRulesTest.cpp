@@ -91,16 +91,6 @@ TEST_F(DifferenceRulesTest, OneChangedValueIsGroupedUnderItsScreen) {
     EXPECT_EQ(item->m_sRightValue, "7");
 }
 
-TEST_F(DifferenceRulesTest, TheRightTreeAsThisKeepsTheValuesOnTheirSides) {
-    Open();
-    ASSERT_EQ(right->exitTime.SetValue(7), 0);
-    EXPECT_EQ(right->root.FindDifferencies(&left->root, &changes, &goOn, nullptr, false), 1);
-    CVelDataChange* item = At({"SystemScreen", "SystemScreen", "System.ExitTime"});
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->m_sLeftValue, "5");
-    EXPECT_EQ(item->m_sRightValue, "7");
-}
-
 TEST_F(DifferenceRulesTest, ChangedValuesInAnElementAreGroupedByElementNumber) {
     Open();
     ASSERT_EQ(right->Zone(2).m_Level.SetValue(3), 0);
@@ -203,17 +193,6 @@ TEST_F(DifferenceRulesTest, TheProgressHandlerCancelsAtTheNextScreen) {
     EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 2}}));
     // The first screen's differences go with the cancelled level.
     EXPECT_TRUE(changes.IsEmpty());
-}
-
-TEST_F(DifferenceRulesTest, AnUncancelledWalkSendsOneMessagePerScreen) {
-    Open();
-    std::vector<int> done;
-    Vel::CDiffProgress progress(left->root, &goOn, [&](int count, int) {
-        done.push_back(count);
-        return true;
-    });
-    EXPECT_EQ(Diff(&progress), 0);
-    EXPECT_EQ(done, (std::vector<int>{0, 1}));
 }
 
 } // namespace

@@ -6,55 +6,48 @@ namespace {
 
 using ConditionTest = ReportFixture;
 
-TEST_F(ConditionTest, IsEmptyKeepsTheBlockOfAnEmptyString) {
-    EXPECT_EQ(Fill("a<!--!IF1 IsEmpty(Site.Name)-->b<!--!ENDIF1-->c"), "abc");
-}
+struct ConditionCase {
+    const char* page;
+    const char* report;
+};
 
-TEST_F(ConditionTest, IsEmptyRemovesBlockAndBothCommandsOfAFilledString) {
+// Site.Name is "North", Site.Count 7, Site.Mode 9 (its third choice), Site.Area record 2.
+TEST_F(ConditionTest, BlocksAreKeptOrRemovedWithTheirCommands) {
     name.SetValue("North");
-    EXPECT_EQ(Fill("a<!--!IF1 IsEmpty(Site.Name)-->b<!--!ENDIF1-->c"), "ac");
-}
-
-TEST_F(ConditionTest, UnlabelledConditionEndsAtTheFirstUnlabelledEnd) {
-    name.SetValue("North");
-    EXPECT_EQ(Fill("<!--!IF IsEmpty(Site.Name)-->a<!--!IF IsEmpty(Site.Name)-->b<!--!ENDIF-->"
-                   "c<!--!ENDIF-->d"),
-              "cd");
-}
-
-TEST_F(ConditionTest, NestedConditionsWithDistinctLabels) {
-    EXPECT_EQ(Fill("<!--!IFo IsEmpty(Site.Name)-->a<!--!IFi IsNoEmpty(Site.Name)-->b<!--!ENDIFi-->"
-                   "c<!--!ENDIFo-->d"),
-              "acd");
-}
-
-TEST_F(ConditionTest, IntegerChoiceComparesItsIndexNotItsValue) {
     mode.SetValue(9);
-    EXPECT_EQ(Fill("<!--!IF IsEqual(Site.Mode=2)-->index<!--!ENDIF-->"
-                   "<!--!IFv IsEqual(Site.Mode=9)-->value<!--!ENDIFv-->"),
-              "index");
-}
-
-TEST_F(ConditionTest, IntegerChoiceAtFirstIndexIsEmpty) {
-    EXPECT_EQ(Fill("<!--!IF IsEmpty(Site.Mode)-->empty<!--!ENDIF-->"), "empty");
-}
-
-TEST_F(ConditionTest, NumberComparesTheLeadingIntegerOfTheText) {
-    EXPECT_EQ(Fill("<!--!IF IsEqual(Site.Count=7 s)-->seven<!--!ENDIF-->"
-                   "<!--!IFn IsNoEqual(Site.Count=8)-->not eight<!--!ENDIFn-->"
-                   "<!--!IFe IsNoEmpty(Site.Count)-->set<!--!ENDIFe-->"),
-              "sevennot eightset");
-}
-
-TEST_F(ConditionTest, RecordChoiceComparesItsIdAndIsNeverEmpty) {
-    EXPECT_EQ(Fill("<!--!IF IsEqual(Site.Area=2)-->two<!--!ENDIF-->"
-                   "<!--!IFe IsEmpty(Site.Area)-->empty<!--!ENDIFe-->"
-                   "<!--!IFn IsNoEmpty(Site.Area)-->filled<!--!ENDIFn-->"),
-              "two");
-}
-
-TEST_F(ConditionTest, ConditionKeysAreComparedWhole) {
-    EXPECT_EQ(Fill("<!--!IF IsEqual(Other.Count=7)-->seven<!--!ENDIF-->"), "");
+    const ConditionCase cases[] = {
+        {"a<!--!IF1 IsEmpty(Site.Name)-->b<!--!ENDIF1-->c", "ac"},
+        {"a<!--!IF1 IsNoEmpty(Site.Name)-->b<!--!ENDIF1-->c", "abc"},
+        // An unlabelled condition ends at the first unlabelled end.
+        {"<!--!IF IsEmpty(Site.Name)-->a<!--!IF IsEmpty(Site.Name)-->b<!--!ENDIF-->c<!--!ENDIF-->d",
+         "cd"},
+        {"<!--!IFo IsNoEmpty(Site.Name)-->a<!--!IFi IsEmpty(Site.Name)-->b<!--!ENDIFi-->c"
+         "<!--!ENDIFo-->d",
+         "acd"},
+        // An integer choice compares its index, not its value.
+        {"<!--!IF IsEqual(Site.Mode=2)-->index<!--!ENDIF-->"
+         "<!--!IFv IsEqual(Site.Mode=9)-->value<!--!ENDIFv-->",
+         "index"},
+        // A number compares the leading integer of the text.
+        {"<!--!IF IsEqual(Site.Count=7 s)-->seven<!--!ENDIF-->", "seven"},
+        {"<!--!IFn IsNoEqual(Site.Count=8)-->not eight<!--!ENDIFn-->", "not eight"},
+        // A record choice compares its id and is never empty.
+        {"<!--!IF IsEqual(Site.Area=2)-->two<!--!ENDIF-->", "two"},
+        {"<!--!IFe IsEmpty(Site.Area)-->empty<!--!ENDIFe-->", ""},
+        {"<!--!IFn IsNoEmpty(Site.Area)-->filled<!--!ENDIFn-->", ""},
+        // Condition keys are compared whole.
+        {"<!--!IF IsEqual(Other.Count=7)-->seven<!--!ENDIF-->", ""},
+        // Unknown tests, and equality without a value, are false.
+        {"<!--!IF IsSet(Site.Count)-->a<!--!ENDIF-->", ""},
+        {"<!--!IFb IsNoEqual(Site.Count)-->b<!--!ENDIFb-->", ""},
+        {"<!--!IFc IsNoEqual(Site.Members=1)-->c<!--!ENDIFc-->", ""},
+        // A false condition without its end keeps the rest.
+        {"a<!--!IF1 IsEmpty(Site.Name)-->b<!--!ENDIF2-->c", "abc"},
+    };
+    for (const ConditionCase& c : cases) {
+        SCOPED_TRACE(c.page);
+        EXPECT_EQ(Fill(c.page), c.report);
+    }
 }
 
 TEST_F(ConditionTest, MissingItemFallsBackOnFixedValuesAndEntersTheKey) {
@@ -64,18 +57,6 @@ TEST_F(ConditionTest, MissingItemFallsBackOnFixedValuesAndEntersTheKey) {
                    "<!--!IFb IsEqual(Customer=ACME)-->equal<!--!ENDIFb-->"),
               "knownno phone");
     EXPECT_EQ(engine.m_mapValues.count("Phone"), 1U);
-}
-
-TEST_F(ConditionTest, UnknownTestsAndEqualityWithoutValueAreFalse) {
-    EXPECT_EQ(Fill("<!--!IF IsSet(Site.Count)-->a<!--!ENDIF-->"
-                   "<!--!IFb IsNoEqual(Site.Count)-->b<!--!ENDIFb-->"
-                   "<!--!IFc IsNoEqual(Site.Members=1)-->c<!--!ENDIFc-->"),
-              "");
-}
-
-TEST_F(ConditionTest, FalseConditionWithoutEndKeepsTheRest) {
-    name.SetValue("North");
-    EXPECT_EQ(Fill("a<!--!IF1 IsEmpty(Site.Name)-->b<!--!ENDIF2-->c"), "abc");
 }
 
 } // namespace

@@ -6,13 +6,30 @@ namespace {
 
 using FieldTest = ReportFixture;
 
-TEST_F(FieldTest, TemplateWithoutCommandsIsCopiedUnchanged) {
-    const std::string page = "<p>plain --> text & more; <!- not a command</p>";
-    EXPECT_EQ(Fill(page), page);
-}
+struct FieldCase {
+    std::string page;
+    std::string report;
+};
 
-TEST_F(FieldTest, UnresolvedFieldStaysAsWrittenWithItsCommentMarks) {
-    EXPECT_EQ(Fill("a<!--Site.Unknown-->b<!-- -->c"), "a<!--Site.Unknown-->b<!-- -->c");
+// Site.Count is 7 and Site.Area chooses the record named "Hall".
+TEST_F(FieldTest, FieldsResolveOrStayAsWritten) {
+    const FieldCase cases[] = {
+        {"<p>plain --> text & more; <!- not a command</p>",
+         "<p>plain --> text & more; <!- not a command</p>"},
+        {"a<!--Site.Unknown-->b<!-- -->c", "a<!--Site.Unknown-->b<!-- -->c"},
+        // A choice of records prints nothing, a set is no field.
+        {"[<!--Site.Area-->][<!--Site.Members-->]", "[][<!--Site.Members-->]"},
+        {"<!--Site.Area;Area.Name-->", "Hall"},
+        {"<!--Site.Name;Area.Name-->", "<!--Site.Name;Area.Name-->"},
+        {"<!--Site.Count&%03d-->", "007"},
+        {"<!--Site.Count&No. %-4d|-->", "No. 7   |"},
+        {"<!--Site.Count&%+.3d%%-->", "+007%"},
+        {"<!--TRANSLATE(RPT_TITLE)-->", "text of RPT_TITLE"},
+    };
+    for (const FieldCase& c : cases) {
+        SCOPED_TRACE(c.page);
+        EXPECT_EQ(Fill(c.page), c.report);
+    }
 }
 
 TEST_F(FieldTest, ItemsPrintTheirValuesFoundByKeyWithoutFirstComponent) {
@@ -22,16 +39,7 @@ TEST_F(FieldTest, ItemsPrintTheirValuesFoundByKeyWithoutFirstComponent) {
               "North|7|" + mode.GetTextByValue(9).str());
 }
 
-TEST_F(FieldTest, ChoiceAndListItemsPrintNothing) {
-    EXPECT_EQ(Fill("[<!--Site.Area-->][<!--Site.Members-->]"), "[][<!--Site.Members-->]");
-}
-
-TEST_F(FieldTest, PathResolvesAmongTheChildrenOfTheSelectedRecord) {
-    EXPECT_EQ(Fill("<!--Site.Area;Area.Name-->"), "Hall");
-}
-
-TEST_F(FieldTest, PathThroughNoChoiceOrNoSelectionStaysUnresolved) {
-    EXPECT_EQ(Fill("<!--Site.Name;Area.Name-->"), "<!--Site.Name;Area.Name-->");
+TEST_F(FieldTest, PathWithoutSelectionStaysUnresolved) {
     areaChoice.m_pSelected = nullptr;
     EXPECT_EQ(Fill("<!--Site.Area;Area.Name-->"), "<!--Site.Area;Area.Name-->");
 }
@@ -43,19 +51,9 @@ TEST_F(FieldTest, FixedValuesAreTheLastResortWhenNotEmpty) {
     EXPECT_EQ(Fill("<!--Site.Name-->|<!--Customer-->|<!--Blank-->"), "|ACME|<!--Blank-->");
 }
 
-TEST_F(FieldTest, NumberFormatPadsWithZeros) {
-    EXPECT_EQ(Fill("<!--Site.Count&%03d-->"), "007");
-}
-
-TEST_F(FieldTest, NumberFormatKeepsLiteralTextFlagsAndPrecision) {
-    EXPECT_EQ(Fill("<!--Site.Count&No. %-4d|-->"), "No. 7   |");
-    EXPECT_EQ(Fill("<!--Site.Count&%+.3d%%-->"), "+007%");
-    EXPECT_EQ(Fill("<!--Site.Count&%x-->"), "7");
-}
-
 TEST_F(FieldTest, UnsafeFormatsPrintThePlainNumber) {
     for (const char* format :
-         {"%s", "%n", "%d%d", "%999d", "%*d", "%ld", "%", "none", "%.100d", "%d%s", "%c"}) {
+         {"%s", "%n", "%d%d", "%999d", "%*d", "%ld", "%", "none", "%.100d", "%d%s", "%c", "%x"}) {
         EXPECT_EQ(Fill(std::string("<!--Site.Count&") + format + "-->"), "7") << format;
     }
 }
@@ -66,25 +64,15 @@ TEST_F(FieldTest, RecordNumbersAndLocation) {
               "0|1|/srv/reports/");
 }
 
-TEST_F(FieldTest, ElementSixteenIsGroupB8AndCollectionId16) {
+TEST_F(FieldTest, ElementNumbersGroupByEightFromA1) {
+    source.m_vecHeader = area1.GetChildList();
+    EXPECT_EQ(Fill("<!--GROUP_COLLECTION_ID-->"), "A1");
     area2.SetId(16);
     source.m_vecHeader = area2.GetChildList();
     EXPECT_EQ(Fill("<!--GROUP_COLLECTION_ID-->|<!--COLLECTION_ID-->|<!--COLLECTION_ID&%04d-->"),
               "B8|16|0016");
-}
-
-TEST_F(FieldTest, FirstElementIsGroupA1) {
-    source.m_vecHeader = area1.GetChildList();
-    EXPECT_EQ(Fill("<!--GROUP_COLLECTION_ID-->"), "A1");
-}
-
-TEST_F(FieldTest, CollectionIdWithoutCurrentItemStaysUnresolved) {
     source.m_vecHeader.clear();
     EXPECT_EQ(Fill("<!--COLLECTION_ID-->"), "<!--COLLECTION_ID-->");
-}
-
-TEST_F(FieldTest, TranslateAsksTheDataSource) {
-    EXPECT_EQ(Fill("<!--TRANSLATE(RPT_TITLE)-->"), "text of RPT_TITLE");
 }
 
 } // namespace

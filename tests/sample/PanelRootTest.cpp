@@ -1,9 +1,7 @@
 // The host decisions of the sample roots: the version rule of each family, table prefixes,
 // family default texts, outputs that follow zone functions, and area choices.
 #include "SampleFixture.h"
-#include "support/CaptureSink.h"
 
-#include "ItemView.h"
 #include "TarvoPanelRoot.h"
 #include "V6PanelRoot.h"
 
@@ -24,12 +22,9 @@ struct VersionCase {
 
 TEST(PanelRoot, MapsAPanelVersionToTheLastValidationVersionNotAboveIt) {
     const VersionCase cases[] = {
-        {"V6", 66, 610, 610},    {"V6", 66, 625, 620},     {"V6", 66, 649, 620},
-        {"V6", 66, 650, 650},    {"V6", 69, 798, 703},     {"V6", 66, 599, -1},
-        {"V6", 66, 799, -1},     {"V6", 96, 650, -1},      {"Tarvo", 96, 320, 317},
-        {"Tarvo", 98, 358, 351}, {"Tarvo", 97, 99, -1},    {"Tarvo", 99, 329, -1},
-        {"Tarvo", 99, 334, 330}, {"Tarvo", 101, 345, 340}, {"Tarvo", 66, 340, -1},
-        {"Tarvo", 100, 359, -1},
+        {"V6", 66, 610, 610},   {"V6", 66, 649, 620},    {"V6", 66, 650, 650},
+        {"V6", 66, 599, -1},    {"V6", 96, 650, -1},     {"Tarvo", 98, 358, 351},
+        {"Tarvo", 99, 329, -1}, {"Tarvo", 99, 334, 330}, {"Tarvo", 66, 340, -1},
     };
     CV6PanelRoot v6;
     CTarvoPanelRoot tarvo;
@@ -47,16 +42,6 @@ protected:
     VelTest::SampleTexts texts;
 };
 
-TEST_F(SampleRoot, OpensAnInBetweenVersionWithTheFilesOfItsRelease) {
-    auto panel = VelTest::SamplePanel(66, texts);
-    VelTest::CaptureSink sink;
-    EXPECT_FALSE(panel->Open(66, 655)); // 6.55 has no validation files
-    EXPECT_EQ(sink.Count(), 1u);
-    ASSERT_TRUE(panel->Open(66, 625));
-    EXPECT_EQ(panel->Root().GetActualPanelMajorVersion(), 620);
-    EXPECT_EQ(panel->m_System.m_BellTime.GetValidationData()->GetMaxNumber(), 30);
-}
-
 TEST_F(SampleRoot, NamesTablesAndDefaultTextsAfterTheFamily) {
     auto v6 = VelTest::SamplePanel(67, texts);
     auto tarvo = VelTest::SamplePanel(100, texts);
@@ -65,11 +50,8 @@ TEST_F(SampleRoot, NamesTablesAndDefaultTextsAfterTheFamily) {
 
     EXPECT_EQ(v6->m_Zones.GetItem(0)->GetDbTableName(), "V6_Zones");
     EXPECT_EQ(tarvo->m_Telecom.m_Arcs.GetItem(0)->GetDbTableName(), "Tarvo_Arcs");
-    EXPECT_EQ(tarvo->m_KeypadOutputs.GetItem(0)->GetDbTableName(), "Tarvo_KeypadOutputs");
     EXPECT_EQ(v6->m_System.m_PanelName.GetValue(), "V6 Panel");
     EXPECT_EQ(tarvo->m_System.m_PanelName.GetValue(), "Tarvo Panel");
-    EXPECT_EQ(v6->m_Network.m_HostName.GetValue(), "v6panel");
-    EXPECT_EQ(tarvo->m_Network.m_HostName.GetValue(), "tarvo");
 }
 
 TEST_F(SampleRoot, DisablesOutputsOfZoneFunctionsThePanelLacksAndAutoProcessingFreesThem) {
@@ -104,10 +86,7 @@ TEST_F(SampleRoot, AreaChoicesSelectTheAreaRecordsOfTheModel) {
     ASSERT_EQ(panel->m_Areas.GetSize(), 2);
     Vel::Sample::CAreaChoice& area = panel->m_Zones.GetElement(0)->m_Area;
 
-    EXPECT_EQ(area.GetType(), Vel::PanelDataTypes::CHOICE);
-    EXPECT_EQ(area.GetId(), 1);
     EXPECT_EQ(area.SetId(2), 0);
-    EXPECT_EQ(area.GetValue(), 2);
     EXPECT_EQ(area.GetSelectedContainer(), panel->m_Areas.GetItemById(2));
     EXPECT_EQ(area.SetId(3), 5); // two areas only
     EXPECT_EQ(area.GetId(), 2);
@@ -118,7 +97,6 @@ TEST_F(SampleRoot, AreaChoicesSelectTheAreaRecordsOfTheModel) {
     EXPECT_EQ(panel->m_Areas.GetSize(), 4);
     EXPECT_EQ(area.GetValue(), 2);
     EXPECT_EQ(area.SetId(4), 0);
-    EXPECT_EQ(area.GetSelectedContainer(), panel->m_Areas.GetItemById(4));
     ASSERT_TRUE(panel->Open(65, 610));
     EXPECT_EQ(area.GetValue(), 1);
     EXPECT_EQ(area.GetSelectedContainer(), panel->m_Areas.GetItemById(1));
@@ -130,8 +108,6 @@ TEST_F(SampleRoot, KeepsThePinHiddenAndStoresItEncoded) {
     Vel::CDataString& pin = panel->m_Users.GetElement(2)->m_Pin;
     ASSERT_EQ(pin.SetValue("4711"), 0);
 
-    EXPECT_EQ(Vel::Sample::CItemView(pin).m_sValue, "<??"
-                                                    "?>");
     const Vel::CString stored = pin.GetValueCrypted();
     EXPECT_NE(stored, "4711");
     Vel::CDataString& other = panel->m_Users.GetElement(2)->m_Name;

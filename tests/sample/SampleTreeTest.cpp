@@ -11,18 +11,8 @@
 #include <vel/DataIntChoice.h>
 #include <vel/DataTriggerSet.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
-
-namespace Vel::Sample {
-
-// Readable test names in CTest.
-void PrintTo(const SPanelEntry& entry, std::ostream* out) {
-    *out << entry.sModelFolder.str() << " " << entry.nType << "/" << entry.nVersion;
-}
-
-} // namespace Vel::Sample
 
 namespace {
 
@@ -123,18 +113,8 @@ TEST(PanelCatalogue, ListsTheShippedPanelsOfBothFamilies) {
     }
     ASSERT_EQ(panels.size(), 27u);
     EXPECT_EQ(panels.front(), "65/610 V6Compact V6_1 V6/Compact_V6_1");
-    EXPECT_EQ(panels[4], "66/620 V6Standard V6_1 V6/V6_1");
     EXPECT_EQ(panels[16], "96/340 TarvoS V3_40_2 Tarvo/V3_40");
     EXPECT_EQ(panels.back(), "101/340 TarvoL V3_40_3 Tarvo/V3_40");
-}
-
-TEST(PanelCatalogue, SupportsVersionsBetweenReleasesByTheirValidationVersion) {
-    using Vel::Sample::CPanelCatalogue;
-    EXPECT_TRUE(CPanelCatalogue::IsSupported(66, 625));  // files of 6.20
-    EXPECT_FALSE(CPanelCatalogue::IsSupported(66, 655)); // 6.55 has files of its own, not shipped
-    EXPECT_TRUE(CPanelCatalogue::IsSupported(99, 345));
-    EXPECT_FALSE(CPanelCatalogue::IsSupported(97, 330)); // only the third series has 3.30
-    EXPECT_FALSE(CPanelCatalogue::IsSupported(70, 650));
 }
 
 } // namespace

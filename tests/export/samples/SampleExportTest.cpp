@@ -1,6 +1,7 @@
 // Every shipped sample panel exported whole: the document parses with the library's own
 // parser and with pugixml, and both read the same tree. velcfg export as a real process.
 #include "sample/SampleFixture.h"
+#include "support/Velcfg.h"
 
 #include "PanelCatalogue.h"
 
@@ -10,12 +11,8 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace VelTest {
@@ -94,41 +91,22 @@ TEST(SampleExportTest, EveryPanelParsesAlikeWithBothParsers) {
     }
 }
 
-struct ToolRun {
-    int status = -1;
-    std::string err;
-    std::string file;
-};
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// ./velcfg export (the tests run in the output folder) writing to a file.
-ToolRun VelcfgExport(const std::string& args) {
-    const std::filesystem::path base =
-        std::filesystem::temp_directory_path() / ("vel-export-" + std::to_string(getpid()));
-    const std::string file = base.string() + ".xml", err = base.string() + ".err";
-    const int raw =
-        std::system(("./velcfg export --out " + file + " " + args + " 2>" + err).c_str());
-    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(err), ReadFile(file)};
-    std::filesystem::remove(file);
-    std::filesystem::remove(err);
-    return run;
-}
-
 TEST(SampleExportTest, VelcfgExportsTheScreensNamedWithTheValuesGiven) {
-    const ToolRun run = VelcfgExport(
-        "--type 66 --version 650 --screen Network --screen System 'System.PanelName=A&B 1'");
+    const std::string file =
+        std::filesystem::temp_directory_path() / ("vel-export-" + std::to_string(getpid()));
+    const VelcfgRun run = Velcfg("export --out " + file +
+                                 " --type 66 --version 650 --screen "
+                                 "Network --screen System 'System.PanelName=A&B 1'");
+    const std::string xml = ReadWholeFile(file);
+    std::filesystem::remove(file);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.file.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                             "<Panel type=\"66\" version=\"650\">\n\t<Network>\n",
-                             0),
+    EXPECT_EQ(xml.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                        "<Panel type=\"66\" version=\"650\">\n\t<Network>\n",
+                        0),
               0u)
-        << run.file;
-    EXPECT_NE(run.file.find("\t\t<PanelName>A&amp;B 1</PanelName>\n"), std::string::npos);
-    EXPECT_EQ(run.file.find("Collection>"), std::string::npos);
+        << xml;
+    EXPECT_NE(xml.find("\t\t<PanelName>A&amp;B 1</PanelName>\n"), std::string::npos);
+    EXPECT_EQ(xml.find("Collection>"), std::string::npos);
 }
 
 } // namespace
