@@ -86,6 +86,9 @@ SQLRETURN connectOnce(SQLHDBC hdbc, const CString& text) {
 } // namespace
 
 bool CDatabase::Open(const CString& connect) {
+    if (connect.IsEmpty()) {
+        return IsOpen() || OpenConfigured();
+    }
     Close();
     CString text = connect;
     if (isSqlite(text)) {
@@ -122,6 +125,15 @@ bool CDatabase::Open(const CString& connect) {
         ExecuteDirect("SET client_encoding TO 'SQL_ASCII'");
     }
     return true;
+}
+
+bool CDatabase::OpenConfigured() {
+    if (m_pImpl->connect.IsEmpty()) {
+        throw CDbException("08001", 0, "no connection is configured: open it once with its text",
+                           "");
+    }
+    const CString connect = m_pImpl->connect;
+    return Open(connect);
 }
 
 void CDatabase::Close() {

@@ -10,9 +10,7 @@ CDatabaseEx* SharedConnection() {
 
 CDatabaseEx* OpenSharedConnection() {
     CDatabaseEx* db = SharedConnection();
-    if (!db->IsOpen() && !db->GetConnect().IsEmpty()) {
-        db->Open(db->GetConnect());
-    }
+    db->Open("");
     return db;
 }
 

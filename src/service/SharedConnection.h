@@ -6,8 +6,8 @@
 namespace Vel {
 
 CDatabaseEx* SharedConnection();
-// The connection, reopened with the text it was last opened with when it is closed (the
-// store operations close it after every commit).
+// The connection, opened with the empty text first (the store operations close it after
+// every commit).
 CDatabaseEx* OpenSharedConnection();
 
 } // namespace Vel
