@@ -213,7 +213,12 @@ void CDatabase::Impl::End(CDatabase& db, bool commit) {
     }
     OdbcCheck(SQLEndTran(SQL_HANDLE_DBC, hdbc, commit ? SQL_COMMIT : SQL_ROLLBACK), SQL_HANDLE_DBC,
               hdbc, commit ? "COMMIT" : "ROLLBACK", &db);
-    OdbcCheck(SetAutocommit(true), SQL_HANDLE_DBC, hdbc, "", &db);
+    if (!SQL_SUCCEEDED(SetAutocommit(true))) {
+        // The transaction has ended, yet the connection no longer does what it is told: later
+        // statements would wait for a commit that never comes. Drop it; the next Open("")
+        // connects afresh.
+        db.Close();
+    }
 }
 
 void CDatabase::Impl::Abandon(CDatabase& db) {
