@@ -23,7 +23,9 @@ public:
     CDatabase& operator=(const CDatabase&) = delete;
     virtual ~CDatabase();
 
-    // Connects; a failure throws CDbException. An open connection is closed first.
+    // Connects; a failure throws CDbException. An open connection is closed first. The
+    // empty text opens the connection this one is configured for (the text it was last
+    // opened with) unless it is open already, which it leaves as it is.
     virtual bool Open(const CString& connect);
     virtual void Close();
     bool IsOpen() const;
@@ -56,6 +58,8 @@ public:
     void MarkFailed();
 
 private:
+    bool OpenConfigured();
+
     struct Impl;
     std::unique_ptr<Impl> m_pImpl;
 };

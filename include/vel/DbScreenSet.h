@@ -44,6 +44,10 @@ public:
 protected:
     // The site parameter, the site column and the item columns, in that order.
     void ExchangeScreenFields(CFieldExchange* pFX);
+    // The output columns of a nested collection's row: the element, the parent element, then
+    // those of ExchangeScreenFields; the caller's parameters follow.
+    void ExchangeNestedFields(CFieldExchange* pFX, long& collectionId, const CString& parentColumn,
+                              long& parentId);
     void InitColumns();
     bool CheckExistColumn(CData* pItem);
     // Opens forward only, or requeries an open recordset; false when that cannot be done.

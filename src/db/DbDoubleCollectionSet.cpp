@@ -18,10 +18,7 @@ CDbDoubleCollectionSet::~CDbDoubleCollectionSet() = default;
 
 void CDbDoubleCollectionSet::DoFieldExchange(CFieldExchange* pFX) {
     CDatabaseData scope;
-    pFX->SetFieldType(CFieldExchange::outputColumn);
-    RFX_LongEx(pFX, "[Collection_ID]", m_lCollectionId);
-    RFX_LongEx(pFX, m_strParentColumn.c_str(), m_lParentCollectionId);
-    ExchangeScreenFields(pFX);
+    ExchangeNestedFields(pFX, m_lCollectionId, m_strParentColumn, m_lParentCollectionId);
     pFX->SetFieldType(CFieldExchange::param);
     RFX_LongEx(pFX, "[m_Collection_IDParam]", m_lCollectionIdParam);
     RFX_LongEx(pFX, "[m_ParentCollection_IDParam]", m_lParentCollectionIdParam);

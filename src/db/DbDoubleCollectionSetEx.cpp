@@ -17,10 +17,7 @@ CDbDoubleCollectionSetEx::~CDbDoubleCollectionSetEx() = default;
 
 void CDbDoubleCollectionSetEx::DoFieldExchange(CFieldExchange* pFX) {
     CDatabaseData scope;
-    pFX->SetFieldType(CFieldExchange::outputColumn);
-    RFX_LongEx(pFX, "[Collection_ID]", m_lCollectionId);
-    RFX_LongEx(pFX, m_strParentColumn.c_str(), m_lParentCollectionId);
-    ExchangeScreenFields(pFX);
+    ExchangeNestedFields(pFX, m_lCollectionId, m_strParentColumn, m_lParentCollectionId);
     pFX->SetFieldType(CFieldExchange::param);
     RFX_LongEx(pFX, "[m_ParentCollection_IDParam]", m_lParentCollectionIdParam);
 }

@@ -126,6 +126,14 @@ void CDbScreenSet::ExchangeScreenFields(CFieldExchange* pFX) {
     }
 }
 
+void CDbScreenSet::ExchangeNestedFields(CFieldExchange* pFX, long& collectionId,
+                                        const CString& parentColumn, long& parentId) {
+    pFX->SetFieldType(CFieldExchange::outputColumn);
+    RFX_LongEx(pFX, "[Collection_ID]", collectionId);
+    RFX_LongEx(pFX, parentColumn.c_str(), parentId);
+    ExchangeScreenFields(pFX);
+}
+
 void CDbScreenSet::DoFieldExchange(CFieldExchange* pFX) {
     CDatabaseData scope;
     ExchangeScreenFields(pFX);

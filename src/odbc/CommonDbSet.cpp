@@ -7,8 +7,12 @@ namespace Vel {
 
 namespace {
 
-void requireOpen(CDatabase* db) {
-    if (!db || !db->IsOpen()) {
+bool connected(const CDatabase* db) {
+    return db && db->IsOpen();
+}
+
+void requireOpen(const CDatabase* db) {
+    if (!connected(db)) {
         throw CDbException("08003", 0, "the recordset's connection is not open", "");
     }
 }
@@ -20,10 +24,7 @@ CCommonDbSet::CCommonDbSet(CDatabase* pDatabase) : CRecordset(pDatabase) {}
 CCommonDbSet::~CCommonDbSet() = default;
 
 bool CCommonDbSet::Open(unsigned openType, const char* sql, unsigned options) {
-    if (!m_pDatabase || !m_pDatabase->IsOpen()) {
-        return false;
-    }
-    return CRecordset::Open(openType, sql, options);
+    return connected(m_pDatabase) && CRecordset::Open(openType, sql, options);
 }
 
 void CCommonDbSet::Move(long rows) {
@@ -52,10 +53,7 @@ void CCommonDbSet::Delete() {
 }
 
 bool CCommonDbSet::Requery() {
-    if (!m_pDatabase || !m_pDatabase->IsOpen()) {
-        return false;
-    }
-    return CRecordset::Requery();
+    return connected(m_pDatabase) && CRecordset::Requery();
 }
 
 } // namespace Vel

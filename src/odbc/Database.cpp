@@ -18,6 +18,17 @@ struct CDatabase::Impl {
     bool transFailed = false;
     Dialect dialect = Dialect::Generic;
     CString connect;
+
+    // SQLite runs its transactions as statements: BEGIN IMMEDIATE takes the write lock at
+    // once, so a second writer waits for the busy timeout instead of failing when its first
+    // write would have to upgrade a read lock. Other servers use the driver's autocommit.
+    bool ExplicitTransactions() const { return dialect == Dialect::SQLite; }
+    void Begin(CDatabase& db);
+    // Commits or rolls back; a failure throws with the transaction possibly still open.
+    void End(CDatabase& db, bool commit);
+    // After a failure: rolls back whatever is open and returns to autocommit, quietly.
+    void Abandon(CDatabase& db);
+    SQLRETURN SetAutocommit(bool on);
 };
 
 namespace {
@@ -75,6 +86,9 @@ SQLRETURN connectOnce(SQLHDBC hdbc, const CString& text) {
 } // namespace
 
 bool CDatabase::Open(const CString& connect) {
+    if (connect.IsEmpty()) {
+        return IsOpen() || OpenConfigured();
+    }
     Close();
     CString text = connect;
     if (isSqlite(text)) {
@@ -113,12 +127,25 @@ bool CDatabase::Open(const CString& connect) {
     return true;
 }
 
+bool CDatabase::OpenConfigured() {
+    if (m_pImpl->connect.IsEmpty()) {
+        throw CDbException("08001", 0, "no connection is configured: open it once with its text",
+                           "");
+    }
+    const CString connect = m_pImpl->connect;
+    return Open(connect);
+}
+
 void CDatabase::Close() {
     if (!m_pImpl->open) {
         return;
     }
     if (m_pImpl->inTrans) {
-        Rollback();
+        try {
+            Rollback();
+        } catch (const CDbException&) {
+            // Disconnecting rolls back all the same.
+        }
     }
     SQLDisconnect(m_pImpl->hdbc);
     SQLFreeHandle(SQL_HANDLE_DBC, m_pImpl->hdbc);
@@ -161,35 +188,64 @@ void CDatabase::ExecuteDirect(const CString& sql) {
     stmt.ExecDirect(Rewrite(sql));
 }
 
+SQLRETURN CDatabase::Impl::SetAutocommit(bool on) {
+    const SQLULEN mode = on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
+    return SQLSetConnectAttr(hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(mode), 0);
+}
+
+void CDatabase::Impl::Begin(CDatabase& db) {
+    if (ExplicitTransactions()) {
+        db.ExecuteDirect("BEGIN IMMEDIATE");
+        return;
+    }
+    try {
+        OdbcCheck(SetAutocommit(false), SQL_HANDLE_DBC, hdbc, "BEGIN", &db);
+    } catch (const CDbException&) {
+        SetAutocommit(true);
+        throw;
+    }
+}
+
+void CDatabase::Impl::End(CDatabase& db, bool commit) {
+    if (ExplicitTransactions()) {
+        db.ExecuteDirect(commit ? "COMMIT" : "ROLLBACK");
+        return;
+    }
+    OdbcCheck(SQLEndTran(SQL_HANDLE_DBC, hdbc, commit ? SQL_COMMIT : SQL_ROLLBACK), SQL_HANDLE_DBC,
+              hdbc, commit ? "COMMIT" : "ROLLBACK", &db);
+    if (!SQL_SUCCEEDED(SetAutocommit(true))) {
+        // The transaction has ended, yet the connection no longer does what it is told: later
+        // statements would wait for a commit that never comes. Drop it; the next Open("")
+        // connects afresh.
+        db.Close();
+    }
+}
+
+void CDatabase::Impl::Abandon(CDatabase& db) {
+    if (!open) {
+        return;
+    }
+    if (ExplicitTransactions()) {
+        try {
+            db.ExecuteDirect("ROLLBACK");
+        } catch (const CDbException&) {
+            // Nothing was open.
+        }
+        return;
+    }
+    SQLEndTran(SQL_HANDLE_DBC, hdbc, SQL_ROLLBACK);
+    SetAutocommit(true);
+}
+
 bool CDatabase::BeginTrans() {
     if (!IsOpen() || m_pImpl->inTrans) {
         return false;
     }
-    OdbcCheck(SQLSetConnectAttr(m_pImpl->hdbc, SQL_ATTR_AUTOCOMMIT,
-                                reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
-              SQL_HANDLE_DBC, m_pImpl->hdbc, "BEGIN", this);
+    m_pImpl->Begin(*this);
     m_pImpl->inTrans = true;
     m_pImpl->transFailed = false;
     return true;
 }
-
-namespace {
-
-void endTransaction(SQLHDBC hdbc, SQLSMALLINT how, CDatabase* db) {
-    try {
-        OdbcCheck(SQLEndTran(SQL_HANDLE_DBC, hdbc, how), SQL_HANDLE_DBC, hdbc,
-                  how == SQL_COMMIT ? "COMMIT" : "ROLLBACK", db);
-    } catch (...) {
-        SQLSetConnectAttr(hdbc, SQL_ATTR_AUTOCOMMIT,
-                          reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-        throw;
-    }
-    OdbcCheck(SQLSetConnectAttr(hdbc, SQL_ATTR_AUTOCOMMIT,
-                                reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0),
-              SQL_HANDLE_DBC, hdbc, "", db);
-}
-
-} // namespace
 
 bool CDatabase::CommitTrans() {
     if (!m_pImpl->inTrans) {
@@ -202,9 +258,9 @@ bool CDatabase::CommitTrans() {
     }
     m_pImpl->inTrans = false;
     try {
-        endTransaction(m_pImpl->hdbc, SQL_COMMIT, this);
+        m_pImpl->End(*this, true);
     } catch (const CDbException&) {
-        SQLEndTran(SQL_HANDLE_DBC, m_pImpl->hdbc, SQL_ROLLBACK);
+        m_pImpl->Abandon(*this);
         throw;
     }
     return true;
@@ -216,7 +272,12 @@ bool CDatabase::Rollback() {
     }
     m_pImpl->inTrans = false;
     m_pImpl->transFailed = false;
-    endTransaction(m_pImpl->hdbc, SQL_ROLLBACK, this);
+    try {
+        m_pImpl->End(*this, false);
+    } catch (const CDbException&) {
+        m_pImpl->Abandon(*this);
+        throw;
+    }
     return true;
 }
 

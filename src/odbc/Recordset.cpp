@@ -51,6 +51,18 @@ CString joinNames(const std::vector<Slot>& slots, const char* suffix) {
     return out;
 }
 
+// The statement after its select list: table, filter and sort.
+CString fromClause(const CString& table, const CString& filter, const CString& sort) {
+    CString sql = " FROM " + table;
+    if (!filter.IsEmpty()) {
+        sql += " WHERE " + filter;
+    }
+    if (!sort.IsEmpty()) {
+        sql += " ORDER BY " + sort;
+    }
+    return sql;
+}
+
 } // namespace
 
 struct CRecordset::Impl {
@@ -189,14 +201,7 @@ CString CRecordset::GetSQL() {
     CFieldExchange fx;
     DoFieldExchange(&fx);
     const std::vector<Slot> columns = slotsOf(fx.GetFields(), CFieldExchange::outputColumn);
-    CString sql = "SELECT " + joinNames(columns, "") + " FROM " + GetDefaultSQL();
-    if (!m_strFilter.IsEmpty()) {
-        sql += " WHERE " + m_strFilter;
-    }
-    if (!m_strSort.IsEmpty()) {
-        sql += " ORDER BY " + m_strSort;
-    }
-    return sql;
+    return "SELECT " + joinNames(columns, "") + fromClause(GetDefaultSQL(), m_strFilter, m_strSort);
 }
 
 std::vector<CString> CRecordset::GetParamNames() {
@@ -239,13 +244,15 @@ bool CRecordset::Open(unsigned, const char* sql, unsigned options) {
     } else {
         d.table = GetDefaultSQL();
         d.updatable = true;
-        d.sql = GetSQL();
+        const CString names = joinNames(d.columns, "");
+        const CString from = fromClause(d.table, m_strFilter, m_strSort);
+        d.sql = "SELECT " + names + from;
         d.rowId = rowIdentity(m_pDatabase->GetDialect());
-        executed = "SELECT " + joinNames(d.columns, "");
+        executed = "SELECT " + names;
         if (d.rowId) {
             executed += CString(", ") + d.rowId->select;
         }
-        executed += d.sql.Mid(d.sql.Find(" FROM "));
+        executed += from;
     }
     d.select.Allocate(m_pDatabase);
     d.select.Prepare(m_pDatabase->Rewrite(executed));

@@ -42,7 +42,7 @@ struct TransRules {
 
 template <class Work> bool runInTransaction(const TransRules& rules, Work work) {
     CDatabaseEx* db = rules.openFirst ? OpenSharedConnection() : SharedConnection();
-    if (!BeginServiceTransaction(db)) {
+    if (!db->BeginTrans()) {
         reportError("false", rules.beginLine, "Database error");
         if (rules.store) {
             return false;

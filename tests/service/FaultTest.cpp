@@ -24,9 +24,9 @@ protected:
 
     // Runs `operation` with its Nth call failing for N = 1, 2, ... until it runs through
     // without reaching the fault, which it must then survive. The hook fails a call after the
-    // driver has carried it out, so a fault at the last two calls (the COMMIT and the return
-    // to autocommit) finds the data committed already: those two are left out. The connection
-    // is reused after a fault, as a workstation would.
+    // driver has carried it out, so a fault at the last two calls (the COMMIT, with its
+    // statement's allocation on SQLite) finds the data committed already: those are left out.
+    // The connection is reused after a fault, as a workstation would.
     void ExpectAllOrNothing(const std::function<bool()>& operation) {
         const std::string before = Dump();
         std::vector<long> changed;
