@@ -2,25 +2,24 @@
 // PostgreSQL, in ms: taking one (CreateRollback) and putting one back (UseRollback), next to
 // the anchor, a whole store of the same site in one transaction. Needs the PostgreSQL test
 // server (ctest starts it; or scripts/pg-test-server.sh start build/pg).
-#include "SamplePanel.h"
+#include "LargestPanel.h"
 #include "support/DbBackends.h"
 
 #include <vel/DatabaseManager.h>
-#include <vel/FileLangText.h>
 #include <vel/SelectFromFETables.h>
 #include <vel/SiteDbSupport.h>
 #include <vel/UpdateFETables.h>
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
+#include <cstdlib>
 #include <map>
 #include <memory>
 
 namespace {
 
-constexpr int kType = 101;
-constexpr int kVersion = 340;
+using BenchPanel::kType;
+using BenchPanel::kVersion;
 
 Vel::CDatabaseEx* Db() {
     return Vel::CDatabaseManager::Instance().GetDatabase();
@@ -30,13 +29,16 @@ Vel::CDatabaseEx* Db() {
 struct Site {
     std::unique_ptr<VelTest::ScratchDatabase> scratch;
     std::unique_ptr<Vel::Sample::CSamplePanel> panel;
-    Vel::CFileLangText texts;
     unsigned long siteId = 0;
     bool ready = false;
 };
 
 Site& SiteOn(VelTest::DbBackend backend, benchmark::State& state) {
     static std::map<VelTest::DbBackend, Site> sites;
+    if (sites.empty()) {
+        // The connection closes before the sites' scratch databases go.
+        std::atexit([] { Db()->Close(); });
+    }
     Site& site = sites[backend];
     if (!site.scratch) {
         site.scratch = std::make_unique<VelTest::ScratchDatabase>(backend);
@@ -44,9 +46,7 @@ Site& SiteOn(VelTest::DbBackend backend, benchmark::State& state) {
             return site;
         }
         Db()->Open(site.scratch->Connect());
-        site.panel = std::make_unique<Vel::Sample::CSamplePanel>(kType);
-        site.panel->Root().SetLanguageClass(&site.texts);
-        site.panel->Open(kType, kVersion);
+        site.panel = BenchPanel::OpenedPanel();
         Vel::CSiteDbSupport service;
         service.CreateTables(&site.panel->Root());
         Vel::SiteDetails_T details{};
@@ -124,14 +124,3 @@ BENCHMARK(BM_CreateRollback)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UseRollback)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Every contender keeps its heap: no trimming, no fresh pages per large block.
-    mallopt(M_TRIM_THRESHOLD, -1);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Db()->Close();
-    return 0;
-}

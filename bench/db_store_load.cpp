@@ -4,17 +4,15 @@
 // Every iteration writes a new site inside a transaction that it rolls back, so the tables do
 // not grow. PostgreSQL runs when VEL_BENCH_PG_CONNECT names a server or the test server of
 // the build tree is up (scripts/pg-test-server.sh start build/pg).
-#include "SamplePanel.h"
+#include "LargestPanel.h"
 #include "SampleStore.h"
 
 #include <vel/Assert.h>
 #include <vel/DatabaseEx.h>
 #include <vel/DatabaseManager.h>
 #include <vel/DbSchema.h>
-#include <vel/FileLangText.h>
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <sql.h>
 #include <sqlext.h>
 
@@ -27,18 +25,16 @@
 
 namespace {
 
-constexpr int kType = 101;
-constexpr int kVersion = 340;
+// Varying values meets refusals the library reports; they are expected here.
+class QuietSink : public Vel::CAssertSink {
+public:
+    void Report(const Vel::CAssertReport&) override {}
+};
 
-Vel::CFileLangText& Texts() {
-    static Vel::CFileLangText texts;
-    return texts;
-}
-
-std::unique_ptr<Vel::Sample::CSamplePanel> OpenedPanel(long site) {
-    auto panel = std::make_unique<Vel::Sample::CSamplePanel>(kType);
-    panel->Root().SetLanguageClass(&Texts());
-    panel->Open(kType, kVersion);
+std::unique_ptr<Vel::Sample::CSamplePanel> OpenedSite(long site) {
+    static QuietSink quiet;
+    Vel::SetAssertSink(&quiet);
+    auto panel = BenchPanel::OpenedPanel();
     panel->Root().SetSiteID(site);
     return panel;
 }
@@ -135,7 +131,7 @@ std::unique_ptr<Backend> MakeBackend(const std::string& connect) {
     backend->connect = connect;
     backend->db = std::make_unique<Vel::CDatabaseEx>();
     backend->db->Open(Vel::CString(connect));
-    auto panel = OpenedPanel(1);
+    auto panel = OpenedSite(1);
     Vel::Sample::CSampleStore::VaryValues(*panel);
     if (!Vel::Sample::CSampleStore::Store(*backend->db, *panel)) {
         return nullptr;
@@ -190,7 +186,7 @@ void BM_TreeStore(benchmark::State& state) {
     if (!Ready(state, b)) {
         return;
     }
-    auto panel = OpenedPanel(2);
+    auto panel = OpenedSite(2);
     Vel::Sample::CSampleStore::VaryValues(*panel);
     for (auto _ : state) {
         b->db->BeginTrans();
@@ -260,7 +256,7 @@ void BM_TreeLoad(benchmark::State& state) {
     if (!Ready(state, b)) {
         return;
     }
-    auto panel = OpenedPanel(1);
+    auto panel = OpenedSite(1);
     for (auto _ : state) {
         bool notInDb = false;
         panel->Root().LoadDataDb2Vel(b->db.get(), notInDb, false);
@@ -317,21 +313,3 @@ BENCHMARK(BM_TreeLoad)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisec
 BENCHMARK(BM_RawFetch)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Varying values meets refusals the library reports; they are expected here.
-class QuietSink : public Vel::CAssertSink {
-public:
-    void Report(const Vel::CAssertReport&) override {}
-};
-
-int main(int argc, char** argv) {
-    QuietSink quiet;
-    Vel::SetAssertSink(&quiet);
-    // Keep freed memory in the heap so no contender pays for fresh pages.
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

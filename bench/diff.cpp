@@ -3,10 +3,9 @@
 // iteration over every entry of the change tree it fills, next to the anchors: one walk of
 // the same tree's key map, plain and with a look-up of every key in the other tree's map, and
 // the matching of every item through the model (its unique key composed and looked up).
-#include "SamplePanel.h"
+#include "LargestPanel.h"
 
 #include <vel/DataNumber.h>
-#include <vel/FileLangText.h>
 #include <vel/VelDataChange.h>
 
 #include "PerItem.h"
@@ -19,20 +18,7 @@
 
 namespace {
 
-constexpr int kVersion = 340;
-constexpr int kType = 101;
-
-Vel::CFileLangText& Texts() {
-    static Vel::CFileLangText texts;
-    return texts;
-}
-
-std::unique_ptr<Vel::Sample::CSamplePanel> OpenedPanel() {
-    auto panel = std::make_unique<Vel::Sample::CSamplePanel>(kType);
-    panel->Root().SetLanguageClass(&Texts());
-    panel->Open(kType, kVersion);
-    return panel;
-}
+using BenchPanel::OpenedPanel;
 
 // Two equal trees, the right one with `changes` number items moved off their values.
 struct SPair {

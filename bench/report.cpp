@@ -14,8 +14,6 @@
 #include <ctemplate/template.h>
 #include <mstch/mstch.hpp>
 
-#include <malloc.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -230,13 +228,3 @@ BENCHMARK(BM_PlainAppends)->Apply(Sizes);
 BENCHMARK(BM_Mstch)->Apply(Sizes);
 BENCHMARK(BM_CtemplateExpandOnly)->Apply(Sizes);
 BENCHMARK(BM_Ctemplate)->Apply(Sizes);
-
-int main(int argc, char** argv) {
-    // Every contender keeps the pages it once had: no trimming, no fresh mappings per report.
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

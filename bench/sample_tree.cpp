@@ -5,9 +5,7 @@
 // value brought within its limits). BM_Memory counts the heap bytes per item of a tree with
 // its key map against an std::unordered_map<std::string, std::string> of the same keys and
 // values. Goals: later change at most 2x the look-up anchor; memory at most 1.6x the map's.
-#include "SamplePanel.h"
-
-#include <vel/FileLangText.h>
+#include "LargestPanel.h"
 
 #include "PerItem.h"
 
@@ -23,22 +21,10 @@
 
 namespace {
 
-constexpr int kVersion = 340;
-constexpr int kType = 101;
+using BenchPanel::kType;
+using BenchPanel::kVersion;
+using BenchPanel::OpenedPanel;
 constexpr int kOtherType = 99; // same files and sizes, another validation manager
-
-// String items take their default texts from the root's provider; an empty one will do.
-Vel::CFileLangText& Texts() {
-    static Vel::CFileLangText texts;
-    return texts;
-}
-
-std::unique_ptr<Vel::Sample::CSamplePanel> OpenedPanel(int type) {
-    auto panel = std::make_unique<Vel::Sample::CSamplePanel>(type);
-    panel->Root().SetLanguageClass(&Texts());
-    panel->Open(type, kVersion);
-    return panel;
-}
 
 std::vector<std::string> ItemKeys(Vel::Sample::CSamplePanel& panel) {
     std::vector<std::string> keys;
@@ -49,7 +35,7 @@ std::vector<std::string> ItemKeys(Vel::Sample::CSamplePanel& panel) {
 void BM_BuildAndFirstPanelChange(benchmark::State& state) {
     std::size_t items = 0;
     for (auto _ : state) {
-        auto panel = OpenedPanel(kType);
+        auto panel = OpenedPanel();
         state.PauseTiming();
         items = ItemKeys(*panel).size();
         panel.reset();
@@ -60,7 +46,7 @@ void BM_BuildAndFirstPanelChange(benchmark::State& state) {
 BENCHMARK(BM_BuildAndFirstPanelChange)->Unit(benchmark::kMillisecond);
 
 void BM_LaterPanelChange(benchmark::State& state) {
-    auto panel = OpenedPanel(kType);
+    auto panel = OpenedPanel();
     const std::size_t items = ItemKeys(*panel).size();
     int round = 0;
     for (auto _ : state) {
@@ -72,7 +58,7 @@ void BM_LaterPanelChange(benchmark::State& state) {
 BENCHMARK(BM_LaterPanelChange)->Unit(benchmark::kMillisecond);
 
 void BM_Anchor_UnorderedMapLookup(benchmark::State& state) {
-    auto panel = OpenedPanel(kType);
+    auto panel = OpenedPanel();
     const std::vector<std::string> keys = ItemKeys(*panel);
     std::unordered_map<std::string, const void*> map;
     for (const std::string& key : keys) {
@@ -91,7 +77,7 @@ struct Limits {
 };
 
 void BM_Anchor_SameWorkWalk(benchmark::State& state) {
-    auto panel = OpenedPanel(kType);
+    auto panel = OpenedPanel();
     struct Item {
         std::string dataKey;
         std::string value;
@@ -127,13 +113,13 @@ std::size_t HeapInUse() {
 // Heap bytes per item of a second tree (the validation files and records are then shared
 // and already loaded) and of the plain map; one iteration measures, the rest repeat it.
 void BM_Memory(benchmark::State& state) {
-    auto first = OpenedPanel(kType);
+    auto first = OpenedPanel();
     std::size_t items = 0;
     double treeBytes = 0;
     double mapBytes = 0;
     for (auto _ : state) {
         const std::size_t before = HeapInUse();
-        auto panel = OpenedPanel(kType);
+        auto panel = OpenedPanel();
         const std::size_t withTree = HeapInUse();
         std::unordered_map<std::string, std::string> map;
         panel->ForEachItem([&](Vel::CData& item) {

@@ -15,6 +15,8 @@
 #include <vel/XMLDocument.h>
 #include <vel/XmlExport.h>
 
+#include "PugiStringWriter.h"
+
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 #include <tinyxml2.h>
@@ -89,19 +91,12 @@ void VelXmlDocumentWrite(benchmark::State& state) {
     Count(state, bytes);
 }
 
-struct StringWriter : pugi::xml_writer {
-    std::string text;
-    void write(const void* data, std::size_t size) override {
-        text.append(static_cast<const char*>(data), size);
-    }
-};
-
 void PugixmlWrite(benchmark::State& state) {
     pugi::xml_document doc;
     doc.load_buffer(Tree().text.data(), Tree().text.size());
     std::size_t bytes = 0;
     for (auto _ : state) {
-        StringWriter writer;
+        PugiStringWriter writer;
         doc.save(writer, "\t");
         bytes += writer.text.size();
         benchmark::DoNotOptimize(writer.text.data());
@@ -173,7 +168,7 @@ void PugixmlBuildAndWrite(benchmark::State& state) {
         panel.append_attribute("type") = kType;
         panel.append_attribute("version") = kVersion;
         AppendChildren(panel, Tree().panel.Root());
-        StringWriter writer;
+        PugiStringWriter writer;
         doc.save(writer, "\t", pugi::format_default | pugi::format_no_declaration);
         bytes += writer.text.size();
         benchmark::DoNotOptimize(writer.text.data());

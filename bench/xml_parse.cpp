@@ -6,6 +6,8 @@
 // Goals: Vel at least 1.5x tinyxml2 on every shape; as a moonshot 0.5x pugixml.
 #include <vel/XMLDocument.h>
 
+#include "PugiStringWriter.h"
+
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 #include <tinyxml2.h>
@@ -229,19 +231,12 @@ void Tinyxml2Write(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 
-struct StringWriter : pugi::xml_writer {
-    std::string text;
-    void write(const void* data, std::size_t size) override {
-        text.append(static_cast<const char*>(data), size);
-    }
-};
-
 void PugixmlWrite(benchmark::State& state) {
     pugi::xml_document doc;
     doc.load_buffer(Export().data(), Export().size());
     std::size_t bytes = 0;
     for (auto _ : state) {
-        StringWriter writer;
+        PugiStringWriter writer;
         doc.save(writer);
         bytes += writer.text.size();
         benchmark::DoNotOptimize(writer.text.data());

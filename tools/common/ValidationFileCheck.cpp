@@ -112,4 +112,13 @@ void CReportCollector::PrintAll() const {
     }
 }
 
+std::string ManagerFileProblem(const CReportCollector& reports, const CValidationManager* manager) {
+    std::vector<std::string> files = reports.NamedFiles();
+    if (manager) {
+        files.push_back(manager->GetValidationFileName().str());
+        files.push_back(manager->GetPanelConfigFileName().str());
+    }
+    return FirstValidationFileProblem(files);
+}
+
 } // namespace Vel::Tools

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <vel/Assert.h>
+#include <vel/ValidationManager.h>
 
 #include <string>
 #include <vector>
@@ -18,6 +19,12 @@ bool IsTruncatedPack(const std::string& packed);
 
 // "validation file 'PATH': REASON" for the first of `paths` with a problem; empty if none.
 std::string FirstValidationFileProblem(const std::vector<std::string>& paths);
+
+class CReportCollector;
+
+// The first problem among the files the reports name and, when there is a manager, its own
+// two files; looked at even without reports, since a cut file may load quietly.
+std::string ManagerFileProblem(const CReportCollector& reports, const CValidationManager* manager);
 
 // While in scope, keeps the library's reports instead of printing them, so that a tool can
 // replace them by one line of its own, or print them after all.

@@ -8,6 +8,7 @@
 #include "ValidationFileCheck.h"
 
 #include <vel/DataString.h>
+#include <vel/DatabaseManager.h>
 #include <vel/TextCommon.h>
 #include <vel/ValidationManager.h>
 #include <vel/ValidationManagerList.h>
@@ -33,6 +34,11 @@ bool requirePanel(const char* command, int type, int version) {
         return false;
     }
     return true;
+}
+
+CString ConnectText(const std::string& database) {
+    return database.find('=') == std::string::npos ? CDatabaseManager::SqliteConnect(database)
+                                                   : CString(database);
 }
 
 // Runs `read`, which reads the type and version maps; false (with one line naming the file
@@ -69,23 +75,13 @@ bool checkPanel(int type, int version) {
 
 namespace {
 
-// One line naming a validation file the panel change could not use and why; empty when all
-// are sound. A damaged file makes every item report, and the tree would show nothing but
-// defaults; the files are looked at even without reports, since a cut file may load quietly.
-std::string damagedFile(const Tools::CReportCollector& reports, Sample::CSamplePanel& panel) {
-    std::vector<std::string> files = reports.NamedFiles();
-    if (const CValidationManager* manager = panel.Root().GetValidationManager()) {
-        files.push_back(manager->GetValidationFileName().str());
-        files.push_back(manager->GetPanelConfigFileName().str());
-    }
-    return Tools::FirstValidationFileProblem(files);
-}
-
-// Changes the panel; false (reported) when it cannot be opened or its files are damaged.
+// Changes the panel; false (reported) when it cannot be opened or its files are damaged. A
+// damaged file makes every item report, and the tree would show nothing but defaults.
 bool changePanel(Sample::CSamplePanel& panel, int type, int version) {
     Tools::CReportCollector reports;
     const bool opened = panel.Open(type, version);
-    const std::string problem = damagedFile(reports, panel);
+    const std::string problem =
+        Tools::ManagerFileProblem(reports, panel.Root().GetValidationManager());
     if (!problem.empty()) {
         fail(problem);
         return false;
@@ -177,6 +173,16 @@ int applyValues(Sample::CSamplePanel& panel, const KeyValues& values, bool repor
         }
     }
     return status;
+}
+
+std::unique_ptr<Sample::CSamplePanel> openWithValues(const char* command, const COptions& options,
+                                                     CLanguageTexts& texts, int& status) {
+    if (!requirePanel(command, options.m_nType, options.m_nVersion)) {
+        return nullptr;
+    }
+    auto panel = openPanel(options.m_nType, options.m_nVersion, texts);
+    status = panel ? applyValues(*panel, options.m_vecValues, false) : UsageError;
+    return status == UsageError ? nullptr : std::move(panel);
 }
 
 namespace {
@@ -307,19 +313,14 @@ int RunValidate(const COptions& options, CLanguageTexts& texts) {
 
 int RunConvert(const COptions& options, CLanguageTexts& texts) {
     if (!requirePanel("convert", options.m_nType, options.m_nVersion) ||
-        !requirePanel("convert", options.m_nToType, options.m_nToVersion)) {
+        !requirePanel("convert", options.m_nToType, options.m_nToVersion) ||
+        !checkPanel(options.m_nToType, options.m_nToVersion)) {
         return UsageError;
     }
-    if (!checkPanel(options.m_nToType, options.m_nToVersion)) {
-        return UsageError;
-    }
-    auto panel = openPanel(options.m_nType, options.m_nVersion, texts);
+    int status = Done;
+    auto panel = openWithValues("convert", options, texts, status);
     if (!panel) {
         return UsageError;
-    }
-    const int status = applyValues(*panel, options.m_vecValues, false);
-    if (status == UsageError) {
-        return status;
     }
     const std::vector<SItemState> before = statesOf(*panel);
 

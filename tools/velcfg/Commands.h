@@ -21,8 +21,16 @@ bool requirePanel(const char* command, int type, int version);
 bool checkPanel(int type, int version);
 std::unique_ptr<Sample::CSamplePanel> openPanel(int type, int version, CLanguageTexts& texts);
 int applyValues(Sample::CSamplePanel& panel, const KeyValues& values, bool reportAccepted);
+// The panel of --type and --version with its KEY=VALUE applied; null (reported) when it cannot
+// be opened or a key is unknown. `status` is Refused when a value was refused.
+std::unique_ptr<Sample::CSamplePanel> openWithValues(const char* command, const COptions& options,
+                                                     CLanguageTexts& texts, int& status);
 // The items at or below `prefix`, one line each or as JSON; false (reported) when none.
 bool PrintItems(Sample::CSamplePanel& panel, const std::string& prefix, bool json);
+
+// The connection text of a database option: a text with '=' is an ODBC connection text,
+// anything else the path of an SQLite file.
+CString ConnectText(const std::string& database);
 
 // The pieces of diff, export and report that also work on stored sites. ListDifferences
 // answers the exit status of a diff (1 when there are differences, 130 when interrupted).

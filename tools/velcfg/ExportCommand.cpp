@@ -36,16 +36,10 @@ bool findScreens(CDataManagerBase& root, const std::vector<std::string>& names,
 } // namespace
 
 int RunExport(const COptions& options, CLanguageTexts& texts) {
-    if (!requirePanel("export", options.m_nType, options.m_nVersion)) {
-        return UsageError;
-    }
-    auto panel = openPanel(options.m_nType, options.m_nVersion, texts);
+    int status = Done;
+    auto panel = openWithValues("export", options, texts, status);
     if (!panel) {
         return UsageError;
-    }
-    const int status = applyValues(*panel, options.m_vecValues, false);
-    if (status == UsageError) {
-        return status;
     }
     const int written = WriteXml(*panel, options.m_nType, options.m_nVersion, options.m_vecScreens,
                                  options.m_sOutFile);

@@ -16,13 +16,13 @@ int RunReport(const COptions& options, CLanguageTexts& texts) {
     int type = options.m_nType;
     int version = options.m_nVersion;
     if ((type < 0) != (version < 0)) {
-        std::fprintf(stderr, "velcfg: report needs both --type and --version, or neither\n");
+        fail("report needs both --type and --version, or neither");
         return UsageError;
     }
     if (type < 0) {
         const std::vector<Sample::SPanelEntry> panels = Sample::CPanelCatalogue::Supported();
         if (panels.empty()) {
-            std::fprintf(stderr, "velcfg: no validation files found beside libvel.so\n");
+            fail("no validation files found beside libvel.so");
             return UsageError;
         }
         type = panels.front().nType;
@@ -48,14 +48,12 @@ int WriteReport(Sample::CSamplePanel& panel, int type, int version, const std::s
     report.m_strReportFile = outFile.empty() ? "report.html" : outFile;
     report.m_pDataSource = &source;
     if (!report.Init()) {
-        std::fprintf(stderr, "velcfg: cannot read the report template %s\n", templateFile.c_str());
+        fail("cannot read the report template " + templateFile.string());
         return UsageError;
     }
     if (!report.Start()) {
-        std::fprintf(stderr,
-                     "velcfg: cannot write the report to %s (or the template has a loop "
-                     "without its stop command)\n",
-                     report.m_strReportFile.c_str());
+        fail("cannot write the report to " + report.m_strReportFile.str() +
+             " (or the template has a loop without its stop command)");
         return Refused;
     }
     std::printf("report of panel type %d version %d written to %s (%d bytes)\n", type, version,

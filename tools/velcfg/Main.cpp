@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 
 namespace {
@@ -47,27 +48,22 @@ int main(int argc, char** argv) {
     if (options.m_sCommand == "panels") {
         return RunPanels();
     }
-    if (options.m_sCommand == "store-load") {
-        return RunStoreLoad(options);
-    }
-    CLanguageTexts texts;
-    const bool known = options.m_sCommand == "show" || options.m_sCommand == "validate" ||
-                       options.m_sCommand == "convert" || options.m_sCommand == "diff" ||
-                       options.m_sCommand == "export" || options.m_sCommand == "report";
-    if (!known) {
+    using Command = int (*)(const COptions&, CLanguageTexts&);
+    static const std::map<std::string, Command> commands = {
+        {"show", RunShow},           {"validate", RunValidate}, {"convert", RunConvert},
+        {"diff", RunDiff},           {"export", RunExport},     {"report", RunReport},
+        {"store-load", RunStoreLoad}};
+    const auto command = commands.find(options.m_sCommand);
+    if (command == commands.end()) {
         std::fprintf(stderr, "velcfg: %s (velcfg --help)\n",
                      options.m_sCommand.empty()
                          ? "no command given"
                          : ("unknown command '" + options.m_sCommand + "'").c_str());
         return UsageError;
     }
+    CLanguageTexts texts;
     loadTexts(texts);
-    const int status = options.m_sCommand == "show"       ? RunShow(options, texts)
-                       : options.m_sCommand == "validate" ? RunValidate(options, texts)
-                       : options.m_sCommand == "diff"     ? RunDiff(options, texts)
-                       : options.m_sCommand == "export"   ? RunExport(options, texts)
-                       : options.m_sCommand == "report"   ? RunReport(options, texts)
-                                                          : RunConvert(options, texts);
+    const int status = command->second(options, texts);
     Vel::CTextCommon::SetLanguageClass(nullptr);
     return status;
 }

@@ -18,7 +18,9 @@ bool parseInt(const std::string& text, int& value) {
     return true;
 }
 
-bool addKeyValue(const std::string& arg, KeyValues& values, std::string& error) {
+} // namespace
+
+bool AddKeyValue(const std::string& arg, KeyValues& values, std::string& error) {
     const std::size_t equals = arg.find('=');
     if (equals == std::string::npos || equals == 0) {
         error = "'" + arg + "' is not KEY=VALUE";
@@ -27,8 +29,6 @@ bool addKeyValue(const std::string& arg, KeyValues& values, std::string& error) 
     values.emplace_back(arg.substr(0, equals), arg.substr(equals + 1));
     return true;
 }
-
-} // namespace
 
 bool COptions::Parse(int argc, char** argv, std::string& error) {
     for (int i = 1; i < argc; ++i) {
@@ -57,7 +57,7 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
             } else if (arg == "--only") {
                 m_sOnly = value;
             } else if (arg == "--right") {
-                if (!addKeyValue(value, m_vecRightValues, error)) {
+                if (!AddKeyValue(value, m_vecRightValues, error)) {
                     return false;
                 }
             } else if (arg == "--template") {
@@ -81,7 +81,7 @@ bool COptions::Parse(int argc, char** argv, std::string& error) {
             m_sCommand = arg;
             continue;
         }
-        if (!addKeyValue(arg, m_vecValues, error)) {
+        if (!AddKeyValue(arg, m_vecValues, error)) {
             return false;
         }
     }

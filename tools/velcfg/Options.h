@@ -31,6 +31,9 @@ public:
     std::string m_sDatabase; // an ODBC connection text, or a file for an SQLite database
 };
 
+// KEY=VALUE split at the first '=' and added; false with the reason when it has no key.
+bool AddKeyValue(const std::string& arg, KeyValues& values, std::string& error);
+
 // The text of --help.
 const char* UsageText();
 

@@ -37,13 +37,12 @@ std::string timeText(long seconds) {
 
 // KEY=VALUE texts split at the first '='; false (reported) for one without it.
 bool splitValues(const std::vector<std::string>& texts, KeyValues& values) {
+    std::string error;
     for (const std::string& text : texts) {
-        const std::size_t equals = text.find('=');
-        if (equals == std::string::npos || equals == 0) {
-            fail("'" + text + "' is not KEY=VALUE");
+        if (!AddKeyValue(text, values, error)) {
+            fail(error);
             return false;
         }
-        values.emplace_back(text.substr(0, equals), text.substr(equals + 1));
     }
     return true;
 }

@@ -22,11 +22,8 @@ std::string CSiteDatabase::ChooseConnection(const std::string& option) {
 bool CSiteDatabase::Open(const std::string& connection, CLanguageTexts& texts) {
     m_sConnection = connection;
     m_pTexts = &texts;
-    const CString connect = connection.find('=') == std::string::npos
-                                ? CDatabaseManager::SqliteConnect(connection.c_str())
-                                : CString(connection.c_str());
     CDatabaseEx* db = CDatabaseManager::Instance().GetDatabase();
-    if (!db->Open(connect)) {
+    if (!db->Open(ConnectText(connection))) {
         fail("cannot open the database '" + connection + "'");
         return false;
     }

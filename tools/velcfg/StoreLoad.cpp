@@ -7,7 +7,6 @@
 #include "SampleStore.h"
 
 #include <vel/DatabaseEx.h>
-#include <vel/DatabaseManager.h>
 #include <vel/DbException.h>
 
 #include <chrono>
@@ -16,13 +15,6 @@
 namespace Vel::Velcfg {
 
 namespace {
-
-// A text with "=" is an ODBC connection text; anything else names an SQLite file.
-CString connectText(const std::string& database) {
-    const std::string given = database.empty() ? "velcfg.db" : database;
-    return given.find('=') != std::string::npos ? CString(given)
-                                                : CDatabaseManager::SqliteConnect(CString(given));
-}
 
 std::vector<Sample::SPanelEntry> chosenPanels(const COptions& options) {
     std::vector<Sample::SPanelEntry> panels;
@@ -39,23 +31,18 @@ std::vector<Sample::SPanelEntry> chosenPanels(const COptions& options) {
 
 } // namespace
 
-int RunStoreLoad(const COptions& options) {
+int RunStoreLoad(const COptions& options, CLanguageTexts& texts) {
     const std::vector<Sample::SPanelEntry> panels = chosenPanels(options);
     if (panels.empty()) {
-        std::fprintf(stderr, "velcfg: no supported panel matches the type and version\n");
+        fail("no supported panel matches the type and version");
         return UsageError;
     }
     CDatabaseEx db;
     try {
-        db.Open(connectText(options.m_sDatabase));
+        db.Open(ConnectText(options.m_sDatabase.empty() ? "velcfg.db" : options.m_sDatabase));
     } catch (const CDbException& e) {
-        std::fprintf(stderr, "velcfg: %s\n", e.what());
+        fail(e.what());
         return UsageError;
-    }
-    CLanguageTexts texts;
-    std::string error;
-    if (!texts.Load(error)) {
-        std::fprintf(stderr, "velcfg: %s; default texts stay empty\n", error.c_str());
     }
     int status = Done;
     long site = 1;

@@ -116,18 +116,6 @@ std::string describeConfig(const Vel::CValidationManager& m, const Vel::CString&
            ",\"value\":" + std::to_string(m.GetPanelConfigVal(key)) + "}";
 }
 
-// One line naming a file the manager could not use and why; empty when all are sound (the
-// files are looked at even without reports, since a cut file may load quietly).
-std::string damagedFile(const Vel::Tools::CReportCollector& reports,
-                        const Vel::CValidationManager* manager) {
-    std::vector<std::string> files = reports.NamedFiles();
-    if (manager) {
-        files.push_back(manager->GetValidationFileName().str());
-        files.push_back(manager->GetPanelConfigFileName().str());
-    }
-    return Vel::Tools::FirstValidationFileProblem(files);
-}
-
 } // namespace
 
 int RunQuery(const Args& args) {
@@ -141,7 +129,7 @@ int RunQuery(const Args& args) {
         Vel::Tools::CReportCollector reports;
         manager = Vel::CValidationManagerList::Instance().AccessValidationManager(query.nType,
                                                                                   query.nVersion);
-        const std::string problem = damagedFile(reports, manager);
+        const std::string problem = Vel::Tools::ManagerFileProblem(reports, manager);
         if (!problem.empty()) {
             Vel::CValidationManagerList::CleanUp();
             return Fail(problem);
