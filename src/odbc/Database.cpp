@@ -198,12 +198,7 @@ void CDatabase::Impl::Begin(CDatabase& db) {
         db.ExecuteDirect("BEGIN IMMEDIATE");
         return;
     }
-    try {
-        OdbcCheck(SetAutocommit(false), SQL_HANDLE_DBC, hdbc, "BEGIN", &db);
-    } catch (const CDbException&) {
-        SetAutocommit(true);
-        throw;
-    }
+    OdbcCheck(SetAutocommit(false), SQL_HANDLE_DBC, hdbc, "BEGIN", &db);
 }
 
 void CDatabase::Impl::End(CDatabase& db, bool commit) {
@@ -241,7 +236,13 @@ bool CDatabase::BeginTrans() {
     if (!IsOpen() || m_pImpl->inTrans) {
         return false;
     }
-    m_pImpl->Begin(*this);
+    try {
+        m_pImpl->Begin(*this);
+    } catch (const CDbException&) {
+        // The begin may have taken effect before it failed: leave nothing open behind it.
+        m_pImpl->Abandon(*this);
+        throw;
+    }
     m_pImpl->inTrans = true;
     m_pImpl->transFailed = false;
     return true;
