@@ -28,6 +28,15 @@ struct CDatabase::Impl {
     void End(CDatabase& db, bool commit);
     // After a failure: rolls back whatever is open and returns to autocommit, quietly.
     void Abandon(CDatabase& db);
+    // Runs a transaction step; when it fails it may have taken effect, so nothing is left open.
+    template <class Step> void OrAbandon(CDatabase& db, Step&& step) {
+        try {
+            step();
+        } catch (const CDbException&) {
+            Abandon(db);
+            throw;
+        }
+    }
     SQLRETURN SetAutocommit(bool on);
 };
 
@@ -236,13 +245,7 @@ bool CDatabase::BeginTrans() {
     if (!IsOpen() || m_pImpl->inTrans) {
         return false;
     }
-    try {
-        m_pImpl->Begin(*this);
-    } catch (const CDbException&) {
-        // The begin may have taken effect before it failed: leave nothing open behind it.
-        m_pImpl->Abandon(*this);
-        throw;
-    }
+    m_pImpl->OrAbandon(*this, [&] { m_pImpl->Begin(*this); });
     m_pImpl->inTrans = true;
     m_pImpl->transFailed = false;
     return true;
@@ -258,12 +261,7 @@ bool CDatabase::CommitTrans() {
         return false;
     }
     m_pImpl->inTrans = false;
-    try {
-        m_pImpl->End(*this, true);
-    } catch (const CDbException&) {
-        m_pImpl->Abandon(*this);
-        throw;
-    }
+    m_pImpl->OrAbandon(*this, [&] { m_pImpl->End(*this, true); });
     return true;
 }
 
@@ -273,12 +271,7 @@ bool CDatabase::Rollback() {
     }
     m_pImpl->inTrans = false;
     m_pImpl->transFailed = false;
-    try {
-        m_pImpl->End(*this, false);
-    } catch (const CDbException&) {
-        m_pImpl->Abandon(*this);
-        throw;
-    }
+    m_pImpl->OrAbandon(*this, [&] { m_pImpl->End(*this, false); });
     return true;
 }
 
