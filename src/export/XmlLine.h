@@ -53,8 +53,26 @@ private:
         if (m_xml.m_sBuffer.size() - m_xml.m_nUsed < size) {
             m_xml.grow(size);
         }
-        std::memcpy(m_xml.m_sBuffer.data() + m_xml.m_nUsed, data, size);
+        copy(m_xml.m_sBuffer.data() + m_xml.m_nUsed, data, size);
         m_xml.m_nUsed += size;
+    }
+
+    // Most pieces are names and short texts: copied with two overlapping fixed-size moves
+    // the compiler inlines, rather than a call to memcpy each.
+    static void copy(char* to, const char* from, std::size_t size) {
+        if (size >= 8 && size <= 16) {
+            std::memcpy(to, from, 8);
+            std::memcpy(to + size - 8, from + size - 8, 8);
+        } else if (size >= 4 && size < 8) {
+            std::memcpy(to, from, 4);
+            std::memcpy(to + size - 4, from + size - 4, 4);
+        } else if (size < 4) {
+            for (std::size_t i = 0; i < size; ++i) {
+                to[i] = from[i];
+            }
+        } else {
+            std::memcpy(to, from, size);
+        }
     }
 
     CXmlExport& m_xml;

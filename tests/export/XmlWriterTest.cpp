@@ -39,6 +39,16 @@ TEST(XmlWriterTest, EscapingOfSpecialCharacters) {
                                                       "bell\xEF\xBF\xBD");
 }
 
+// Long texts are scanned in blocks; a character deep inside one must still be seen.
+TEST(XmlWriterTest, EscapingFindsCharactersPastTheFirstBytes) {
+    const std::string plain = "Zone 12, main entrance";
+    EXPECT_EQ(Escaped(plain + "&"), plain + "&amp;");
+    EXPECT_EQ(Escaped(plain + "'" + plain), plain + "&apos;" + plain);
+    EXPECT_EQ(Escaped(plain + "\x01"), plain + "\xEF\xBF\xBD");
+    EXPECT_EQ(Escaped(plain + "\xE9"), plain + "\xC3\xA9");
+    EXPECT_EQ(Escaped(plain + "\t" + plain), plain + "\t" + plain);
+}
+
 TEST(XmlWriterTest, EscapingKeepsUtf8AndReadsOtherBytesAsWindows1252) {
     EXPECT_EQ(Escaped("Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x94\x94"),
               "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x94\x94");
