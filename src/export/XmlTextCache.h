@@ -10,10 +10,10 @@
 #include <vel/XmlExport.h>
 
 #include <cstddef>
-#include <functional>
+#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace Vel {
 
@@ -29,28 +29,36 @@ public:
             AppendXmlEscaped(m_sUnshared, text().view());
             return m_sUnshared;
         }
-        const auto [entry, added] = m_texts.try_emplace(SKey{owner, value});
-        if (added) {
-            AppendXmlEscaped(entry->second, text().view());
+        SSlot& slot = find(owner, value);
+        if (!slot.pOwner) {
+            slot = {owner, value, m_texts.size()};
+            m_texts.emplace_back();
+            AppendXmlEscaped(m_texts.back(), text().view());
+            if (m_texts.size() * 2 > m_slots.size()) {
+                rehash();
+            }
+            return m_texts.back();
         }
-        return entry->second;
+        return m_texts[slot.nText];
     }
-    void Clear() { m_texts.clear(); }
+    void Clear();
 
 private:
-    struct SKey {
-        const void* pOwner;
-        int nValue;
-        bool operator==(const SKey&) const = default;
+    struct SSlot {
+        const void* pOwner = nullptr; // none: the slot is free
+        int nValue = 0;
+        std::size_t nText = 0;
     };
-    struct SKeyHash {
-        std::size_t operator()(const SKey& key) const {
-            return std::hash<const void*>()(key.pOwner) * 31 +
-                   static_cast<std::size_t>(static_cast<unsigned>(key.nValue));
-        }
-    };
-    // Node-based: a text handed out stays where it is while others are added.
-    std::unordered_map<SKey, std::string, SKeyHash> m_texts;
+
+    // The slot of the key, or the free slot where it belongs.
+    SSlot& find(const void* owner, int value);
+    // Doubles the slots, keeping them at most half full.
+    void rehash();
+
+    // Open addressing over a power-of-two table: the look-up runs for every choice item.
+    std::vector<SSlot> m_slots = std::vector<SSlot>(64);
+    // A deque, so a text handed out stays where it is while others are added.
+    std::deque<std::string> m_texts;
     std::string m_sUnshared;
 };
 
