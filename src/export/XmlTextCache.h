@@ -13,6 +13,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace Vel {
@@ -31,9 +32,10 @@ public:
         }
         SSlot& slot = find(owner, value);
         if (!slot.pOwner) {
+            std::string escaped;
+            AppendXmlEscaped(escaped, text().view()); // before the slot is taken
             slot = {owner, value, m_texts.size()};
-            m_texts.emplace_back();
-            AppendXmlEscaped(m_texts.back(), text().view());
+            m_texts.push_back(std::move(escaped));
             if (m_texts.size() * 2 > m_slots.size()) {
                 rehash();
             }
