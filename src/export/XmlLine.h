@@ -5,6 +5,7 @@
 #include <vel/String.h>
 #include <vel/XmlExport.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstring>
@@ -15,8 +16,10 @@ namespace Vel {
 class CXmlLine {
 public:
     CXmlLine(CXmlExport& xml, int indent) : m_xml(xml) {
-        for (int level = 0; level < indent; ++level) {
-            put("\t", 1);
+        // The tabs of the usual levels in one piece.
+        constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+        for (int left = indent; left > 0; left -= static_cast<int>(kTabs.size())) {
+            Text(kTabs.substr(0, std::min(static_cast<std::size_t>(left), kTabs.size())));
         }
     }
     ~CXmlLine() {

@@ -32,6 +32,12 @@ TEST(XmlWriterTest, LinesAreIndentedOneTabPerLevel) {
     EXPECT_EQ(xml.TakeText(), "<a>\n\t\t<b/>\n</a>\n");
 }
 
+TEST(XmlWriterTest, DeepLevelsGetEveryTab) {
+    CXmlExport xml;
+    xml.WriteLine("<deep/>", 40);
+    EXPECT_EQ(xml.TakeText(), std::string(40, '\t') + "<deep/>\n");
+}
+
 TEST(XmlWriterTest, EscapingOfSpecialCharacters) {
     EXPECT_EQ(Escaped("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c&apos;");
     EXPECT_EQ(Escaped("tab\tline\ncr\r"), "tab\tline\ncr\r");
