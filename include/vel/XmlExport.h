@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,8 @@ namespace Vel {
 
 class CDataValidationClient;
 class CXmlLine;
+class CXmlPass;
+class CXmlTextCache;
 
 class VEL_API CXmlExport {
 public:
@@ -78,6 +81,7 @@ public:
 
 private:
     friend class CXmlLine;
+    friend class CXmlPass;
 
     // Hands a full buffer on to the stream or file.
     void endLine();
@@ -93,6 +97,9 @@ private:
     std::ostream* m_pStream = nullptr;
     std::FILE* m_pFile = nullptr;
     ExportFilter m_filter;
+    // Texts of values shared by many items, kept while a pass runs (CXmlPass).
+    std::unique_ptr<CXmlTextCache> m_pTexts;
+    int m_nPassDepth = 0;
     bool m_bFailed = false;
 };
 

@@ -9,6 +9,7 @@
 #include <vel/XmlExport.h>
 
 #include "XmlLine.h"
+#include "XmlTextCache.h"
 
 #include <cstddef>
 #include <string_view>
@@ -41,19 +42,26 @@ void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
 
 void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
     const std::string_view name = LastKey(m_sDataKey);
+    CXmlPass pass(xml);
+    // The items of one data key share their record, and so the texts of their values.
+    const std::string_view text =
+        pass.Texts().Escaped(GetValidationData(), m_nCurrentValue, [this] { return GetText(); });
     CXmlLine(xml, indent)
         .Text("<")
         .Text(name)
         .Text(" value=\"")
         .Number(m_nCurrentValue)
         .Text("\">")
-        .Escaped(GetText())
+        .Text(text)
         .Close(name);
 }
 
 void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
     const std::string_view name = LastKey(m_sDataKey);
     CXmlLine(xml, indent).Open(name);
+    CXmlPass pass(xml);
+    // Positions index this list, which the texts of one data key share.
+    const CMemberList* all = GetAllData();
     const CBitList chosen = GetBitmapInBite();
     for (std::size_t position = 0; position < chosen.size(); ++position) {
         if (chosen[position]) {
@@ -62,7 +70,7 @@ void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
                 .Text("<trigger id=\"")
                 .Number(id)
                 .Text("\">")
-                .Escaped(GetTriggerText(id))
+                .Text(pass.Texts().Escaped(all, id, [this, id] { return GetTriggerText(id); }))
                 .Text("</trigger>");
         }
     }

@@ -7,6 +7,7 @@
 #include <vel/XmlExport.h>
 
 #include "XmlLine.h"
+#include "XmlTextCache.h"
 
 #include <string_view>
 
@@ -39,6 +40,7 @@ void writeChildren(CXmlExport& xml, const CDataValidationClient& node, int inden
 } // namespace
 
 void CXmlExport::WriteChildren(CDataValidationClient& node, int indent) {
+    const CXmlPass pass(*this);
     writeChildren(*this, node, indent, nullptr);
 }
 
@@ -48,6 +50,7 @@ void CDataContainerBase::SaveToXml(CXmlExport& xml, int indent) {
     if (!IsStoredInDb()) {
         return;
     }
+    const CXmlPass pass(xml);
     {
         CXmlLine open(xml, indent);
         open.Text("<").Text(m_sDataKey);
@@ -64,6 +67,7 @@ void CDataCollectionBase::SaveToXml(CXmlExport& xml, int indent) {
     if (!IsStoredInDb()) {
         return;
     }
+    const CXmlPass pass(xml);
     const std::string_view name = LastKey(m_sDataKey);
     CXmlLine(xml, indent).Text("<").Text(name).Text("Collection>");
     writeChildren(xml, *this, indent + 1, this);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace Vel {
 
@@ -106,8 +107,41 @@ std::size_t appendSpecial(std::string& out, std::string_view text, std::size_t p
 
 } // namespace
 
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+
+// A high bit in each byte of `word` that is zero; exact for the lowest such byte only.
+constexpr std::uint64_t zeroBytes(std::uint64_t word) {
+    return (word - kOnes) & ~word & kHighs;
+}
+
+// Whether any byte of the eight may need escaping: a control byte, an 8-bit byte or one of
+// the five special characters (tab, line feed and carriage return are sorted out by the
+// table later).
+constexpr bool mayNeedEscaping(std::uint64_t word) {
+    const std::uint64_t control = (word - kOnes * 0x20) & ~word & kHighs;
+    std::uint64_t special = 0;
+    for (const char character : {'&', '<', '>', '"', '\''}) {
+        special |= zeroBytes(word ^ (kOnes * static_cast<unsigned char>(character)));
+    }
+    return (control | (word & kHighs) | special) != 0;
+}
+
+} // namespace
+
 std::size_t PlainXmlPrefix(std::string_view text) {
     std::size_t end = 0;
+    // Eight bytes at a time while none of them needs a look.
+    while (end + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + end, sizeof word);
+        if (mayNeedEscaping(word)) {
+            break;
+        }
+        end += 8;
+    }
     while (end < text.size() && kPlain[static_cast<unsigned char>(text[end])]) {
         ++end;
     }

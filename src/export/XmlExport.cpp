@@ -2,6 +2,7 @@
 #include <vel/XmlExport.h>
 
 #include "XmlLine.h"
+#include "XmlTextCache.h"
 
 #include <algorithm>
 #include <ostream>

@@ -5,6 +5,7 @@
 #include <vel/String.h>
 #include <vel/XmlExport.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstring>
@@ -15,8 +16,10 @@ namespace Vel {
 class CXmlLine {
 public:
     CXmlLine(CXmlExport& xml, int indent) : m_xml(xml) {
-        for (int level = 0; level < indent; ++level) {
-            put("\t", 1);
+        // The tabs of the usual levels in one piece.
+        constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+        for (int left = indent; left > 0; left -= static_cast<int>(kTabs.size())) {
+            Text(kTabs.substr(0, std::min(static_cast<std::size_t>(left), kTabs.size())));
         }
     }
     ~CXmlLine() {
@@ -53,8 +56,26 @@ private:
         if (m_xml.m_sBuffer.size() - m_xml.m_nUsed < size) {
             m_xml.grow(size);
         }
-        std::memcpy(m_xml.m_sBuffer.data() + m_xml.m_nUsed, data, size);
+        copy(m_xml.m_sBuffer.data() + m_xml.m_nUsed, data, size);
         m_xml.m_nUsed += size;
+    }
+
+    // Most pieces are names and short texts: copied with two overlapping fixed-size moves
+    // the compiler inlines, rather than a call to memcpy each.
+    static void copy(char* to, const char* from, std::size_t size) {
+        if (size >= 8 && size <= 16) {
+            std::memcpy(to, from, 8);
+            std::memcpy(to + size - 8, from + size - 8, 8);
+        } else if (size >= 4 && size < 8) {
+            std::memcpy(to, from, 4);
+            std::memcpy(to + size - 4, from + size - 4, 4);
+        } else if (size < 4) {
+            for (std::size_t i = 0; i < size; ++i) {
+                to[i] = from[i];
+            }
+        } else {
+            std::memcpy(to, from, size);
+        }
     }
 
     CXmlExport& m_xml;

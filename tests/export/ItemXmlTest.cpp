@@ -90,5 +90,20 @@ TEST_F(ItemXmlTest, TriggersAreCountedFromZeroInAscendingOrder) {
                                    "\t</Trigger>\n");
 }
 
+TEST_F(ItemXmlTest, SetsOfOneKeyWriteTheirOwnTriggers) {
+    CDataTriggerSet first(&screen, "Output.Trigger"), second(&screen, "Output.Trigger");
+    Change(610);
+    first.AddByObject(1);
+    second.AddByObject(5);
+    EXPECT_EQ(Export(screen), "<Screen>\n"
+                              "\t<Trigger>\n"
+                              "\t\t<trigger id=\"0\">Alarm &amp; tamper</trigger>\n"
+                              "\t</Trigger>\n"
+                              "\t<Trigger>\n"
+                              "\t\t<trigger id=\"4\">Fault</trigger>\n"
+                              "\t</Trigger>\n"
+                              "</Screen>\n");
+}
+
 } // namespace
 } // namespace VelTest

@@ -72,6 +72,18 @@ TEST_F(NodeXmlTest, ContainerOutsideACollectionOpensWithoutNumber) {
                                "\t\t</Zone>\n");
 }
 
+TEST_F(NodeXmlTest, TextChangedBetweenTwoExportsThroughOneWriterIsTakenUp) {
+    ZoneRecord zone(&screen);
+    Change(610);
+    CXmlExport xml;
+    zone.SaveToXml(xml, 0);
+    xml.TakeText();
+    texts.LoadText("LMC_ZONE__TYPE_3=Hall\n");
+    zone.SaveToXml(xml, 0);
+    EXPECT_EQ(xml.TakeText().str(),
+              "<Zone>\n\t<Type value=\"3\">Hall</Type>\n\t<Name></Name>\n</Zone>\n");
+}
+
 TEST_F(NodeXmlTest, ContainerIsNamedByItsFullKeyAndItsItemsByTheirLastKey) {
     TestScreen system(&root, "Panel.System");
     CDataNumber exitTime(&system, "Panel.System.ExitTime");

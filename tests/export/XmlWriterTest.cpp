@@ -32,11 +32,27 @@ TEST(XmlWriterTest, LinesAreIndentedOneTabPerLevel) {
     EXPECT_EQ(xml.TakeText(), "<a>\n\t\t<b/>\n</a>\n");
 }
 
+TEST(XmlWriterTest, DeepLevelsGetEveryTab) {
+    CXmlExport xml;
+    xml.WriteLine("<deep/>", 40);
+    EXPECT_EQ(xml.TakeText(), std::string(40, '\t') + "<deep/>\n");
+}
+
 TEST(XmlWriterTest, EscapingOfSpecialCharacters) {
     EXPECT_EQ(Escaped("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c&apos;");
     EXPECT_EQ(Escaped("tab\tline\ncr\r"), "tab\tline\ncr\r");
     EXPECT_EQ(Escaped(std::string("nul\0bell\a", 9)), "nul\xEF\xBF\xBD"
                                                       "bell\xEF\xBF\xBD");
+}
+
+// Long texts are scanned in blocks; a character deep inside one must still be seen.
+TEST(XmlWriterTest, EscapingFindsCharactersPastTheFirstBytes) {
+    const std::string plain = "Zone 12, main entrance";
+    EXPECT_EQ(Escaped(plain + "&"), plain + "&amp;");
+    EXPECT_EQ(Escaped(plain + "'" + plain), plain + "&apos;" + plain);
+    EXPECT_EQ(Escaped(plain + "\x01"), plain + "\xEF\xBF\xBD");
+    EXPECT_EQ(Escaped(plain + "\xE9"), plain + "\xC3\xA9");
+    EXPECT_EQ(Escaped(plain + "\t" + plain), plain + "\t" + plain);
 }
 
 TEST(XmlWriterTest, EscapingKeepsUtf8AndReadsOtherBytesAsWindows1252) {

@@ -5,6 +5,8 @@
 
 #include "PanelCatalogue.h"
 
+#include <vel/DataIntChoice.h>
+#include <vel/ValidationData.h>
 #include <vel/XMLDocument.h>
 #include <vel/XmlExport.h>
 
@@ -89,6 +91,36 @@ TEST(SampleExportTest, EveryPanelParsesAlikeWithBothParsers) {
         EXPECT_EQ(own, independent);
         EXPECT_GT(other.select_nodes("//Zone").size(), 0u);
     }
+}
+
+// Thousands of choices share a few records; each must still be written with its own text.
+TEST(SampleExportTest, EveryChoiceIsWrittenWithTheTextOfItsValue) {
+    SampleTexts texts;
+    ASSERT_TRUE(texts.loaded);
+    const int type = 101, version = 340; // the largest tree
+    auto panel = SamplePanel(type, texts);
+    ASSERT_TRUE(panel->Open(type, version));
+    // Spread the values, so that items of one record hold different ones.
+    int spread = 0;
+    panel->ForEachItem([&](CData& item) {
+        if (auto* choice = dynamic_cast<CDataIntChoice*>(&item)) {
+            const CValidationData* record = choice->GetValidationData();
+            if (record && !record->GetChoices().empty()) {
+                const CIntList& values = record->GetChoices();
+                choice->SetValue(values[static_cast<std::size_t>(spread++) % values.size()]);
+            }
+        }
+    });
+    const std::string text = ExportPanel(*panel, type, version);
+    panel->ForEachItem([&](CData& item) {
+        auto* choice = dynamic_cast<CDataIntChoice*>(&item);
+        if (choice && !choice->IsDisabled()) {
+            const std::string line = "<" + choice->GetLastDataKey().str() + " value=\"" +
+                                     std::to_string(choice->GetValue()) + "\">" +
+                                     CXmlExport::EscapeXMLString(choice->GetText()).str() + "</";
+            EXPECT_NE(text.find(line), std::string::npos) << line;
+        }
+    });
 }
 
 TEST(SampleExportTest, VelcfgExportsTheScreensNamedWithTheValuesGiven) {
