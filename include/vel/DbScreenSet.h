@@ -8,11 +8,13 @@
 #include <vel/Export.h>
 #include <vel/String.h>
 
+#include <typeinfo>
 #include <vector>
 
 namespace Vel {
 
 class CData;
+class CDataValidationClient;
 class CDataContainerBase;
 class CDatabase;
 
@@ -67,6 +69,16 @@ protected:
 private:
     // The item a bracketed column belongs to, for error texts.
     CString describeColumn(const CString& column) const;
+    // The item of a column as a T, or null; the item class that last passed the check at the
+    // column is remembered, so the elements of a collection are cast cheaply.
+    template <class T> T* itemAs(CDataValidationClient* child, std::size_t column);
+
+    // Per column (integers, then texts): an item class known to be a `wanted` one.
+    struct SKnownType {
+        const std::type_info* item = nullptr;
+        const std::type_info* wanted = nullptr;
+    };
+    std::vector<SKnownType> m_vecKnownTypes;
 };
 
 } // namespace Vel

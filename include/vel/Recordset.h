@@ -24,7 +24,8 @@ public:
     CRecordset& operator=(const CRecordset&) = delete;
     virtual ~CRecordset();
 
-    // False without an open database; driver failures throw CDbException.
+    // False without an open database; driver failures throw CDbException. A forward-only
+    // recordset is read-only.
     virtual bool Open(unsigned openType = snapshot, const char* sql = nullptr,
                       unsigned options = none);
     virtual void Close();

@@ -7,7 +7,8 @@
 
 #include "CollectionTable.h"
 
-#include <unordered_set>
+#include <algorithm>
+#include <vector>
 
 namespace Vel {
 
@@ -61,24 +62,25 @@ bool CDbCollectionSetEx::OpenAndFillVelCollection(long siteId, bool& notInDb, bo
     if (!m_pCollection || !OpenOrRequery(forwardOnly, false)) {
         return false;
     }
-    std::unordered_set<long> found;
-    long applied = 0;
+    // The numbers of the applied rows; searched only when some element has no row.
+    std::vector<long> found;
+    found.reserve(static_cast<std::size_t>(m_pCollection->GetSize()));
     for (; !IsEOF(); MoveNext()) {
         CDataContainerBase* element = m_pCollection->GetItemById(m_lCollectionId);
         if (element) {
-            found.insert(m_lCollectionId);
+            found.push_back(m_lCollectionId);
             Fields2Vel(element);
-            ++applied;
         }
     }
-    if (m_pCollection->GetSize() <= applied) {
+    if (static_cast<std::size_t>(m_pCollection->GetSize()) <= found.size()) {
         return true;
     }
     notInDb = true;
     if (!keepValues) {
+        std::sort(found.begin(), found.end());
         for (int i = 0; i < m_pCollection->GetSize(); ++i) {
             CDataContainerBase* element = m_pCollection->GetItem(i);
-            if (element && !found.contains(element->GetId())) {
+            if (element && !std::binary_search(found.begin(), found.end(), element->GetId())) {
                 element->ResetDefaults();
             }
         }

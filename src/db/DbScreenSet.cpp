@@ -22,12 +22,16 @@ namespace {
 constexpr int kMaxText = 255;
 constexpr int kVarchar = 12;
 
-CData* itemAt(CDataContainerBase* screen, int position) {
+CDataValidationClient* childAt(CDataContainerBase* screen, int position) {
     const CDataValidationClientList& children = screen->GetChildListRef();
     if (position < 0 || static_cast<std::size_t>(position) >= children.size()) {
         return nullptr;
     }
-    return dynamic_cast<CData*>(children[static_cast<std::size_t>(position)]);
+    return children[static_cast<std::size_t>(position)];
+}
+
+CData* itemAt(CDataContainerBase* screen, int position) {
+    return dynamic_cast<CData*>(childAt(screen, position));
 }
 
 } // namespace
@@ -212,39 +216,58 @@ CString CDbScreenSet::describeColumn(const CString& column) const {
                               m_lSiteIdParam);
 }
 
+template <class T> T* CDbScreenSet::itemAs(CDataValidationClient* child, std::size_t column) {
+    if (!child) {
+        return nullptr;
+    }
+    if (m_vecKnownTypes.size() <= column) {
+        m_vecKnownTypes.resize(m_lstNumberIndex.size() + m_lstTextIndex.size());
+    }
+    SKnownType& known = m_vecKnownTypes[column];
+    const std::type_info* type = &typeid(*child);
+    if (type == known.item && known.wanted == &typeid(T)) {
+        // This class passed the dynamic check before: the static cast is exact.
+        return static_cast<T*>(child);
+    }
+    T* item = dynamic_cast<T*>(child);
+    known = item ? SKnownType{type, &typeid(T)} : SKnownType{};
+    return item;
+}
+
 void CDbScreenSet::Fields2Vel(CDataContainerBase* pScreen) {
-    for (std::size_t i = 0; i < m_lstNumberIndex.size(); ++i) {
-        CData* item = itemAt(pScreen, m_lstNumberIndex[i]);
-        if (!item) {
+    const std::size_t numbers = m_lstNumberIndex.size();
+    for (std::size_t i = 0; i < numbers; ++i) {
+        CDataValidationClient* child = childAt(pScreen, m_lstNumberIndex[i]);
+        if (!child) {
             continue;
         }
         const long value = m_lstNumberValues[i];
-        switch (item->GetType()) {
+        switch (child->GetType()) {
         case PanelDataTypes::INT_CHOICE:
-            if (auto* choice = dynamic_cast<CDataChoice<int>*>(item)) {
+            if (auto* choice = itemAs<CDataChoice<int>>(child, i)) {
                 choice->SetValue(static_cast<int>(value));
             }
             break;
         case PanelDataTypes::CHOICE:
-            if (auto* choice = dynamic_cast<CDataChoiceBase*>(item)) {
+            if (auto* choice = itemAs<CDataChoiceBase>(child, i)) {
                 choice->SetId(static_cast<int>(value));
             }
             break;
         case PanelDataTypes::NUMBER:
-            if (auto* number = dynamic_cast<CDataNumber*>(item)) {
+            if (auto* number = itemAs<CDataNumber>(child, i)) {
                 number->SetValue(value);
             }
             break;
         case PanelDataTypes::IP_ADDRESS:
-            if (auto* address = dynamic_cast<CDataIPAddr*>(item)) {
+            if (auto* address = itemAs<CDataIPAddr>(child, i)) {
                 address->SetBlank(value != 0);
-                for (unsigned char f = 0; f < 4 && i + 1 < m_lstNumberValues.size(); ++f) {
+                for (unsigned char f = 0; f < 4 && i + 1 < numbers; ++f) {
                     address->SetFieldValue(f, static_cast<unsigned char>(m_lstNumberValues[++i]));
                 }
             }
             break;
         case PanelDataTypes::SET:
-            if (auto* set = dynamic_cast<CDataSetBase*>(item)) {
+            if (auto* set = itemAs<CDataSetBase>(child, i)) {
                 // The column holds the unsigned 32-bit pattern of the bitmap.
                 set->SetValue(static_cast<std::uint32_t>(value));
             }
@@ -254,7 +277,7 @@ void CDbScreenSet::Fields2Vel(CDataContainerBase* pScreen) {
         }
     }
     for (std::size_t i = 0; i < m_lstTextIndex.size(); ++i) {
-        if (auto* text = dynamic_cast<CDataString*>(itemAt(pScreen, m_lstTextIndex[i]))) {
+        if (auto* text = itemAs<CDataString>(childAt(pScreen, m_lstTextIndex[i]), numbers + i)) {
             text->SetValueCrypted(m_lstTextValues[i]);
         }
     }
@@ -263,40 +286,41 @@ void CDbScreenSet::Fields2Vel(CDataContainerBase* pScreen) {
 }
 
 void CDbScreenSet::Vel2Fields() {
-    for (std::size_t i = 0; i < m_lstNumberIndex.size(); ++i) {
-        CData* item = itemAt(m_pScreen, m_lstNumberIndex[i]);
-        if (!item) {
+    const std::size_t numbers = m_lstNumberIndex.size();
+    for (std::size_t i = 0; i < numbers; ++i) {
+        CDataValidationClient* child = childAt(m_pScreen, m_lstNumberIndex[i]);
+        if (!child) {
             continue;
         }
         long& value = m_lstNumberValues[i];
-        switch (item->GetType()) {
+        switch (child->GetType()) {
         case PanelDataTypes::INT_CHOICE:
-            if (auto* choice = dynamic_cast<CDataChoice<int>*>(item)) {
+            if (auto* choice = itemAs<CDataChoice<int>>(child, i)) {
                 value = choice->GetValue();
             }
             break;
         case PanelDataTypes::CHOICE:
-            if (auto* choice = dynamic_cast<CDataChoiceBase*>(item)) {
+            if (auto* choice = itemAs<CDataChoiceBase>(child, i)) {
                 value = choice->GetId();
             }
             break;
         case PanelDataTypes::NUMBER:
-            if (auto* number = dynamic_cast<CDataNumber*>(item)) {
+            if (auto* number = itemAs<CDataNumber>(child, i)) {
                 value = number->GetValue();
             }
             break;
         case PanelDataTypes::IP_ADDRESS:
-            if (auto* address = dynamic_cast<CDataIPAddr*>(item)) {
+            if (auto* address = itemAs<CDataIPAddr>(child, i)) {
                 unsigned char f[4] = {0, 0, 0, 0};
                 address->GetValue(f[0], f[1], f[2], f[3]);
                 value = address->GetBlank() ? 1 : 0;
-                for (int k = 0; k < 4 && i + 1 < m_lstNumberValues.size(); ++k) {
+                for (int k = 0; k < 4 && i + 1 < numbers; ++k) {
                     m_lstNumberValues[++i] = f[k];
                 }
             }
             break;
         case PanelDataTypes::SET:
-            if (auto* set = dynamic_cast<CDataSetBase*>(item)) {
+            if (auto* set = itemAs<CDataSetBase>(child, i)) {
                 value = static_cast<std::int32_t>(set->GetValue());
             }
             break;
@@ -305,7 +329,7 @@ void CDbScreenSet::Vel2Fields() {
         }
     }
     for (std::size_t i = 0; i < m_lstTextIndex.size(); ++i) {
-        if (auto* text = dynamic_cast<CDataString*>(itemAt(m_pScreen, m_lstTextIndex[i]))) {
+        if (auto* text = itemAs<CDataString>(childAt(m_pScreen, m_lstTextIndex[i]), numbers + i)) {
             m_lstTextValues[i] = text->GetValueCrypted();
         }
     }

@@ -224,7 +224,7 @@ std::vector<CString> CRecordset::boundNames(int type) {
     return names;
 }
 
-bool CRecordset::Open(unsigned, const char* sql, unsigned options) {
+bool CRecordset::Open(unsigned openType, const char* sql, unsigned options) {
     if (!m_pDatabase || !m_pDatabase->IsOpen()) {
         return false;
     }
@@ -243,11 +243,13 @@ bool CRecordset::Open(unsigned, const char* sql, unsigned options) {
         executed = d.sql;
     } else {
         d.table = GetDefaultSQL();
-        d.updatable = true;
+        // A forward-only recordset is read-only: it needs no row identity, which every row
+        // would otherwise carry as one more converted column.
+        d.updatable = openType != forwardOnly;
         const CString names = joinNames(d.columns, "");
         const CString from = fromClause(d.table, m_strFilter, m_strSort);
         d.sql = "SELECT " + names + from;
-        d.rowId = rowIdentity(m_pDatabase->GetDialect());
+        d.rowId = d.updatable ? rowIdentity(m_pDatabase->GetDialect()) : nullptr;
         executed = "SELECT " + names;
         if (d.rowId) {
             executed += CString(", ") + d.rowId->select;

@@ -93,6 +93,14 @@ TEST_P(OdbcTest, UpdateOfAVanishedRowIsNotAnError) {
     EXPECT_TRUE(set.Update());
 }
 
+TEST_P(OdbcTest, ForwardOnlyRecordsetIsReadOnly) {
+    Insert(7, 1, "read");
+    PairSet set(&m_db);
+    set.m_lKeyParam = 7;
+    set.Open(CRecordset::forwardOnly);
+    EXPECT_THROW(set.Edit(), CDbException);
+}
+
 TEST_P(OdbcTest, AwkwardTextsRoundTripByteExact) {
     const CString text("quote ' backslash \\ semi ; percent % dashes -- bytes \xe9\xff\x80!");
     Insert(3, 1, text);

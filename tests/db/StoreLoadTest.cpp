@@ -1,11 +1,15 @@
 // The load and store walk on every backend: rows found, missing, doubled and stray; the
-// only-modified store; old tables without import-checked columns; failures mid-store.
+// only-modified store; old tables without import-checked columns; failures mid-store; texts
+// too long for their column.
 // (Every item type round-trips in SampleStoreLoadTest.)
 #include "DbFixture.h"
 
+#include <vel/DataString.h>
 #include <vel/DbException.h>
 
 #include "odbc/OdbcCheck.h"
+
+#include <gmock/gmock.h>
 
 namespace VelTest {
 namespace {
@@ -128,6 +132,52 @@ TEST_P(StoreLoadTest, FailureAtAnyCallOfAStoreLeavesTheDatabaseAsBefore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, StoreLoadTest, kAllBackends, BackendName);
+
+// A screen whose one text item may hold more than its column: the refusal must lead a user
+// to the item, not only to a column that many screens share.
+class TextColumnTest : public DbFixture {
+protected:
+    std::string validation() const override {
+        return StandardValidation() + "[Note.Text]\nMaxChars=600\n";
+    }
+    // Stores `text` in the note screen and answers the refusal.
+    Vel::CDbException StoreRefusal(const Vel::CString& text) {
+        auto tree = Tree();
+        TestScreen note(&tree->root, "NoteScreen");
+        Vel::CDataString item(&note, "Note.Text");
+        CreateTables(*tree);
+        EXPECT_EQ(item.SetValue(text), Vel::CDataString::Accepted);
+        try {
+            note.StoreScreenToDb(&m_db, false);
+        } catch (const Vel::CDbException& e) {
+            return e;
+        }
+        ADD_FAILURE() << "a text of " << text.GetLength() << " bytes was stored";
+        return Vel::CDbException("", 0, "", "");
+    }
+};
+
+TEST_P(TextColumnTest, TextOfMoreCharactersThanTheColumnNamesItemAndColumn) {
+    const Vel::CDbException e = StoreRefusal(Vel::CString('x', 256));
+    EXPECT_THAT(e.what(), testing::HasSubstr("(item NoteScreen.Text, site 1)"));
+    EXPECT_EQ(e.GetColumn(), "[Text]");
+}
+
+// 255 two-byte characters: within the character limit, but the server counts 510 bytes.
+TEST_P(TextColumnTest, TextOverTheServersByteLimitNamesItemAndColumn) {
+    if (GetParam() != DbBackend::PostgreSQL) {
+        GTEST_SKIP() << "only PostgreSQL limits the column in bytes";
+    }
+    Vel::CString text;
+    for (int i = 0; i < 255; ++i) {
+        text += "\xc3\xa9"; // e acute
+    }
+    const Vel::CDbException e = StoreRefusal(text);
+    EXPECT_THAT(e.what(), testing::HasSubstr("(item NoteScreen.Text, site 1)"));
+    EXPECT_EQ(e.GetColumn(), "[Text]");
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, TextColumnTest, kAllBackends, BackendName);
 
 // An item whose validation record asks for an import check, and a table from before it.
 class ImportCheckTest : public DbFixture {
