@@ -52,6 +52,9 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
         const CDataValidationClientList& candidates = other.GetChildListRef();
         if (const CKeyMapIndex* index = IndexOf(*level.pOtherRoot);
             index && position < candidates.size()) {
+            if (position + 1 < candidates.size()) {
+                index->Prefetch(candidates[position + 1]);
+            }
             const CString* held = index->KeyOf(candidates[position]);
             if (held && *held == key) {
                 return candidates[position];

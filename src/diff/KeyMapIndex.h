@@ -16,6 +16,8 @@ public:
 
     // A key the map holds `node` under, or null when it holds it under none.
     const CString* KeyOf(const CDataValidationClient* node) const;
+    // Starts fetching the slot of `node` into the cache, for a KeyOf soon after.
+    void Prefetch(const CDataValidationClient* node) const;
 
 private:
     struct SSlot {

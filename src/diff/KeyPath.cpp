@@ -88,8 +88,9 @@ CKeyPath::SLevel CKeyPath::ChildLevel(const SLevel& parent, const CDataValidatio
     SLevel level;
     level.nBase = parent.nBase;
     if (child.GetType() == PanelDataTypes::DATA_MANAGER) {
-        // Keys below a root leave out everything above it.
-        level.nBase = level.nLength = level.nTextEnd = length;
+        // Keys below a root leave out everything above it, the root's own part included.
+        Truncate(m_sBuffer, parent.nLength);
+        level.nBase = level.nLength = level.nTextEnd = parent.nLength;
         return level;
     }
     if (child.GetType() == PanelDataTypes::COLLECTION) {
