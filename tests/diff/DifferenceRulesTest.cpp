@@ -208,6 +208,15 @@ TEST_F(DifferenceRulesTest, WithoutTheRightKeyMapEveryElementIsMissing) {
     EXPECT_EQ(count->m_sRightValue, "4 x <...>");
 }
 
+TEST_F(DifferenceRulesTest, AWalkStartedAtAnElementFindsItsItems) {
+    Open();
+    ASSERT_EQ(right->Zone(2).m_Delay.SetValue(9), 0);
+    EXPECT_EQ(left->Zone(2).FindDifferencies(&right->Zone(2), &changes, &goOn, nullptr, true), 1);
+    CVelDataChange* item = At({"Zone[3]", "Zone.Delay"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_nChangeType, CVelDataChange::CHANGED);
+}
+
 TEST_F(DifferenceRulesTest, AClearedFlagCancelsBeforeTheFirstChild) {
     Open();
     ASSERT_EQ(right->exitTime.SetValue(7), 0);
