@@ -40,6 +40,7 @@ bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationCli
         return false;
     }
     level.pOtherRoot = counterpart.GetRootItem();
+    level.pOtherIndex = level.pOtherRoot ? IndexOf(*level.pOtherRoot) : nullptr;
     return true;
 }
 
@@ -48,17 +49,8 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
                                               CDataValidationClient& other) {
     const CString& key = m_Path.EnterChild(level.keys, child);
     if (level.pOtherRoot) {
-        // Trees of one shape hold the counterpart at the same position.
-        const CDataValidationClientList& candidates = other.GetChildListRef();
-        if (const CKeyMapIndex* index = IndexOf(*level.pOtherRoot);
-            index && position < candidates.size()) {
-            if (position + 1 < candidates.size()) {
-                index->Prefetch(candidates[position + 1]);
-            }
-            const CString* held = index->KeyOf(candidates[position]);
-            if (held && *held == key) {
-                return candidates[position];
-            }
+        if (CDataValidationClient* partner = PartnerAt(level, position, key, other)) {
+            return partner;
         }
         const CItemMap& map = *level.pOtherRoot->GetAllItemsMap();
         if (const auto found = map.find(key); found != map.end()) {
@@ -69,14 +61,24 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
     return other.FindItemByKey(key);
 }
 
+CDataValidationClient* CDiffWalk::PartnerAt(const SLevel& level, std::size_t position,
+                                            const CString& key, CDataValidationClient& other) {
+    // Trees of one shape hold the counterpart at the same position.
+    const CDataValidationClientList& candidates = other.GetChildListRef();
+    if (!level.pOtherIndex || position >= candidates.size()) {
+        return nullptr;
+    }
+    if (position + 1 < candidates.size()) {
+        level.pOtherIndex->Prefetch(candidates[position + 1]);
+    }
+    const CString* held = level.pOtherIndex->KeyOf(candidates[position]);
+    return held && *held == key ? candidates[position] : nullptr;
+}
+
 void CDiffWalk::Matched(const SLevel& level, const CDataValidationClient& child,
                         const CDataValidationClient& match) {
     m_Match = {&child, &match, &level};
 }
-
-} // namespace Vel
-
-namespace Vel {
 
 const CKeyMapIndex* CDiffWalk::IndexOf(CDataManagerBase& root) {
     if (m_bHostCalledBack) {

@@ -24,6 +24,7 @@ public:
     struct SLevel {
         CKeyPath::SLevel keys;
         CDataManagerBase* pOtherRoot = nullptr;
+        const CKeyMapIndex* pOtherIndex = nullptr;
     };
 
     // The walk on this thread whose last match was `node` with `other`, with the level
@@ -64,6 +65,9 @@ private:
     // The indexes of the key maps of both trees, shared by the walks nested in the outermost.
     using Indexes = std::vector<std::pair<const CDataManagerBase*, std::unique_ptr<CKeyMapIndex>>>;
 
+    // The child of `other` at `position` when the key map holds it under `key`, else null.
+    static CDataValidationClient* PartnerAt(const SLevel& level, std::size_t position,
+                                            const CString& key, CDataValidationClient& other);
     // The index of `root`'s key map, made on first demand; null while host code may change
     // the maps.
     const CKeyMapIndex* IndexOf(CDataManagerBase& root);
