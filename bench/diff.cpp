@@ -1,11 +1,13 @@
 // The difference walk over two trees of the largest sample panel (a Tarvo third-series panel
-// at 3.40, about 12,300 items) with 0, 10 and 1,000 changed values, per item, and the sorted
-// iteration over every entry of the change tree it fills, next to the anchors: one walk of
-// the same tree's key map, plain and with a look-up of every key in the other tree's map, and
-// the matching of every item through the model (its unique key composed and looked up).
+// at 3.40, about 12,300 items) with 0, 10 and 1,000 changed values, per item, the same walk
+// reporting progress, and the sorted iteration over every entry of the change tree it fills,
+// next to the anchors: one walk of the same tree's key map, plain and with a look-up of every
+// key in the other tree's map, and the matching of every item through the model (its unique
+// key composed and looked up).
 #include "LargestPanel.h"
 
 #include <vel/DataNumber.h>
+#include <vel/DiffProgress.h>
 #include <vel/VelDataChange.h>
 
 #include "PerItem.h"
@@ -66,6 +68,22 @@ void BM_Diff(benchmark::State& state) {
     state.counters["changed"] = pair.changed;
 }
 BENCHMARK(BM_Diff)->Arg(0)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The same walk reporting progress to a host window: host code runs between screens, so the
+// walk looks every key up in the other tree's map instead of trusting an index of it.
+void BM_DiffWithProgress(benchmark::State& state) {
+    SPair& pair = Pair(static_cast<int>(state.range(0)));
+    bool goOn = true;
+    Vel::CDiffProgress progress(pair.left->Root(), &goOn, [](int, int) { return true; });
+    for (auto _ : state) {
+        Vel::CVelDataChange changes("top");
+        benchmark::DoNotOptimize(pair.left->Root().FindDifferencies(&pair.right->Root(), &changes,
+                                                                    &goOn, &progress, true));
+        changes.DeleteRecursive();
+    }
+    PerItem(state, pair.items);
+}
+BENCHMARK(BM_DiffWithProgress)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // Every entry of a subtree in sorted order; answers how many.
 std::size_t WalkSorted(Vel::CVelDataChange& node) {

@@ -42,19 +42,19 @@ bool WalkArgumentsGiven(const CDataValidationClient& node, const CDataValidation
 
 int CompareDisabledSides(CDataValidationClient& node, CDataValidationClient& other,
                          CVelDataChange& changes, bool thisIsLeft, DisplayValue value,
-                         const std::function<int()>& whenEntered) {
+                         bool checkEntered) {
     const bool thisDisabled = node.IsDisabled();
     const bool otherDisabled = other.IsDisabled();
     if (!thisDisabled && !otherDisabled) {
-        return -1;
+        return kBothEnabled;
     }
     const CString key = node.GetDataKey4Cmp();
     if ((thisDisabled && otherDisabled) || key.IsEmpty()) {
         return 0;
     }
     CVelDataChange* existing = nullptr;
-    if (whenEntered && changes.Lookup(key, existing)) {
-        return whenEntered();
+    if (checkEntered && changes.Lookup(key, existing)) {
+        return kAlreadyEntered;
     }
     // The enabled side shows its value.
     changes.SetAt(key, thisDisabled

@@ -6,8 +6,6 @@
 #include <vel/String.h>
 #include <vel/VelDataChange.h>
 
-#include <functional>
-
 namespace Vel {
 
 // The node of the other tree with `node`'s unique key (element numbers included), looked up
@@ -32,13 +30,17 @@ bool WalkArgumentsGiven(const CDataValidationClient& node, const CDataValidation
 // The display value of a node that exists on one side only.
 using DisplayValue = CString (*)(CDataValidationClient& node);
 
+// What CompareDisabledSides answers besides a walk's result.
+inline constexpr int kBothEnabled = -1;
+inline constexpr int kAlreadyEntered = -2;
+
 // The first step of both walks, when either side is disabled: nothing when both are or the
-// node has no comparison key; otherwise `whenEntered` answers when `changes` already holds the
-// key (if given), else the enabled side's `value` is entered against the "not available" text.
-// Answers the walk's result, or -1 when both sides are enabled and the walk goes on.
+// node has no comparison key; otherwise, when `checkEntered` and `changes` already holds the
+// key, kAlreadyEntered; else the enabled side's `value` is entered against the "not
+// available" text. Answers the walk's result, or kBothEnabled when the walk goes on.
 int CompareDisabledSides(CDataValidationClient& node, CDataValidationClient& other,
                          CVelDataChange& changes, bool thisIsLeft, DisplayValue value,
-                         const std::function<int()>& whenEntered = {});
+                         bool checkEntered = false);
 
 // A change node with both texts and the given bits.
 CVelDataChange* NewChange(const CString& name, const CString& left, const CString& right, int bits);

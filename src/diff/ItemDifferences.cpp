@@ -24,11 +24,13 @@ int CData::FindDifferencies(CDataValidationClient* other, CVelDataChange* change
     if (!WalkArgumentsGiven(*this, other, changes, "DataVel")) {
         return 0;
     }
-    const int sides = CompareDisabledSides(*this, *other, *changes, thisIsLeft, OneSidedValue, [&] {
+    const int sides =
+        CompareDisabledSides(*this, *other, *changes, thisIsLeft, OneSidedValue, true);
+    if (sides == kAlreadyEntered) {
         return CDataValidationClient::FindDifferencies(other, changes, pContinue, nullptr,
                                                        thisIsLeft);
-    });
-    if (sides >= 0) {
+    }
+    if (sides != kBothEnabled) {
         return sides;
     }
     // A counterpart that is no item at all has no equal value.

@@ -6,28 +6,14 @@
 #include <vel/VelDataChange.h>
 
 #include "ChangeEntries.h"
+#include "DiffWalk.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace Vel {
 
 namespace {
-
-// The child and counterpart the level above has just matched, for the duration of the
-// child's walk: looking the child up again from its counterpart finds the counterpart itself.
-struct SMatched {
-    const CDataValidationClient* pNode = nullptr;
-    const CDataValidationClient* pOther = nullptr;
-};
-thread_local SMatched t_Matched;
-
-// The counterpart of `node` below `other`, without a second look-up when the level above
-// matched the two.
-CDataValidationClient* CounterpartOf(CDataValidationClient& node, CDataValidationClient& other) {
-    const bool matched = t_Matched.pNode == &node && t_Matched.pOther == &other;
-    t_Matched = {};
-    return matched ? &other : FindCounterpart(node, other);
-}
 
 // The entry of a child that has no counterpart: a collection shows both element counts, any
 // other node the child's value against the "not available" text.
@@ -65,16 +51,28 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
     const int sides =
         CompareDisabledSides(*this, *other, *changes, thisIsLeft,
                              [](CDataValidationClient& node) { return node.GetValueString(); });
-    if (sides >= 0) {
+    if (sides != kBothEnabled) {
         return sides;
     }
-    CDataValidationClient* counterpart = CounterpartOf(*this, *other);
+    // Matched by the level above, the counterpart is `other` itself.
+    const CDiffWalk::SLevel* above = nullptr;
+    CDiffWalk* walk = CDiffWalk::Claim(*this, *other, above);
+    CDataValidationClient* counterpart = walk ? other : FindCounterpart(*this, *other);
     if (!counterpart) {
         return 0;
     }
     // The side with more children drives, so that its extra children count as one-sided.
     if (counterpart->GetChildListRef().size() > m_vecChildren.size()) {
         return counterpart->FindDifferencies(this, changes, pContinue, nullptr, !thisIsLeft);
+    }
+    // A walk called from outside composes its children's keys from its own parent chain.
+    std::optional<CDiffWalk> own;
+    if (!walk) {
+        walk = &own.emplace(progressWindow != nullptr);
+    }
+    CDiffWalk::SLevel keys;
+    if (!walk->EnterLevel(*this, *counterpart, above, keys)) {
+        walk = nullptr;
     }
     // This level's results; nothing of it survives unless a difference is found.
     CVelDataChange level{CString()};
@@ -89,11 +87,17 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
             progressWindow->SendMessage(CVelDataChange::kProgressMessage, 0, 0);
         }
         CDataValidationClient& child = *m_vecChildren[i];
-        if (CDataValidationClient* match = FindCounterpart(child, *counterpart)) {
-            t_Matched = {&child, match};
+        CDataValidationClient* match = walk ? walk->Counterpart(keys, i, child, *counterpart)
+                                            : FindCounterpart(child, *counterpart);
+        if (match) {
+            if (walk) {
+                walk->Matched(keys, child, *match);
+            }
             const int childResult =
                 child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft);
-            t_Matched = {};
+            if (walk) {
+                walk->ClearMatch();
+            }
             if (childResult == 1) {
                 result = 1;
             }

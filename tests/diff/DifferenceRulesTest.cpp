@@ -37,6 +37,10 @@ protected:
     void Open(int leftZones = -1, int rightZones = -1) {
         left = std::make_unique<TestTree>(&managers, leftZones);
         right = std::make_unique<TestTree>(&managers, rightZones);
+        OpenBoth();
+    }
+
+    void OpenBoth() {
         for (TestTree* tree : {left.get(), right.get()}) {
             tree->root.SetLanguageClass(&texts);
             ASSERT_TRUE(tree->root.ChangePanelVersion(kType, kVersion));
@@ -169,6 +173,48 @@ TEST_F(DifferenceRulesTest, ElementsComeOutInNumericOrderAfterTheLeavesOfTheirLe
     const Vel::CString caption = left->Zone(0).GetCaptionText();
     EXPECT_EQ(collection->GetNextSorted(7)->m_sName, caption + "[7]");
     EXPECT_EQ(collection->GetNextSorted(7)->m_sName, caption + "[12]");
+}
+
+// Trees of one shape are walked in step, but the key map decides which node is compared.
+TEST_F(DifferenceRulesTest, ElementsAreMatchedByNumberWhateverTheirPosition) {
+    Open();
+    right->Zone(0).SetId(2);
+    right->Zone(1).SetId(1);
+    ASSERT_EQ(right->Zone(1).m_Level.SetValue(3), 0);
+    right->root.CreateKeyMap();
+    EXPECT_EQ(Diff(), 1);
+    EXPECT_NE(At({"ZoneScreen", "Zones", "Zone[1]"}), nullptr);
+    EXPECT_EQ(At({"ZoneScreen", "Zones", "Zone[2]"}), nullptr);
+}
+
+TEST_F(DifferenceRulesTest, OfTwoItemsUnderOneKeyTheLastMappedIsTheCounterpartOfBoth) {
+    left = std::make_unique<TestTree>(&managers);
+    right = std::make_unique<TestTree>(&managers);
+    Vel::CDataNumber leftTwin(&left->system, "System.ExitTime");
+    Vel::CDataNumber rightTwin(&right->system, "System.ExitTime");
+    OpenBoth();
+    // The map holds the twin, which keeps the default of 5 on both sides.
+    ASSERT_EQ(right->exitTime.SetValue(7), 0);
+    EXPECT_EQ(Diff(), 0);
+}
+
+TEST_F(DifferenceRulesTest, WithoutTheRightKeyMapEveryElementIsMissing) {
+    Open();
+    right->root.GetAllItemsMap()->clear();
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* count = At({"ZoneScreen", "Zone"});
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->m_nChangeType, CVelDataChange::LEFT_ONLY);
+    EXPECT_EQ(count->m_sRightValue, "4 x <...>");
+}
+
+TEST_F(DifferenceRulesTest, AWalkStartedAtAnElementFindsItsItems) {
+    Open();
+    ASSERT_EQ(right->Zone(2).m_Delay.SetValue(9), 0);
+    EXPECT_EQ(left->Zone(2).FindDifferencies(&right->Zone(2), &changes, &goOn, nullptr, true), 1);
+    CVelDataChange* item = At({"Zone[3]", "Zone.Delay"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_nChangeType, CVelDataChange::CHANGED);
 }
 
 TEST_F(DifferenceRulesTest, AClearedFlagCancelsBeforeTheFirstChild) {

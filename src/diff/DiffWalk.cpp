@@ -1,0 +1,96 @@
+#include "DiffWalk.h"
+
+#include <vel/DataManagerBase.h>
+
+namespace Vel {
+
+namespace {
+
+// The innermost walk on this thread; a walk that host code starts meanwhile nests inside.
+thread_local CDiffWalk* t_pWalk = nullptr;
+
+} // namespace
+
+CDiffWalk* CDiffWalk::Claim(const CDataValidationClient& node, const CDataValidationClient& other,
+                            const SLevel*& above) {
+    CDiffWalk* walk = t_pWalk;
+    if (!walk || walk->m_Match.pNode != &node || walk->m_Match.pOther != &other) {
+        return nullptr;
+    }
+    above = walk->m_Match.pAbove;
+    walk->m_Match = {};
+    return walk;
+}
+
+CDiffWalk::CDiffWalk(bool hostCalledBack)
+    : m_pOuter(t_pWalk), m_pIndexes(m_pOuter ? m_pOuter->m_pIndexes : &m_OwnIndexes),
+      m_bHostCalledBack(hostCalledBack || (m_pOuter && m_pOuter->m_bHostCalledBack)) {
+    t_pWalk = this;
+}
+
+CDiffWalk::~CDiffWalk() {
+    t_pWalk = m_pOuter;
+}
+
+bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationClient& counterpart,
+                           const SLevel* above, SLevel& level) {
+    if (above) {
+        level.keys = m_Path.ChildLevel(above->keys, node);
+    } else if (!m_Path.Start(node, level.keys)) {
+        return false;
+    }
+    level.pOtherRoot = counterpart.GetRootItem();
+    level.pOtherIndex = level.pOtherRoot ? IndexOf(*level.pOtherRoot) : nullptr;
+    return true;
+}
+
+CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t position,
+                                              const CDataValidationClient& child,
+                                              CDataValidationClient& other) {
+    const CString& key = m_Path.EnterChild(level.keys, child);
+    if (level.pOtherRoot) {
+        if (CDataValidationClient* partner = PartnerAt(level, position, key, other)) {
+            return partner;
+        }
+        const CItemMap& map = *level.pOtherRoot->GetAllItemsMap();
+        if (const auto found = map.find(key); found != map.end()) {
+            return found->second;
+        }
+    }
+    // Not in the map: the search below `other` decides, as FindItemByKey does.
+    return other.FindItemByKey(key);
+}
+
+CDataValidationClient* CDiffWalk::PartnerAt(const SLevel& level, std::size_t position,
+                                            const CString& key, CDataValidationClient& other) {
+    // Trees of one shape hold the counterpart at the same position.
+    const CDataValidationClientList& candidates = other.GetChildListRef();
+    if (!level.pOtherIndex || position >= candidates.size()) {
+        return nullptr;
+    }
+    if (position + 1 < candidates.size()) {
+        level.pOtherIndex->Prefetch(candidates[position + 1]);
+    }
+    const CString* held = level.pOtherIndex->KeyOf(candidates[position]);
+    return held && *held == key ? candidates[position] : nullptr;
+}
+
+void CDiffWalk::Matched(const SLevel& level, const CDataValidationClient& child,
+                        const CDataValidationClient& match) {
+    m_Match = {&child, &match, &level};
+}
+
+const CKeyMapIndex* CDiffWalk::IndexOf(CDataManagerBase& root) {
+    if (m_bHostCalledBack) {
+        return nullptr;
+    }
+    for (const auto& [indexed, index] : *m_pIndexes) {
+        if (indexed == &root) {
+            return index.get();
+        }
+    }
+    m_pIndexes->emplace_back(&root, std::make_unique<CKeyMapIndex>(*root.GetAllItemsMap()));
+    return m_pIndexes->back().second.get();
+}
+
+} // namespace Vel

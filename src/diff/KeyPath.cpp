@@ -1,0 +1,113 @@
+#include "KeyPath.h"
+
+#include <vel/DataCollectionBase.h>
+#include <vel/PanelDataTypes.h>
+
+#include "model/TreeLevels.h"
+
+#include <charconv>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Vel {
+
+namespace {
+
+// The part of a node that is no element: its data key behind the last dot, as the tail of
+// the key's own text.
+const char* LastDataKey(const CDataValidationClient& node) {
+    const CString& key = node.GetDataKeyRef();
+    return key.c_str() + (key.ReverseFind('.') + 1);
+}
+
+// A chain longer than this is taken for a loop.
+constexpr std::size_t kMaxDepth = 4096;
+
+} // namespace
+
+namespace {
+
+// The buffer, with room for the keys of deep trees.
+CString ReservedText() {
+    std::string text;
+    text.reserve(256);
+    return CString(std::move(text));
+}
+
+// Cuts `text` back to `length` bytes, keeping its room.
+void Truncate(CString& text, std::size_t length) {
+    text.Delete(static_cast<int>(length), text.GetLength() - static_cast<int>(length));
+}
+
+} // namespace
+
+CKeyPath::CKeyPath() : m_sBuffer(ReservedText()) {}
+
+bool CKeyPath::Start(const CDataValidationClient& node, SLevel& level) {
+    std::vector<const CDataValidationClient*> chain{&node};
+    for (const CDataValidationClient* up = node.GetParent(); up; up = up->GetParent()) {
+        if (up == &node || chain.size() == kMaxDepth) {
+            return false;
+        }
+        chain.push_back(up);
+    }
+    m_sBuffer.Empty();
+    level = SLevel();
+    // From the top down: each node entered as a child of the one above it.
+    for (std::size_t i = chain.size(); i-- > 0;) {
+        EnterChild(level, *chain[i]);
+        level = ChildLevel(level, *chain[i]);
+    }
+    return true;
+}
+
+const CString& CKeyPath::EnterChild(const SLevel& level, const CDataValidationClient& child) {
+    Truncate(m_sBuffer, level.nLength);
+    if (level.pCollection) {
+        char digits[16] = {};
+        std::to_chars(digits, digits + sizeof digits - 1, ElementNumber(child));
+        m_sBuffer += level.sTableName;
+        m_sBuffer += '.';
+        m_sBuffer += digits;
+    } else {
+        m_sBuffer += LastDataKey(child);
+    }
+    const bool hasPart = m_sBuffer.str().size() > level.nLength;
+    if (hasPart && level.nBase == 0) {
+        return m_sBuffer;
+    }
+    // Without a part of its own a child's key ends with the last part that has text.
+    const std::size_t end = hasPart ? m_sBuffer.str().size() : level.nTextEnd;
+    m_sKey = CString(std::string_view(m_sBuffer.str()).substr(level.nBase, end - level.nBase));
+    return m_sKey;
+}
+
+CKeyPath::SLevel CKeyPath::ChildLevel(const SLevel& parent, const CDataValidationClient& child) {
+    const std::size_t length = m_sBuffer.str().size();
+    SLevel level;
+    level.nBase = parent.nBase;
+    if (child.GetType() == PanelDataTypes::DATA_MANAGER) {
+        // Keys below a root leave out everything above it, the root's own part included.
+        Truncate(m_sBuffer, parent.nLength);
+        level.nBase = level.nLength = level.nTextEnd = parent.nLength;
+        return level;
+    }
+    if (child.GetType() == PanelDataTypes::COLLECTION) {
+        if (const auto* collection = dynamic_cast<const CDataCollectionBase*>(&child)) {
+            // A collection adds no part: its elements stand for it with table and number.
+            Truncate(m_sBuffer, parent.nLength);
+            level.nLength = parent.nLength;
+            level.nTextEnd = parent.nTextEnd;
+            level.pCollection = collection;
+            level.sTableName = collection->GetCollectionTableName();
+            return level;
+        }
+    }
+    level.nTextEnd = length > parent.nLength ? length : parent.nTextEnd;
+    m_sBuffer += '.';
+    level.nLength = length + 1;
+    return level;
+}
+
+} // namespace Vel
