@@ -158,7 +158,8 @@ const char* CXMLParser::LoadDocument(_tagXMLNode& doc, const char* xml) {
 }
 
 CXMLParser::EOpen CXMLParser::OpenElement(_tagXMLNode& node, const char*& pos) {
-    const char* at = FindChar(pos, '<', m_pEnd);
+    // Texts are read up to the next '<', so most calls start on it.
+    const char* at = pos < m_pEnd && *pos == '<' ? pos : FindChar(pos, '<', m_pEnd);
     for (;;) {
         if (!at)
             return EOpen::NoTag;
