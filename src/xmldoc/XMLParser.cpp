@@ -442,12 +442,13 @@ const char* CXMLParser::FindUnquotedEnd(const char* from, const char* end) const
     return end;
 }
 
-const char* CXMLParser::FindStopOrMark(const char* pos, const char* end, char stop) const {
+const char* CXMLParser::FindStopOrMark(const char* pos, const char* end, char stop,
+                                       unsigned char marks) const {
 #ifdef __SSE2__
     // Sixteen bytes at a time: texts run long between the few bytes that matter.
     const __m128i stops = _mm_set1_epi8(stop);
     const __m128i escapes = _mm_set1_epi8(m_cEscapeMark ? m_cEscapeMark : stop);
-    const __m128i leads = _mm_set1_epi8(m_cRefMark ? m_cRefMark : stop);
+    const __m128i leads = _mm_set1_epi8(m_cRefMark && (marks & kRefLead) ? m_cRefMark : stop);
     for (; end - pos >= 16; pos += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos));
         const __m128i hits =
@@ -457,14 +458,15 @@ const char* CXMLParser::FindStopOrMark(const char* pos, const char* end, char st
             return pos + __builtin_ctz(static_cast<unsigned>(mask));
     }
 #endif
-    return SkipClass(pos, end, ClassOf(stop) | kMarks);
+    return SkipClass(pos, end, ClassOf(stop) | marks);
 }
 
 const char* CXMLParser::FindStop(const char* from, const char* end, char stopChar,
                                  unsigned char& seen) const {
     const unsigned char stop = ClassOf(stopChar) & (kLess | kQuote | kApostrophe);
     for (const char* pos = from;; ++pos) {
-        pos = FindStopOrMark(pos, end, stopChar);
+        // One reference sends the text to be decoded: the others need not be found.
+        pos = FindStopOrMark(pos, end, stopChar, kMarks & ~(seen & kRefLead));
         if (pos == end)
             return nullptr;
         const unsigned char cls = ClassOf(*pos);

@@ -64,8 +64,9 @@ private:
     const char* FindUnescaped(const char* from, char ch, const char* end) const;
     // As FindUnescaped for '<' or a quote; adds to `seen` the marks met on the way.
     const char* FindStop(const char* from, const char* end, char stop, unsigned char& seen) const;
-    // The first `stop`, escape or reference lead, or `end`.
-    const char* FindStopOrMark(const char* pos, const char* end, char stop) const;
+    // The first `stop` or byte of the `marks` classes, or `end`.
+    const char* FindStopOrMark(const char* pos, const char* end, char stop,
+                               unsigned char marks) const;
     const char* FindUnquotedEnd(const char* from, const char* end) const;
     // The text as a node keeps it. Without marks in `seen` it is copied as it is.
     void SetText(std::string& out, const char* begin, const char* end, unsigned char seen);
