@@ -530,6 +530,8 @@ void CXMLParser::DecodeText(std::string& out, const char* begin, const char* end
     }
     if (refs) {
         out.clear();
+        // A reference never decodes to more bytes than it has: one allocation suffices.
+        out.reserve(text.size());
         table->AppendRef2Entity(out, text);
     } else {
         out.assign(text);
