@@ -39,10 +39,12 @@ public:
 
     // Whether the text may hold a reference; false lets readers copy a text as it is.
     bool MayHoldRef(std::string_view text) const;
+    // The byte every reference starts with; -1 without references, -2 when they differ.
+    int GetRefLead() const { return m_nRefLead; }
 
 private:
     std::vector<CXMLEntity> m_vEntities;
-    // The first byte every reference starts with, when they all share one (else -1).
+    // The first byte every reference starts with, when they all share one (see GetRefLead).
     int m_nRefLead = -1;
     // Row index + 1 of each byte's first row, 0 for bytes without a reference.
     unsigned char m_nRowOf[256] = {};

@@ -5,6 +5,10 @@
 #include <cstring>
 #include <string_view>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace Vel {
 
 using XMLText::Format;
@@ -20,20 +24,41 @@ bool StartsWith(const char* pos, const char* end, std::string_view marker) {
            std::memcmp(pos, marker.data(), marker.size()) == 0;
 }
 
-bool IsNameEnd(char ch) {
-    return IsSpace(ch) || ch == '/' || ch == '>';
-}
-
-// Only these end a name: "<a b>" is no attribute list but an error.
-bool IsAttrNameEnd(char ch) {
-    return IsSpace(ch) || ch == '=';
-}
-
 const char* FindChar(const char* from, char ch, const char* end) {
     return static_cast<const char*>(std::memchr(from, ch, static_cast<std::size_t>(end - from)));
 }
 
 } // namespace
+
+CXMLParser::CXMLParser(_tagParseInfo& info, const char* end) : m_pInfo(&info), m_pEnd(end) {
+    m_aClass.fill(0);
+    for (const char ch : {' ', '\t', '\r', '\n'})
+        m_aClass[static_cast<unsigned char>(ch)] = kSpace | kNameEnd | kAttrNameEnd;
+    m_aClass['/'] = kNameEnd;
+    m_aClass['>'] = kNameEnd;
+    // Only these end an attribute name: "<a b>" is no attribute list but an error.
+    m_aClass['='] = kAttrNameEnd;
+    m_aClass['<'] = kLess;
+    m_aClass['"'] = kQuote;
+    m_aClass['\''] = kApostrophe;
+    if (info.m_cEscape != '\0')
+        m_aClass[static_cast<unsigned char>(info.m_cEscape)] |= kEscape;
+    m_cEscapeMark = info.m_cEscape;
+    const CXMLEntityTable* table = info.m_bReplaceEntities ? info.m_pEntityTable : nullptr;
+    const int lead = table ? table->GetRefLead() : -1;
+    if (lead >= 0) {
+        m_aClass[static_cast<std::size_t>(lead)] |= kRefLead;
+        m_cRefMark = static_cast<char>(lead);
+    }
+    // A reference led by a null byte is not worth a scan of its own.
+    m_bRefAnywhere = lead == -2 || lead == 0;
+}
+
+const char* CXMLParser::SkipClass(const char* pos, const char* end, unsigned char mask) const {
+    while (pos < end && !(ClassOf(*pos) & mask))
+        ++pos;
+    return pos;
+}
 
 const char* CXMLParser::LoadElement(_tagXMLNode& root, const char* xml) {
     root.Close();
@@ -133,7 +158,8 @@ const char* CXMLParser::LoadDocument(_tagXMLNode& doc, const char* xml) {
 }
 
 CXMLParser::EOpen CXMLParser::OpenElement(_tagXMLNode& node, const char*& pos) {
-    const char* at = FindChar(pos, '<', m_pEnd);
+    // Texts are read up to the next '<', so most calls start on it.
+    const char* at = pos < m_pEnd && *pos == '<' ? pos : FindChar(pos, '<', m_pEnd);
     for (;;) {
         if (!at)
             return EOpen::NoTag;
@@ -153,9 +179,7 @@ CXMLParser::EOpen CXMLParser::OpenElement(_tagXMLNode& node, const char*& pos) {
         at = FindChar(at, '<', m_pEnd);
     }
     const char* name = at + 1;
-    const char* cursor = name;
-    while (cursor < m_pEnd && !IsNameEnd(*cursor))
-        ++cursor;
+    const char* cursor = SkipClass(name, m_pEnd, kNameEnd);
     node.m_sName.assign(name, cursor);
     cursor = LoadAttributes(node, cursor, m_pEnd, false);
     if (!cursor)
@@ -169,14 +193,15 @@ CXMLParser::EOpen CXMLParser::OpenElement(_tagXMLNode& node, const char*& pos) {
         return EOpen::Failed;
     }
     ++cursor;
-    const char* text = FindUnescaped(cursor, '<', m_pEnd);
+    unsigned char seen = 0;
+    const char* text = FindStop(cursor, m_pEnd, '<', seen);
     if (!text) {
         m_pInfo->SetError(PIE_NOT_CLOSED, cursor,
                           Format("%.256s must be closed with </%.256s>", node.m_sName.c_str(),
                                  node.m_sName.c_str()));
         return EOpen::Failed;
     }
-    SetText(node.m_sValue, cursor, text);
+    SetText(node.m_sValue, cursor, text, seen);
     pos = text;
     return EOpen::Opened;
 }
@@ -230,13 +255,14 @@ bool CXMLParser::ReadTextBetweenChildren(const char*& pos) {
     // Only the first text counts; later texts are skipped by the next child's search.
     if ((pos < m_pEnd && *pos == '<') || !top.bBlankValue)
         return true;
-    const char* text = FindUnescaped(pos, '<', m_pEnd);
+    unsigned char seen = 0;
+    const char* text = FindStop(pos, m_pEnd, '<', seen);
     if (!text) {
         m_pInfo->SetError(PIE_NOT_CLOSED, pos,
                           Format("it must be closed with </%.768s>", top.pNode->m_sName.c_str()));
         return false;
     }
-    SetText(top.pNode->m_sValue, pos, text);
+    SetText(top.pNode->m_sValue, pos, text, seen);
     top.bBlankValue = XMLText::IsBlank(top.pNode->m_sValue);
     pos = text;
     return true;
@@ -292,34 +318,34 @@ const char* CXMLParser::LoadAttributes(_tagXMLNode& node, const char* xml, const
             result = pos;
             break;
         }
-        const char* nameEnd = pos;
-        while (nameEnd < end && !IsAttrNameEnd(*nameEnd))
-            ++nameEnd;
-        if (nameEnd == pos || (nameEnd == end && !bounded)) {
-            m_pInfo->SetError(PIE_ATTR_NO_VALUE, pos,
+        const char* name = pos;
+        const char* nameEnd = SkipClass(name, end, kAttrNameEnd);
+        if (nameEnd == name || (nameEnd == end && !bounded)) {
+            m_pInfo->SetError(PIE_ATTR_NO_VALUE, name,
                               Format("<%.768s> attribute has error ", node.m_sName.c_str()));
             break;
         }
-        auto* attr = new _tagXMLAttr;
-        attr->m_sName.assign(pos, nameEnd);
-        attr->m_pParent = &node;
-        m_vAttrs.push_back(attr);
         pos = SkipSpace(nameEnd, end);
-        if (pos == end || *pos != '=')
+        if (pos == end || *pos != '=') {
+            AddAttr(node, name, nameEnd, {});
             continue;
+        }
         pos = SkipSpace(pos + 1, end);
-        if (pos < end && (*pos == '"' || *pos == '\'')) {
-            const char* close = FindUnescaped(pos + 1, *pos, end);
+        if (pos < end && (ClassOf(*pos) & (kQuote | kApostrophe))) {
+            unsigned char seen = 0;
+            const char* close = FindStop(pos + 1, end, *pos, seen);
             if (!close) {
+                // The attribute stays, without its value.
+                AddAttr(node, name, nameEnd, {});
                 m_pInfo->SetError(PIE_ATTR_NO_VALUE, pos,
                                   Format("<%.768s> attribute has error ", node.m_sName.c_str()));
                 break;
             }
-            SetText(attr->m_sValue, pos + 1, close);
+            AddAttr(node, name, nameEnd, MakeText(pos + 1, close, seen));
             pos = close + 1;
         } else {
             const char* stop = FindUnquotedEnd(pos, end);
-            SetText(attr->m_sValue, pos, stop);
+            AddAttr(node, name, nameEnd, MakeText(pos, stop, kMarks));
             pos = stop;
         }
     }
@@ -416,12 +442,73 @@ const char* CXMLParser::FindUnquotedEnd(const char* from, const char* end) const
     return end;
 }
 
-void CXMLParser::SetText(std::string& out, const char* begin, const char* end) {
-    if (m_pInfo->m_bTrimValue) {
-        begin = SkipSpace(begin, end);
-        while (end > begin && IsSpace(end[-1]))
-            --end;
+const char* CXMLParser::FindStopOrMark(const char* pos, const char* end, char stop,
+                                       unsigned char marks) const {
+#ifdef __SSE2__
+    // Sixteen bytes at a time: texts run long between the few bytes that matter.
+    const __m128i stops = _mm_set1_epi8(stop);
+    const __m128i escapes = _mm_set1_epi8(m_cEscapeMark ? m_cEscapeMark : stop);
+    const __m128i leads = _mm_set1_epi8(m_cRefMark && (marks & kRefLead) ? m_cRefMark : stop);
+    for (; end - pos >= 16; pos += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, stops), _mm_cmpeq_epi8(bytes, escapes)),
+                         _mm_cmpeq_epi8(bytes, leads));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return pos + __builtin_ctz(static_cast<unsigned>(mask));
     }
+#endif
+    return SkipClass(pos, end, ClassOf(stop) | marks);
+}
+
+const char* CXMLParser::FindStop(const char* from, const char* end, char stopChar,
+                                 unsigned char& seen) const {
+    const unsigned char stop = ClassOf(stopChar) & (kLess | kQuote | kApostrophe);
+    for (const char* pos = from;; ++pos) {
+        // One reference sends the text to be decoded: the others need not be found.
+        pos = FindStopOrMark(pos, end, stopChar, kMarks & ~(seen & kRefLead));
+        if (pos == end)
+            return nullptr;
+        const unsigned char cls = ClassOf(*pos);
+        // Before the first escape a stop byte ends the text even when it is the escape too.
+        if ((cls & stop) && !(seen & kEscape))
+            return pos;
+        seen |= cls & kMarks;
+        if (cls & kEscape) {
+            if (++pos == end)
+                return nullptr;
+        } else if (cls & stop) {
+            return pos;
+        }
+    }
+}
+
+void CXMLParser::TrimText(const char*& begin, const char*& end) const {
+    if (!m_pInfo->m_bTrimValue)
+        return;
+    begin = SkipSpace(begin, end);
+    while (end > begin && IsSpace(end[-1]))
+        --end;
+}
+
+void CXMLParser::SetText(std::string& out, const char* begin, const char* end, unsigned char seen) {
+    TrimText(begin, end);
+    if (!(seen & kMarks) && !m_bRefAnywhere)
+        out.assign(begin, end);
+    else
+        DecodeText(out, begin, end);
+}
+
+std::string CXMLParser::MakeText(const char* begin, const char* end, unsigned char seen) {
+    TrimText(begin, end);
+    if (!(seen & kMarks) && !m_bRefAnywhere)
+        return std::string(begin, end);
+    std::string out;
+    DecodeText(out, begin, end);
+    return out;
+}
+
+void CXMLParser::DecodeText(std::string& out, const char* begin, const char* end) {
     std::string_view text(begin, static_cast<std::size_t>(end - begin));
     const char escape = m_pInfo->m_cEscape;
     const bool escaped = escape != '\0' && FindChar(begin, escape, end);
@@ -443,10 +530,17 @@ void CXMLParser::SetText(std::string& out, const char* begin, const char* end) {
     }
     if (refs) {
         out.clear();
+        // A reference never decodes to more bytes than it has: one allocation suffices.
+        out.reserve(text.size());
         table->AppendRef2Entity(out, text);
     } else {
         out.assign(text);
     }
+}
+
+void CXMLParser::AddAttr(_tagXMLNode& node, const char* name, const char* nameEnd,
+                         std::string value) {
+    m_vAttrs.push_back(new _tagXMLAttr{std::string(name, nameEnd), std::move(value), &node});
 }
 
 } // namespace Vel

@@ -7,6 +7,7 @@
 #include <vel/XMLNode.h>
 #include <vel/XMLParseInfo.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace Vel {
 class CXMLParser {
 public:
     // `end` is the end of the text; every scan stops there.
-    CXMLParser(_tagParseInfo& info, const char* end) : m_pInfo(&info), m_pEnd(end) {}
+    CXMLParser(_tagParseInfo& info, const char* end);
 
     const char* LoadElement(_tagXMLNode& node, const char* xml);
     const char* LoadDocument(_tagXMLNode& doc, const char* xml);
@@ -45,12 +46,43 @@ private:
     const char* Fail();
     void Adopt(_tagXMLNode& parent, _tagXMLNode* child);
 
+    // Byte classes; the escape and reference bits depend on the parse info.
+    enum : unsigned char {
+        kSpace = 1,
+        kNameEnd = 2,     // ends an element name
+        kAttrNameEnd = 4, // ends an attribute name
+        kLess = 8,
+        kQuote = 16,
+        kApostrophe = 32,
+        kEscape = 64,
+        kRefLead = 128,
+        kMarks = kEscape | kRefLead,
+    };
+    unsigned char ClassOf(char ch) const { return m_aClass[static_cast<unsigned char>(ch)]; }
+    const char* SkipClass(const char* pos, const char* end, unsigned char mask) const;
+
     const char* FindUnescaped(const char* from, char ch, const char* end) const;
+    // As FindUnescaped for '<' or a quote; adds to `seen` the marks met on the way.
+    const char* FindStop(const char* from, const char* end, char stop, unsigned char& seen) const;
+    // The first `stop` or byte of the `marks` classes, or `end`.
+    const char* FindStopOrMark(const char* pos, const char* end, char stop,
+                               unsigned char marks) const;
     const char* FindUnquotedEnd(const char* from, const char* end) const;
-    void SetText(std::string& out, const char* begin, const char* end);
+    // The text as a node keeps it. Without marks in `seen` it is copied as it is.
+    void SetText(std::string& out, const char* begin, const char* end, unsigned char seen);
+    std::string MakeText(const char* begin, const char* end, unsigned char seen);
+    void TrimText(const char*& begin, const char*& end) const;
+    void DecodeText(std::string& out, const char* begin, const char* end);
+    void AddAttr(_tagXMLNode& node, const char* name, const char* nameEnd, std::string value);
 
     _tagParseInfo* m_pInfo;
     const char* m_pEnd;
+    // References are possible anywhere when the table's references start differently.
+    bool m_bRefAnywhere = false;
+    // The escape and the reference lead, or '\0' when there is none.
+    char m_cEscapeMark = '\0';
+    char m_cRefMark = '\0';
+    std::array<unsigned char, 256> m_aClass;
     struct SOpen {
         _tagXMLNode* pNode;
         std::size_t nFirstChild; // of the node's children waiting in m_vChildren

@@ -12,6 +12,7 @@ using XmlElements = XmlTest;
 using XmlAttributes = XmlTest;
 using XmlEntities = XmlTest;
 using XmlEscape = XmlTest;
+using XmlLongTexts = XmlTest;
 using XmlSections = XmlTest;
 using XmlInstructions = XmlTest;
 
@@ -85,6 +86,23 @@ TEST_F(XmlEscape, EscapedCharactersAreTakenLiterallyBeforeReferencesUnlessChange
     EXPECT_EQ(Tree("<a>^<x\\y</a>", false), "<a><x\\y</a>");
     m_info.m_cEscape = '\0';
     EXPECT_EQ(Tree("<a x='\\'>a\\b</a>", false), "<a x=\"\\\">a\\b</a>");
+}
+
+// Texts are scanned in blocks of sixteen bytes; marks must count wherever they fall.
+TEST_F(XmlLongTexts, MarksCountInEveryBlock) {
+    const std::string run(20, 'x');
+    EXPECT_EQ(Tree("<a>" + run + "&amp;" + run + "</a>", false), "<a>" + run + "&" + run + "</a>");
+    EXPECT_EQ(Tree("<a v='" + run + "&lt;'/>", false), "<a v=\"" + run + "<\"/>");
+    // The escape ends one block and the '<' it escapes starts the next.
+    EXPECT_EQ(Tree(R"(<a>fifteen bytes: \<p</a>)", false), "<a>fifteen bytes: <p</a>");
+    EXPECT_EQ(Tree("<a v='" + run + "\\'" + run + "'/>", false),
+              "<a v=\"" + run + "'" + run + "\"/>");
+}
+
+TEST_F(XmlLongTexts, AnEscapeThatIsAlsoTheEndMarkEndsTheText) {
+    m_info.m_cEscape = '<';
+    EXPECT_EQ(Tree("<a>" + std::string(20, 'x') + "</a>", false),
+              "<a>" + std::string(20, 'x') + "</a>");
 }
 
 TEST_F(XmlSections, EachCaseParsesToItsTree) {
