@@ -15,7 +15,7 @@
 #include <vel/XMLDocument.h>
 #include <vel/XmlExport.h>
 
-#include "PugiStringWriter.h"
+#include "XmlAnchors.h"
 
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
@@ -181,10 +181,7 @@ void Tinyxml2Write(benchmark::State& state) {
     doc.Parse(Tree().text.c_str(), Tree().text.size());
     std::size_t bytes = 0;
     for (auto _ : state) {
-        tinyxml2::XMLPrinter printer;
-        doc.Print(&printer);
-        bytes += static_cast<std::size_t>(printer.CStrSize());
-        benchmark::DoNotOptimize(printer.CStr());
+        bytes += Tinyxml2PrintOnce(doc);
     }
     Count(state, bytes);
 }
