@@ -9,10 +9,10 @@ CMemberSet::CMemberSet(CDataValidationClient* pParent, const CString& sDataKey)
     : CDataSet<int>(pParent, sDataKey) {}
 
 void CMemberSet::OnPanelChanged() {
-    // The list is the item's own: the base binds to it, and the record may be another one
-    // after the panel changed.
+    // Bound again before the base binds to it: the record may be another one after the panel
+    // changed.
     if (const CValidationData* record = GetValidationData()) {
-        m_vecMembers = record->GetChoices();
+        m_pMembers = &record->GetChoices();
     }
     CDataSet<int>::OnPanelChanged();
 }
@@ -26,6 +26,11 @@ bool CMemberSet::FillValidationData(CValidationData& record) const {
     return result;
 }
 
+const CIntList& CMemberSet::members() const {
+    static const CIntList none;
+    return m_pMembers ? *m_pMembers : none;
+}
+
 void CMemberSet::SetToDefault() {
     const CValidationData* record = GetValidationData();
     const CDataManagerBase* root = GetRootItem();
@@ -35,10 +40,11 @@ void CMemberSet::SetToDefault() {
         bool exclude = false;
         defaults = manager->ParseIntList(record->GetDefaultString(), exclude);
     }
-    CBitList bits(m_vecMembers.size(), false);
+    const CIntList& all = members();
+    CBitList bits(all.size(), false);
     for (int member : defaults) {
-        for (std::size_t position = 0; position < m_vecMembers.size(); ++position) {
-            if (m_vecMembers[position] == member) {
+        for (std::size_t position = 0; position < all.size(); ++position) {
+            if (all[position] == member) {
                 bits[position] = true;
             }
         }

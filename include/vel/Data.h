@@ -65,15 +65,15 @@ protected:
 
 private:
     // Records found before, each valid while its manager's cache generation still matches;
-    // spares the look-up by data key on every panel change. Two, so that a root switching
-    // between two panel types keeps both.
+    // spares the look-up by data key on every panel change. Generations are unique across
+    // managers, so they also tell the managers apart. Two, so that a root switching between
+    // two panel types keeps both.
     struct SRecordSlot {
-        const CValidationManager* pManager = nullptr;
         CValidationData* pRecord = nullptr;
         unsigned long long nGeneration = 0;
     };
-    mutable SRecordSlot m_RecordSlots[2];
     mutable unsigned char m_nNextRecordSlot = 0;
+    mutable SRecordSlot m_RecordSlots[2];
 };
 
 } // namespace Vel

@@ -132,7 +132,8 @@ protected:
     CDataValidationClient* m_pParent;
     bool m_bInitialized = false;
     bool m_bValueInDb = false;
-    CString m_sDataKey;
+    // A pooled copy: nodes with the same key share one text.
+    const CString& m_sDataKey;
 
 private:
     CDataValidationClient* findByUniqueKey(const CString& key);

@@ -83,7 +83,7 @@ public:
     // Stores an individually allocated record under `dataKey`; the cache owns and later
     // destroys it. A record already stored under the key is replaced without being destroyed.
     void SetValidationData(const CString& dataKey, CValidationData& record);
-    // Changes whenever a cached record may have been replaced or destroyed; unique across
+    // Changes whenever a cached record is replaced or may have been destroyed; unique across
     // managers, so an item may keep a record pointer while the generation still matches.
     unsigned long long GetCacheGeneration() const { return m_nCacheGeneration; }
 

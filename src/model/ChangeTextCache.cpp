@@ -28,14 +28,14 @@ bool CChangeTextCache::IsMissing(const CDataManagerBase& root, const CString& da
     if (!cache) {
         return false;
     }
-    const auto found = cache->m_mapMissing.find(dataKey);
+    const auto found = cache->m_mapMissing.find(&dataKey);
     return found != cache->m_mapMissing.end() && *found->second == type;
 }
 
 void CChangeTextCache::NoteMissing(const CDataManagerBase& root, const CString& dataKey,
                                    const std::type_info& type) {
     if (CChangeTextCache* cache = serving(root)) {
-        cache->m_mapMissing[dataKey] = &type;
+        cache->m_mapMissing[&dataKey] = &type;
     }
 }
 

@@ -23,6 +23,8 @@ public:
 
     // Whether an item of class `type` under `root` found no default text for `dataKey` in
     // this change; the derivation of language keys is per class, so the class is part of it.
+    // `dataKey` is a node's own (pooled) key: its address stands for the text, which spares
+    // hashing the text for every item.
     static bool IsMissing(const CDataManagerBase& root, const CString& dataKey,
                           const std::type_info& type);
     static void NoteMissing(const CDataManagerBase& root, const CString& dataKey,
@@ -34,7 +36,7 @@ private:
     const CDataManagerBase* m_pRoot;
     bool m_bActive;
     CChangeTextCache* m_pOuter;
-    std::unordered_map<CString, const std::type_info*> m_mapMissing;
+    std::unordered_map<const CString*, const std::type_info*> m_mapMissing;
 };
 
 } // namespace Vel

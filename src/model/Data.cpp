@@ -56,7 +56,7 @@ CValidationData* CData::GetValidationData() const {
     }
     const unsigned long long generation = manager->GetCacheGeneration();
     for (const SRecordSlot& slot : m_RecordSlots) {
-        if (slot.pManager == manager && slot.nGeneration == generation) {
+        if (slot.nGeneration == generation) {
             return slot.pRecord;
         }
     }
@@ -68,7 +68,7 @@ CValidationData* CData::GetValidationData() const {
         record = filled.release();
         manager->SetValidationData(m_sDataKey, *record);
     }
-    m_RecordSlots[m_nNextRecordSlot] = {manager, record, manager->GetCacheGeneration()};
+    m_RecordSlots[m_nNextRecordSlot] = {record, manager->GetCacheGeneration()};
     m_nNextRecordSlot ^= 1;
     return record;
 }

@@ -3,6 +3,7 @@
 #include <vel/DataCollectionBase.h>
 #include <vel/DataManagerBase.h>
 
+#include "model/DataKeyPool.h"
 #include "model/TreeLevels.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ void ForEachCollection(CDataValidationClient& node, void (CDataCollectionBase::*
 
 CDataValidationClient::CDataValidationClient(CDataValidationClient* pParent,
                                              const CString& sDataKey)
-    : m_pParent(pParent), m_sDataKey(sDataKey) {
+    : m_pParent(pParent), m_sDataKey(PooledDataKey(sDataKey)) {
     if (pParent) {
         pParent->m_vecChildren.push_back(this);
     }

@@ -312,8 +312,13 @@ CValidationData* CValidationManager::GetValidationData(const CString& dataKey) c
 }
 
 void CValidationManager::SetValidationData(const CString& dataKey, CValidationData& record) {
-    m_ValidationCache[dataKey] = &record;
-    m_nCacheGeneration = nextCacheGeneration();
+    CValidationData*& stored = m_ValidationCache[dataKey];
+    // Only a replacement can leave an item holding the wrong record; a new key cannot, so
+    // filling the cache keeps every record an item found before valid.
+    if (stored && stored != &record) {
+        m_nCacheGeneration = nextCacheGeneration();
+    }
+    stored = &record;
     if (!m_OwnedRecords.contains(&record)) {
         m_OwnedRecords.emplace(&record, std::unique_ptr<CValidationData>(&record));
     }

@@ -209,6 +209,21 @@ TEST_F(ValidationManagerTest, SelectingTheSameVersionAgainTouchesNothing) {
     EXPECT_EQ(m.GetMaxChars("K"), 4);
 }
 
+// Items keep a record while the generation holds: adding a key must not cost them their
+// records, replacing one must.
+TEST_F(ValidationManagerTest, OnlyReplacingARecordChangesTheCacheGeneration) {
+    auto& m = Load("[K]\nMaxChars = 3\n");
+    const unsigned long long loaded = m.GetCacheGeneration();
+    auto* first = new CValidationData;
+    m.SetValidationData("K", *first);
+    m.SetValidationData("Other", *new CValidationData);
+    EXPECT_EQ(m.GetCacheGeneration(), loaded);
+    m.SetValidationData("K", *first);
+    EXPECT_EQ(m.GetCacheGeneration(), loaded);
+    m.SetValidationData("K", *new CValidationData);
+    EXPECT_NE(m.GetCacheGeneration(), loaded);
+}
+
 TEST_F(ValidationManagerTest, FailedSelectionsAreReportedAndKeepOrDropTheData) {
     auto& m = Load("[K]\nMaxChars = 3\n");
     CaptureSink sink;
