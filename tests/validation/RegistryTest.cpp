@@ -5,8 +5,6 @@
 #include <vel/ValidationManagerTarvo.h>
 #include <vel/ValidationManagerV6.h>
 
-#include "platform/ModuleFolder.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -33,11 +31,8 @@ TEST_F(RegistryTest, OnePairGivesOneManagerOverTheModelsFilesUntilCleanUp) {
     EXPECT_NE(dynamic_cast<CValidationManagerV6*>(manager), nullptr);
     EXPECT_EQ(manager->GetPanelType(), 66);
     EXPECT_EQ(manager->GetPanelVersion(), 650);
-    // V6Standard / V6_5 names V6/V6_5: bell time limited to 20 minutes, DHCP enabled.
+    // V6Standard / V6_5 names V6/V6_5: bell time limited to 20 minutes.
     EXPECT_EQ(manager->GetMaxNumber("System.BellTime"), 20);
-    EXPECT_FALSE(manager->GetDisabled("Network.Dhcp"));
-    EXPECT_EQ(manager->GetPanelConfigVal("Zones"), 16);
-    EXPECT_EQ(manager->GetPanelConfigLimit("Zones"), 96);
 
     manager->SetDatabaseVersion(42);
     EXPECT_EQ(Access(66, 650), manager);
@@ -102,11 +97,6 @@ protected:
 
     VelTest::TempValidationFolder m_folder;
 };
-
-TEST_F(ValidationFolderTest, DefaultsToTheFolderVelBesideTheLibrary) {
-    EXPECT_EQ(CValidationManagerList::GetValidationFolder(), CString(GetModuleFolder() + "vel/"));
-    EXPECT_EQ(BellTimeMaximum(), 20);
-}
 
 TEST_F(ValidationFolderTest, TheRegistryCallWinsOverTheEnvironmentUntilCleared) {
     setenv("VEL_VALIDATION_DIR", "/nonexistent", 1);

@@ -58,28 +58,6 @@ TEST(VmdtoolQuery, PrintsEveryAnswerOfAKey) {
               "{\"key\":\"Zones\",\"limit\":96,\"value\":16}\n");
 }
 
-TEST(VmdtoolQuery, VersionsOfOneModelReallyDiffer) {
-    struct Case {
-        const char* type;
-        const char* version;
-        const char* key;
-        const char* answer; // a member and its value, as printed
-        bool shown;
-    };
-    const Case cases[] = {
-        {"66", "610", "System.BellTime", "\"maxNumber\":30,", true},
-        {"65", "650", "Zone.Function", "\"choices\":[0,1,2,3,4,6,7,9]", true},
-        {"96", "340", "Telecom.Format", "\"choices\":[1,3]", true},
-        {"99", "330", "Output.Header.Type", ",14", true},
-        {"99", "340", "Output.Header.Type", ",14", false},
-    };
-    for (const Case& c : cases) {
-        const auto result = query(c.type, c.version, c.key);
-        EXPECT_EQ(result.out.find(c.answer) != std::string::npos, c.shown)
-            << c.type << "/" << c.version << " " << c.key << ": " << result.out;
-    }
-}
-
 TEST(VmdtoolQuery, EscapesTextsAndRefusesUnknownPanels) {
     const auto escaped = query("66", "650", "A\"B\\C\tD");
     EXPECT_EQ(escaped.out.rfind(R"({"key":"A\"B\\C\u0009D","disabled":true,)", 0), 0U)
