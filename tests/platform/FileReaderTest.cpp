@@ -1,11 +1,8 @@
 #include "support/TempValidationFolder.h"
 
 #include "platform/FileReader.h"
-#include "platform/ModuleFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace Vel {
 namespace {
@@ -23,14 +20,6 @@ TEST(FileReader, ReadsWholeFilesUpToTheLimit) {
     EXPECT_EQ(content, "");
     EXPECT_EQ(ReadWholeFile(folder.Path() + "missing", 9, content), ReadFileResult::CannotOpen);
     EXPECT_EQ(ReadWholeFile(folder.Path(), 9, content), ReadFileResult::CannotOpen);
-}
-
-TEST(ModuleFolder, IsTheFolderOfThisBinaryWithItsSlash) {
-    const std::string folder = GetModuleFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '/');
-    // Tests run from the output folder, where this binary lives.
-    EXPECT_TRUE(std::filesystem::equivalent(folder, std::filesystem::current_path()));
 }
 
 } // namespace
