@@ -42,18 +42,6 @@ protected:
     VelTest::SampleTexts texts;
 };
 
-TEST_F(SampleRoot, NamesTablesAndDefaultTextsAfterTheFamily) {
-    auto v6 = VelTest::SamplePanel(67, texts);
-    auto tarvo = VelTest::SamplePanel(100, texts);
-    ASSERT_TRUE(v6->Open(67, 610));
-    ASSERT_TRUE(tarvo->Open(100, 330));
-
-    EXPECT_EQ(v6->m_Zones.GetItem(0)->GetDbTableName(), "V6_Zones");
-    EXPECT_EQ(tarvo->m_Telecom.m_Arcs.GetItem(0)->GetDbTableName(), "Tarvo_Arcs");
-    EXPECT_EQ(v6->m_System.m_PanelName.GetValue(), "V6 Panel");
-    EXPECT_EQ(tarvo->m_System.m_PanelName.GetValue(), "Tarvo Panel");
-}
-
 TEST_F(SampleRoot, DisablesOutputsOfZoneFunctionsThePanelLacksAndAutoProcessingFreesThem) {
     auto panel = VelTest::SamplePanel(66, texts);
     ASSERT_TRUE(panel->Open(66, 650));
@@ -100,21 +88,6 @@ TEST_F(SampleRoot, AreaChoicesSelectTheAreaRecordsOfTheModel) {
     ASSERT_TRUE(panel->Open(65, 610));
     EXPECT_EQ(area.GetValue(), 1);
     EXPECT_EQ(area.GetSelectedContainer(), panel->m_Areas.GetItemById(1));
-}
-
-TEST_F(SampleRoot, KeepsThePinHiddenAndStoresItEncoded) {
-    auto panel = VelTest::SamplePanel(66, texts);
-    ASSERT_TRUE(panel->Open(66, 650));
-    Vel::CDataString& pin = panel->m_Users.GetElement(2)->m_Pin;
-    ASSERT_EQ(pin.SetValue("4711"), 0);
-
-    const Vel::CString stored = pin.GetValueCrypted();
-    EXPECT_NE(stored, "4711");
-    Vel::CDataString& other = panel->m_Users.GetElement(2)->m_Name;
-    EXPECT_EQ(other.GetValueCrypted(), other.GetValue());
-    ASSERT_EQ(pin.SetValue("0000"), 0);
-    EXPECT_EQ(pin.SetValueCrypted(stored), 0);
-    EXPECT_EQ(pin.GetValue(), "4711");
 }
 
 } // namespace

@@ -90,18 +90,6 @@ TEST(Velcfg, ShowPrintsTheItemsUnderAKeyInTreeOrder) {
     EXPECT_EQ(shown[5], "Network.Dhcp | Network.DHCP | 0 Off | 0 Off, 1 On | disabled");
 }
 
-TEST(Velcfg, ShowsJsonWithOneObjectPerItem) {
-    const ToolRun json = Velcfg("show --type 101 --version 340 --key System --json");
-    EXPECT_EQ(json.status, 0);
-    ASSERT_EQ(json.out.substr(0, 2), "[\n");
-    EXPECT_NE(json.out.find("{\"key\": \"System.PanelName\", \"caption\": \"System "
-                            "parameters.Panel name\", \"type\": \"STRING\", \"value\": "
-                            "\"\\\"Tarvo Panel\\\"\", \"limits\": \"1..16 characters\", "
-                            "\"disabled\": false, \"readOnly\": false}"),
-              std::string::npos)
-        << json.out;
-}
-
 // From 6.10 to 6.50 the shipped files change: bell time at most 20, zone function 9, PINs of
 // up to 8 digits, Fast Format withdrawn, IP reporting and DHCP; the configuration grows the
 // collections from 64 to 96 zones, 200 to 250 users and 2 to 4 receiving centres.
@@ -130,30 +118,6 @@ TEST(Velcfg, ConvertPreviewsAVersionUpgrade) {
     EXPECT_EQ(Lines(run.out).back(),
               "645 items changed, 1 value refused by the target panel and replaced");
     EXPECT_FALSE(HasLine(run.out, "System.EntryTime"));
-}
-
-// The Compact has no fire zones: a Fire zone is refused and takes the default, which the
-// preview must tell apart from limits that merely changed.
-TEST(Velcfg, ConvertFlagsValuesTheTargetPanelRefused) {
-    const ToolRun run = Velcfg("convert --type 66 --version 650 --to-type 65 --to-version 650 "
-                               "Zones.1.Function=5 Users.1.Pin=1234");
-    EXPECT_EQ(run.status, 0);
-    const std::vector<std::string> shown = Lines(run.out);
-    std::vector<std::string> refused;
-    for (const std::string& line : shown) {
-        if (line.find("REFUSED") != std::string::npos) {
-            refused.push_back(line);
-        }
-    }
-    ASSERT_EQ(refused.size(), 1u) << run.out; // ports of disabled receiving centres aside
-    EXPECT_EQ(refused[0].substr(0, refused[0].find(" [")),
-              "Zones.1.Function | Zone[1].Function | 5 Fire");
-    EXPECT_EQ(refused[0].substr(refused[0].rfind("] => ")),
-              "] => 3 Intruder [0 Unused, 1 Final exit, 2 Exit route, 3 Intruder, 4 24 hour, 6 "
-              "Panic, 7 Tamper, 9 Exit terminator] | REFUSED: value replaced");
-    EXPECT_TRUE(shown.back().ends_with(", 1 value refused by the target panel and replaced"))
-        << shown.back();
-    EXPECT_EQ(run.out.find("Users.1.Pin"), std::string::npos); // same limits, kept
 }
 
 TEST(Velcfg, ConvertCarriesValuesIntoAPanelOfTheOtherFamily) {
@@ -221,21 +185,6 @@ TEST_F(VelcfgFolderTest, ADamagedValidationFileIsNamedWithTheReasonInOneLine) {
     std::filesystem::remove(file);
     EXPECT_EQ(Run("show --type 66 --version 650").err,
               "velcfg: validation file '" + file + "': No such file or directory\n");
-    std::filesystem::create_directory(file);
-    const ToolRun convert = Run("convert --type 66 --version 610 --to-type 66 --to-version 650");
-    EXPECT_EQ(convert.status, 2);
-    EXPECT_EQ(convert.err, "velcfg: validation file '" + file + "': Is a directory\n");
-    EXPECT_EQ(convert.out, "");
-}
-
-TEST_F(VelcfgFolderTest, ADamagedPanelConfigurationOrMapIsNamedToo) {
-    Write("V6/Config_V6_5.vmd", "");
-    EXPECT_EQ(Run("show --type 66 --version 650 --key System").err,
-              "velcfg: validation file '" + File("V6/Config_V6_5.vmd") + "': the file is empty\n");
-    std::filesystem::remove(File("V6TypeVerMap.vmd"));
-    const std::string missing =
-        "velcfg: validation file '" + File("V6TypeVerMap.vmd") + "': No such file or directory\n";
-    EXPECT_EQ(Run("panels").err, missing);
 }
 
 // Here names allow any character, so a text with an escape sequence and a C1
@@ -268,10 +217,4 @@ TEST(Velcfg, ReportFillsEveryFieldOfTheSampleConfigurationReport) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(report.find("<h1>Panel configuration: "), std::string::npos);
     EXPECT_EQ(report.find("<!--"), std::string::npos);
-}
-
-TEST(Velcfg, ReportWithoutTemplateExitsWithTwoAndOneLine) {
-    const ToolRun run = Velcfg("report --template missing.html --out /dev/null");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(Lines(run.err).size(), 1U) << run.err;
 }
