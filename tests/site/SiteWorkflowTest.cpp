@@ -3,13 +3,12 @@
 // nothing, and the one-line errors of bad connections and missing sites.
 #include "support/DbBackends.h"
 #include "support/RunTool.h"
+#include "support/Velcfg.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,25 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool hasLine(const std::string& text, const std::string& line) {
-    std::istringstream lines(text);
-    for (std::string got; std::getline(lines, got);) {
-        if (got == line) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Every table and row; SQLite's own counter of given ids left out, since ids are not reused.
 std::string dumpOf(ScratchDatabase& scratch) {
     const std::string dump = scratch.Dump();
     return dump.substr(0, dump.find("sqlite_sequence"));
-}
-
-std::string fileText(const fs::path& file) {
-    std::ifstream in(file);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 class SiteWorkflowTest : public ScratchDbTest {
@@ -66,7 +50,7 @@ protected:
 
 TEST_P(SiteWorkflowTest, CreatedSiteIsListedAndTakesValues) {
     const std::string site = NewSite();
-    EXPECT_TRUE(hasLine(Site({"list"}).out, site + "        69     610  Depot"));
+    EXPECT_TRUE(HasLine(Site({"list"}).out, site + "        69     610  Depot"));
     const ToolResult set = Site({"set", site, "System.BellTime=25"});
     EXPECT_EQ(set.status, 0) << set.err;
     EXPECT_NE(BellTime(site).find("| 25 |"), std::string::npos);
@@ -99,21 +83,11 @@ TEST_P(SiteWorkflowTest, SnapshotUsedGivesBackTheValuesFromBefore) {
     EXPECT_EQ(Site({"snapshot", "use", site, id}).status, 1);
 }
 
-TEST_P(SiteWorkflowTest, DiffAgainstAnotherSite) {
-    const std::string left = NewSite();
-    const std::string right = NewSite();
-    EXPECT_EQ(Site({"diff", left, right}).status, 0);
-    Site({"set", right, "System.BellTime=25"});
-    const ToolResult diff = Site({"diff", left, right, "--only", "changed"});
-    EXPECT_EQ(diff.status, 1);
-    EXPECT_NE(diff.out.find("Bell time"), std::string::npos);
-}
-
 TEST_P(SiteWorkflowTest, PanelChangeIsAuditedAndListed) {
     const std::string site = NewSite();
     const ToolResult change = Site({"change-panel", site, "--type", "69", "--version", "650"});
     EXPECT_EQ(change.status, 0) << change.err;
-    EXPECT_TRUE(hasLine(Site({"list"}).out, site + "        69     650  Depot"));
+    EXPECT_TRUE(HasLine(Site({"list"}).out, site + "        69     650  Depot"));
     EXPECT_NE(Site({"audit", site}).out.find("Depot"), std::string::npos);
 }
 
@@ -124,8 +98,8 @@ TEST_P(SiteWorkflowTest, ExportAndReportWriteTheirFiles) {
     const fs::path html = Folder() / "site.html";
     EXPECT_EQ(Site({"export", site, "--out", xml.string()}).status, 0);
     EXPECT_EQ(Site({"report", site, "--out", html.string()}).status, 0);
-    EXPECT_NE(fileText(xml).find("BellTime"), std::string::npos);
-    EXPECT_NE(fileText(html).find("<html"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(xml).find("BellTime"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(html).find("<html"), std::string::npos);
 }
 
 TEST_P(SiteWorkflowTest, PurgeLeavesNothingOfTheSite) {
@@ -155,14 +129,6 @@ TEST(SiteCommandLine, BadConnectionIsASetupErrorInOneLine) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     EXPECT_NE(run.err.find("No Such Driver"), std::string::npos);
-}
-
-TEST(SiteCommandLine, UsageErrorsAndHelp) {
-    EXPECT_EQ(RunTool("velcfg", {"site", "set", "1"}).status, 2);
-    EXPECT_EQ(RunTool("velcfg", {"site", "frobnicate"}).status, 2);
-    const ToolResult help = RunTool("velcfg", {"site", "set", "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("KEY=VALUE"), std::string::npos);
 }
 
 } // namespace
