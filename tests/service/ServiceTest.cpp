@@ -12,20 +12,6 @@ namespace {
 
 using ServiceOperationsTest = VelTest::ServiceTest;
 
-TEST_P(ServiceOperationsTest, StoreAfterCleanLoadWritesNothing) {
-    const unsigned long site = StoredSite();
-    auto tree = NewTree(site);
-    bool notInDb = true;
-    ASSERT_TRUE(m_service.LoadScreenDataDb2Vel(&tree->root, notInDb, false));
-    EXPECT_FALSE(notInDb);
-    const std::string before = Dump();
-
-    EXPECT_TRUE(m_service.StoreScreenDataVel2Db(&tree->root));
-    EXPECT_EQ(before, Dump());
-    EXPECT_TRUE(tree->Zone(19).m_Delay.GetValueInDb());
-    EXPECT_FALSE(tree->root.IsModified());
-}
-
 TEST_P(ServiceOperationsTest, StoreAsSiteLeavesTheTreeAsItWas) {
     const unsigned long site = StoredSite(7, 2);
     const unsigned long other = NewSite(kType, kVersion);

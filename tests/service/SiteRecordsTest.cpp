@@ -1,4 +1,4 @@
-// The site database library on every backend: site and rollback records keep their bytes,
+// The site database library on every backend: site records keep their bytes,
 // ids come from the database, and a snapshot copies every enrolled table inside the database.
 // (Deleting a site's rows everywhere is proven by the service's purge.)
 #include "ServiceFixture.h"
@@ -44,34 +44,6 @@ TEST_P(SiteRecordsTest, SiteRecordKeepsEveryByteAndGetsANewId) {
     SiteDetails_T loaded{};
     ASSERT_TRUE(CSelectFromFETables().SelectSiteDetailsFromSiteID(&loaded, stored.siteId));
     EXPECT_EQ(0, std::memcmp(&loaded, &stored, sizeof stored));
-}
-
-TEST_P(SiteRecordsTest, UnknownSiteAnswersZero) {
-    SiteDetails_T details{};
-    SiteRollback_T rollback{};
-    EXPECT_EQ(0, CSelectFromFETables().SelectSiteDetailsFromSiteID(&details, 4711));
-    EXPECT_EQ(0, CSelectFromFETables().SelectSiteRollbackFromID(&rollback, 4711));
-    EXPECT_EQ(0, CUpdateFETables().UpdateModelVersion(4711, 66, 650));
-}
-
-TEST_P(SiteRecordsTest, RollbackRecordsAreReplacedAndListedPerSite) {
-    SiteRollback_T first{20, 10, 1700000000LL, 1};
-    SiteRollback_T second{21, 10, 1700000100LL, 4};
-    SiteRollback_T other{22, 11, 1700000200LL, 1};
-    for (SiteRollback_T* rollback : {&first, &second, &other}) {
-        ASSERT_TRUE(CUpdateFETables().UpdateSiteRollback(rollback));
-    }
-    first.kind = 3;
-    ASSERT_TRUE(CUpdateFETables().UpdateSiteRollback(&first));
-
-    SiteRollback_T loaded{};
-    ASSERT_TRUE(CSelectFromFETables().SelectSiteRollbackFromID(&loaded, 20));
-    EXPECT_EQ(0, std::memcmp(&loaded, &first, sizeof first));
-    CSiteRollbackList list;
-    ASSERT_TRUE(CSelectFromFETables().SelectRollbacksForSiteID(10, list));
-    ASSERT_EQ(2u, list.size());
-    EXPECT_EQ(0, std::memcmp(&list[0], &first, sizeof first));
-    EXPECT_EQ(0, std::memcmp(&list[1], &second, sizeof second));
 }
 
 TEST_P(SiteRecordsTest, SnapshotCopiesEveryEnrolledTable) {
