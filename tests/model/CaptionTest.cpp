@@ -88,14 +88,5 @@ TEST_F(CaptionTest, KeysCaptionsAndTextsThroughProvidersAndParentKeys) {
     EXPECT_EQ(sink.Count(), 0u) << sink.Describe();
 }
 
-TEST_F(CaptionTest, StandaloneItemsAndEmptyCollectionsHaveNoTexts) {
-    TestScreen detached(nullptr, "Detached");
-    CDataNumber alone(&detached, "Alone");
-    EXPECT_EQ(alone.GetCaptionText(), "");
-    EXPECT_EQ(alone.Translate("X"), "");
-    TestZones empty(&tree.root, "Empty", "Empty", 0);
-    EXPECT_EQ(empty.GetCaptionText(), "LM==>Empty");
-}
-
 } // namespace
 } // namespace VelTest

@@ -56,19 +56,6 @@ TEST_F(RootTest, LaterChangesKeepValuesClampAndFailWithoutChanges) {
     EXPECT_EQ(tree.Zone(0).m_Delay.GetValue(), 7);
 }
 
-TEST_F(RootTest, ReportsOfMissingManagerSiteAndLanguageClass) {
-    const char* source = "DataManagerBaseVel";
-    TestRoot root;
-    root.OnPanelChanged();
-    EXPECT_EQ(root.GetSiteID(), -1);
-    EXPECT_EQ(root.CallTranslate("LML_X"), "");
-    EXPECT_TRUE(
-        HasReports(sink, {{kError, "pVd", source, 117, "Validation manager hasn't been set", {}},
-                          {kWarn, "m_lSiteID>=0", source, 363, "SiteID hasn't been set.", {}},
-                          {kError, "m_pLangText", source, 180, "Language class is not set.", {}}}));
-    EXPECT_FALSE(root.IsInitialized()); // the walk did not run
-}
-
 // A screen whose load, store and find-and-replace answer as told and log their calls.
 class DbScreen : public TestScreen {
 public:

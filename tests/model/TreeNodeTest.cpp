@@ -1,7 +1,6 @@
 // The tree node: keys, paths, lookup by key, walks over subtrees and pattern matching.
 #include "support/ItemsFixture.h"
 
-#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -21,15 +20,6 @@ TEST_F(TreeNodeTest, KeysAndPathsAtEveryDepth) {
     const TestZone& third = tree.Zone(2);
     EXPECT_EQ(third.m_Level.GetItemUniqueKey(false), "ZoneScreen.Zones.Level");
     EXPECT_EQ(third.m_Level.GetItemPath(), "ZoneScreen.Zone(3).Level");
-}
-
-TEST_F(TreeNodeTest, NodesShareOneCopyOfAKeyThatOutlivesTheTextGiven) {
-    auto given = std::make_unique<Vel::CString>("Shared.Key.Long.Enough.To.Live.On.The.Heap");
-    TestScreen first(nullptr, *given);
-    given.reset();
-    TestScreen second(nullptr, "Shared.Key.Long.Enough.To.Live.On.The.Heap");
-    EXPECT_EQ(first.GetDataKeyRef(), "Shared.Key.Long.Enough.To.Live.On.The.Heap");
-    EXPECT_EQ(&first.GetDataKeyRef(), &second.GetDataKeyRef());
 }
 
 // A screen whose parent link a host has bent back into its own subtree.
