@@ -49,16 +49,6 @@ TEST_F(XmlErrors, ForceParseSkipsAMismatchedEndTag) {
     EXPECT_EQ(Tree(text), "<a><b>x</b><d/></a>");
 }
 
-TEST_F(XmlErrors, LongNamesAreCutInMessages) {
-    const std::string cut(256, 'n');
-    EXPECT_EQ(Tree("<" + std::string(300, 'n') + ">text"),
-              Failure(PIE_NOT_CLOSED, 302, cut + " must be closed with </" + cut + ">"));
-    m_info = _tagParseInfo();
-    EXPECT_EQ(
-        Tree("<" + std::string(1000, 'n') + "><b/>"),
-        Failure(PIE_NOT_CLOSED, 1006, "it must be closed with </" + std::string(768, 'n') + ">"));
-}
-
 TEST(XmlDefaults, ParsesWithoutInfoUseTheDefaultsButNeverRecordErrorsInThem) {
     _tagXMLDocument doc;
     EXPECT_EQ(doc.Load("<a>"), nullptr);

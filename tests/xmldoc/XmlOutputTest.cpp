@@ -3,7 +3,6 @@
 #include "XmlFixture.h"
 
 using namespace Vel;
-using VelTest::Compact;
 using XmlOutput = VelTest::XmlTest;
 
 TEST_F(XmlOutput, NewLinesStartEveryNodeIndentedByTabs) {
@@ -13,18 +12,6 @@ TEST_F(XmlOutput, NewLinesStartEveryNodeIndentedByTabs) {
     _tagDispOption opt;
     opt.m_nTabBase = 1;
     EXPECT_EQ(Root()->GetChild("c")->GetXML(&opt), "\r\n\t<c>\r\n\t\t<d/>\r\n\t</c>");
-}
-
-TEST_F(XmlOutput, QuotationMarkAndReferencesFollowTheOptions) {
-    ASSERT_NE(Parse("<a x=\"it's &lt;\">1 &lt; 2</a>"), nullptr);
-    _tagDispOption opt;
-    opt.m_bNewLine = false;
-    opt.m_cQuotationMark = '\'';
-    EXPECT_EQ(Root()->GetXML(&opt), "<a x='it&apos;s &lt;'>1 &lt; 2</a>");
-    EXPECT_EQ(Compact(*Root(), false), "<a x=\"it's <\">1 < 2</a>");
-    EXPECT_EQ(Root()->GetAttr(0)->GetXML(), " x=\"it&apos;s &lt;\"");
-    opt.m_pEntityTable = nullptr;
-    EXPECT_EQ(Root()->GetXML(&opt), "<a x='it's <'>1 < 2</a>");
 }
 
 TEST_F(XmlOutput, GetTextJoinsValuesOfElementsCommentsAndCData) {

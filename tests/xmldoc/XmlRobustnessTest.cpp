@@ -38,13 +38,6 @@ TEST_F(XmlRobustness, MillionLevelsParseWriteSearchCopyAndFreeAndFailUnclosed) {
               Failure(PIE_NOT_CLOSED, 3 * kDepth, "a must be closed with </a>"));
 }
 
-TEST_F(XmlRobustness, HugeAttributeAndTextAreReadWhole) {
-    const std::string big(16u << 20, 'v');
-    ASSERT_NE(Parse("<a x='" + big + "'>" + big + "&amp;</a>"), nullptr);
-    EXPECT_EQ(Root()->GetAttr("x")->m_sValue, big);
-    EXPECT_EQ(Root()->m_sValue, big + "&");
-}
-
 TEST(XmlThreads, NodesMadeOnOneThreadAreFreedOnAnother) {
     const std::string text = "<r>" + Nested(50, "<b x=\"1\">t</b>", true) + "</r>";
     std::vector<_tagXMLDocument*> made[2];

@@ -27,16 +27,6 @@ protected:
 
 using XmlEdit = XmlTest;
 
-TEST_F(XmlLookup, NamesMatchExactlyAndOutsidersAreNotFound) {
-    EXPECT_EQ(m_pZone->GetAttr("ID"), nullptr);
-    EXPECT_EQ(Root()->GetChildValue("Zone"), nullptr);
-    EXPECT_EQ(m_pZone->GetAttr(2), nullptr);
-    EXPECT_EQ(Root()->GetChild(3), nullptr);
-    _tagXMLAttr foreign;
-    EXPECT_EQ(m_pZone->GetAttrIterator(&foreign), m_pZone->m_vAttributes.end());
-    EXPECT_EQ(Root()->GetChildIterator(&m_doc), Root()->m_vChildren.end());
-}
-
 TEST_F(XmlLookup, FindSearchesDescendantsDepthFirstInDocumentOrder) {
     const _tagXMLNode& cfg = *Root();
     EXPECT_EQ(m_doc.Find("name")->m_sValue, "Door");
@@ -89,19 +79,6 @@ TEST_F(XmlEdit, DeletingANodeTakesItOutOfItsParent) {
     EXPECT_EQ(Compact(m_doc), "<r><c/></r>");
     delete Root();
     EXPECT_EQ(m_doc.GetChildCount(), 0);
-}
-
-TEST_F(XmlEdit, CopyNodeIsShallow) {
-    ASSERT_NE(Parse("<r><s a=\"1\">v<c/></s></r>"), nullptr);
-    const _tagXMLNode* source = Root()->GetChild("s");
-    _tagXMLNode target;
-    target.AppendChild("own");
-    target.CopyNode(source);
-    EXPECT_EQ(Compact(target), "<s a=\"1\">v</s>");
-    EXPECT_NE(target.GetAttr(0), source->GetAttr(0));
-    ExpectLinks(target, &m_doc);
-    EXPECT_EQ(target.m_pParent, Root());
-    EXPECT_EQ(target.m_pDocument, &m_doc);
 }
 
 TEST_F(XmlEdit, CopyBranchIsDeepAndIndependent) {
