@@ -5,7 +5,6 @@
 
 #include "model/TreeLevels.h"
 
-#include <charconv>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,19 +13,8 @@ namespace Vel {
 
 namespace {
 
-// The part of a node that is no element: its data key behind the last dot, as the tail of
-// the key's own text.
-const char* LastDataKey(const CDataValidationClient& node) {
-    const CString& key = node.GetDataKeyRef();
-    return key.c_str() + (key.ReverseFind('.') + 1);
-}
-
 // A chain longer than this is taken for a loop.
 constexpr std::size_t kMaxDepth = 4096;
-
-} // namespace
-
-namespace {
 
 // The buffer, with room for the keys of deep trees.
 CString ReservedText() {
@@ -65,13 +53,9 @@ bool CKeyPath::Start(const CDataValidationClient& node, SLevel& level) {
 const CString& CKeyPath::EnterChild(const SLevel& level, const CDataValidationClient& child) {
     Truncate(m_sBuffer, level.nLength);
     if (level.pCollection) {
-        char digits[16] = {};
-        std::to_chars(digits, digits + sizeof digits - 1, ElementNumber(child));
-        m_sBuffer += level.sTableName;
-        m_sBuffer += '.';
-        m_sBuffer += digits;
+        AppendElementKeyPart(m_sBuffer, level.sTableName, child);
     } else {
-        m_sBuffer += LastDataKey(child);
+        m_sBuffer += LastDataKeyPart(child);
     }
     const bool hasPart = m_sBuffer.str().size() > level.nLength;
     if (hasPart && level.nBase == 0) {

@@ -7,7 +7,6 @@
 #include "model/TreeLevels.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 
 namespace Vel {
@@ -180,8 +179,7 @@ CDataManagerBase* CDataValidationClient::GetDataManagerUsingType() const {
 }
 
 CString CDataValidationClient::GetLastDataKey() const {
-    const int dot = m_sDataKey.ReverseFind('.');
-    return dot < 0 ? m_sDataKey : m_sDataKey.Mid(dot + 1);
+    return LastDataKeyPart(*this);
 }
 
 CString CDataValidationClient::GetItemPath() const {
@@ -195,14 +193,11 @@ CString CDataValidationClient::GetItemUniqueKey(bool withIndex) const {
         if (!collection) {
             return node.GetLastDataKey();
         }
-        CString part = collection->GetCollectionTableName();
-        if (withIndex) {
-            // Composed for every look-up of a counterpart; to_chars spares the printf parsing.
-            char digits[16];
-            const auto end = std::to_chars(digits, digits + sizeof digits, ElementNumber(node));
-            part += '.';
-            part += CString(std::string_view(digits, end.ptr));
+        if (!withIndex) {
+            return collection->GetCollectionTableName();
         }
+        CString part;
+        AppendElementKeyPart(part, collection->GetCollectionTableName(), node);
         return part;
     });
 }

@@ -1,5 +1,6 @@
 #include "model/TreeLevels.h"
 
+#include <charconv>
 #include <cstddef>
 #include <string>
 
@@ -16,6 +17,20 @@ const CDataCollectionBase* CollectionOfElement(const CDataValidationClient& node
 int ElementNumber(const CDataValidationClient& node) {
     const auto* container = dynamic_cast<const CDataContainerBase*>(&node);
     return container ? container->GetId() : 0;
+}
+
+const char* LastDataKeyPart(const CDataValidationClient& node) {
+    const CString& key = node.GetDataKeyRef();
+    return key.c_str() + (key.ReverseFind('.') + 1);
+}
+
+void AppendElementKeyPart(CString& out, const CString& table, const CDataValidationClient& node) {
+    // Composed for every look-up of a counterpart; to_chars spares the printf parsing.
+    char digits[16] = {};
+    std::to_chars(digits, digits + sizeof digits - 1, ElementNumber(node));
+    out += table;
+    out += '.';
+    out += digits;
 }
 
 CString JoinInnermostFirst(const std::vector<CString>& parts) {

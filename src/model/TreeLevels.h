@@ -16,6 +16,12 @@ const CDataCollectionBase* CollectionOfElement(const CDataValidationClient& node
 // The element number of `node`: its CChooseable number when it is a container, else 0.
 int ElementNumber(const CDataValidationClient& node);
 
+// The part of `node`'s data key behind its last dot, as the tail of the key's own text.
+const char* LastDataKeyPart(const CDataValidationClient& node);
+
+// Appends an element's part of a unique key: its collection's table name, "." and its number.
+void AppendElementKeyPart(CString& out, const CString& table, const CDataValidationClient& node);
+
 // Joins `parts`, given innermost first, outermost first with "."; a separator follows a part
 // only when some part inside it is not empty.
 CString JoinInnermostFirst(const std::vector<CString>& parts);
