@@ -17,6 +17,10 @@ public:
     void InitFilter() override;
     void Vel2Fields() override;
 
+    // Writes the bound element without looking its row up first: `rowId` is the identity of
+    // its stored row (see CRecordset::GetRowId), empty to insert a new row.
+    bool StoreElementVel(long siteId, const CString& rowId);
+
     long m_lCollectionIdParam = 0;
     long m_lCollectionId = 0;
 };

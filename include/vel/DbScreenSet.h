@@ -8,6 +8,7 @@
 #include <vel/Export.h>
 #include <vel/String.h>
 
+#include <functional>
 #include <typeinfo>
 #include <vector>
 
@@ -54,6 +55,9 @@ protected:
     bool CheckExistColumn(CData* pItem);
     // Opens forward only, or requeries an open recordset; false when that cannot be done.
     bool OpenOrRequery(unsigned openType, bool requireRequery);
+    // Writes the bound container into the row that `placeRow` made current (by AddNew or
+    // Edit); database errors name the item of the refused column.
+    bool WriteRow(const std::function<bool()>& placeRow);
 
     bool m_bColumnsReady = false;
     CDataContainerBase* m_pScreen = nullptr;

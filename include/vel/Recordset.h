@@ -33,6 +33,9 @@ public:
     virtual void MoveNext();
     virtual void AddNew();
     virtual void Edit();
+    // Edits the row of an identity that GetRowId gave for this table, instead of the current
+    // row; for a recordset opened for update on a backend whose rows carry an identity.
+    void EditRow(const CString& rowId);
     virtual bool Update();
     virtual void Delete();
     virtual bool Requery();
@@ -42,6 +45,9 @@ public:
     bool IsBOF() const;
     bool CanRestart() const;
     bool CanUpdate() const;
+    // The identity of the current row of a recordset opened for update; empty when the
+    // backend's rows carry none or there is no current row.
+    CString GetRowId() const;
 
     // The SELECT as built, with bracketed names, before any rewrite for the server.
     CString GetSQL();

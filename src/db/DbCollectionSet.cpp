@@ -30,6 +30,23 @@ void CDbCollectionSet::InitFilter() {
     m_lCollectionIdParam = m_pScreen->GetId();
 }
 
+bool CDbCollectionSet::StoreElementVel(long siteId, const CString& rowId) {
+    m_lSiteIdParam = siteId;
+    return WriteRow([this, siteId, &rowId] {
+        // The statements are prepared on the first element; later ones reuse them.
+        if (!IsOpen() && !Open(snapshot)) {
+            return false;
+        }
+        if (rowId.IsEmpty()) {
+            AddNew();
+        } else {
+            EditRow(rowId);
+        }
+        m_lSiteId = siteId;
+        return true;
+    });
+}
+
 void CDbCollectionSet::Vel2Fields() {
     m_lCollectionId = m_pScreen->GetId();
     CDbScreenSet::Vel2Fields();

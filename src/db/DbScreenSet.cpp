@@ -182,7 +182,7 @@ bool CDbScreenSet::OpenAndFillVel(long siteId, bool& notInDb, bool keepValues, b
 
 bool CDbScreenSet::UpdateOrInsertVel(long siteId) {
     m_lSiteIdParam = siteId;
-    try {
+    return WriteRow([this, siteId] {
         if (!OpenOrRequery(snapshot, true)) {
             return false;
         }
@@ -191,6 +191,15 @@ bool CDbScreenSet::UpdateOrInsertVel(long siteId) {
             m_lSiteId = siteId;
         } else {
             Edit();
+        }
+        return true;
+    });
+}
+
+bool CDbScreenSet::WriteRow(const std::function<bool()>& placeRow) {
+    try {
+        if (!placeRow()) {
+            return false;
         }
         Vel2Fields();
         return Update();

@@ -8,6 +8,9 @@
 #include <vel/DbCollectionSetEx.h>
 #include <vel/DbScreenSet.h>
 
+#include "CollectionTable.h"
+#include "StoredElementSet.h"
+
 namespace Vel {
 
 namespace {
@@ -15,6 +18,15 @@ namespace {
 long siteOf(const CDataValidationClient& node) {
     const CDataManagerBase* root = node.GetRootItem();
     return root ? root->GetSiteID() : -1;
+}
+
+const CDataContainerBase* firstElement(const CDataCollectionBase& collection) {
+    for (CDataValidationClient* child : collection.GetChildListRef()) {
+        if (auto* element = dynamic_cast<const CDataContainerBase*>(child)) {
+            return element;
+        }
+    }
+    return nullptr;
 }
 
 bool isCollectionElement(const CDataValidationClient& node) {
@@ -111,6 +123,12 @@ bool CDataCollectionBase::StoreScreenToDb(CDatabase* db, bool onlyModified) {
     }
     // A collection is always rewritten whole.
     SetModified();
+    const CString prefix = GetPanelFamilyPrefix();
+    CStoredElementSet stored(db, CollectionTableSql(prefix, firstElement(*this)));
+    // Knowing the stored rows up front saves a lookup per element; without row identities
+    // each element looks its row up itself.
+    const bool known = firstElement(*this) && stored.Read(site);
+    stored.Close();
     for (CDataValidationClient* child : m_vecChildren) {
         if (child->GetType() != PanelDataTypes::CONTAINER) {
             Assert("(*it)->GetType() == PanelDataTypes::CONTAINER")
@@ -121,8 +139,10 @@ bool CDataCollectionBase::StoreScreenToDb(CDatabase* db, bool onlyModified) {
         if (!element) {
             continue;
         }
-        set.InitByScreen(element, GetPanelFamilyPrefix(), false);
-        if (!set.UpdateOrInsertVel(site)) {
+        set.InitByScreen(element, prefix, false);
+        const bool written = known ? set.StoreElementVel(site, stored.RowOf(element->GetId()))
+                                   : set.UpdateOrInsertVel(site);
+        if (!written) {
             return false;
         }
     }

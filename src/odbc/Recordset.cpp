@@ -83,6 +83,7 @@ struct CRecordset::Impl {
     char rowIdBuffer[kRowIdBytes] = {0};
     SQLLEN rowIdIndicator = 0;
     Slot currentRow;
+    CString givenRow; // the row of EditRow; empty for the current row
     COdbcStatement select;
     COdbcStatement insert;
     COdbcStatement update;
@@ -362,6 +363,26 @@ void CRecordset::Edit() {
         throw CDbException("HY109", 0, "no current row to edit", m_pImpl->sql);
     }
     m_pImpl->mode = Impl::Mode::edit;
+    m_pImpl->givenRow.Empty();
+}
+
+void CRecordset::EditRow(const CString& rowId) {
+    Impl& d = *m_pImpl;
+    if (!CanUpdate() || !d.rowId || rowId.IsEmpty() || rowId.view().size() >= kRowIdBytes) {
+        throw CDbException("HY109", 0, "no row of that identity to edit", d.sql);
+    }
+    d.mode = Impl::Mode::edit;
+    d.givenRow = rowId;
+}
+
+CString CRecordset::GetRowId() const {
+    const Impl& d = *m_pImpl;
+    if (!d.open || !d.rowId || d.eof || d.rowIdIndicator <= 0) {
+        return {};
+    }
+    const auto n =
+        std::min<std::size_t>(static_cast<std::size_t>(d.rowIdIndicator), kRowIdBytes - 1);
+    return CString(std::string_view(d.rowIdBuffer, n));
 }
 
 namespace {
@@ -450,7 +471,12 @@ bool CRecordset::Update() {
         fillSlot(slot, stmt.GetText());
     }
     if (mode == Impl::Mode::edit && d.rowId) {
-        captureRowId(d.rowIdBuffer, d.rowIdIndicator, d.currentRow);
+        if (d.givenRow.IsEmpty()) {
+            captureRowId(d.rowIdBuffer, d.rowIdIndicator, d.currentRow);
+        } else {
+            const std::string_view row = d.givenRow.view();
+            captureRowId(row.data(), static_cast<SQLLEN>(row.size()), d.currentRow);
+        }
     }
     try {
         // An UPDATE that matches nothing answers SQL_NO_DATA: not an error.
