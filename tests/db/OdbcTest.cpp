@@ -83,6 +83,29 @@ TEST_P(OdbcTest, EditThenUpdateChangesTheCurrentRowOnly) {
     EXPECT_THAT(texts, testing::AnyOf("changed|same|", "same|changed|"));
 }
 
+TEST_P(OdbcTest, EditRowUpdatesTheRememberedRowAfterTheCursorMovedOn) {
+    Insert(3, 1, "first");
+    Insert(3, 2, "second");
+    PairSet set(&m_db);
+    set.m_lKeyParam = 3;
+    set.Open(CRecordset::snapshot);
+    const CString first = set.GetRowId();
+    set.MoveNext();
+    set.EditRow(first);
+    set.m_lNum = 1;
+    set.m_strText = "changed";
+    EXPECT_TRUE(set.Update());
+    EXPECT_EQ(Texts(3), "changed|second|");
+}
+
+TEST_P(OdbcTest, ForwardOnlyRowsCarryNoIdentity) {
+    Insert(4, 1, "row");
+    PairSet set(&m_db);
+    set.m_lKeyParam = 4;
+    set.Open(CRecordset::forwardOnly);
+    EXPECT_TRUE(set.GetRowId().IsEmpty());
+}
+
 TEST_P(OdbcTest, UpdateOfAVanishedRowIsNotAnError) {
     Insert(2, 1, "gone");
     PairSet set(&m_db);

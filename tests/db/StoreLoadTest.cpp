@@ -4,6 +4,7 @@
 // (Every item type round-trips in SampleStoreLoadTest.)
 #include "DbFixture.h"
 
+#include <vel/CommonDbSet.h>
 #include <vel/DataString.h>
 #include <vel/DbException.h>
 
@@ -14,9 +15,37 @@
 namespace VelTest {
 namespace {
 
+// The rows of one zone element of site 1.
+class ZoneRows : public Vel::CCommonDbSet {
+public:
+    explicit ZoneRows(Vel::CDatabase* db) : CCommonDbSet(db) {
+        m_strFilter = "AM_Site_ID = 1 AND Collection_ID = ?";
+    }
+    Vel::CString GetDefaultSQL() override { return "[Tst_Zones]"; }
+    void DoFieldExchange(Vel::CFieldExchange* pFX) override {
+        pFX->SetFieldType(Vel::CFieldExchange::param);
+        RFX_LongEx(pFX, "[Element]", m_lElement);
+        pFX->SetFieldType(Vel::CFieldExchange::outputColumn);
+        RFX_LongEx(pFX, "[Delay]", m_lDelay);
+    }
+    long m_lElement = 0;
+    long m_lDelay = 0;
+};
+
 class StoreLoadTest : public DbFixture {
 protected:
     void TearDown() override { Vel::OdbcFailCallAt(0); }
+    // The delays of an element's rows in the order the table holds them, joined by "|".
+    std::string ZoneDelays(long element) {
+        ZoneRows rows(&m_db);
+        rows.m_lElement = element;
+        rows.Open(Vel::CRecordset::forwardOnly);
+        std::string all;
+        for (; !rows.IsEOF(); rows.MoveNext()) {
+            all += std::to_string(rows.m_lDelay) + "|";
+        }
+        return all;
+    }
 };
 
 TEST_P(StoreLoadTest, SiteWithoutRowsLoadsDefaultsAndIsThenInserted) {
@@ -101,6 +130,17 @@ TEST_P(StoreLoadTest, MissingElementsAreResetAndStrayRowsIgnored) {
     EXPECT_EQ(tree->Zone(5).m_Delay.GetValue(), 6);
     EXPECT_EQ(tree->Zone(6).m_Delay.GetValue(), 0);
     EXPECT_FALSE(tree->zones.IsModified());
+}
+
+TEST_P(StoreLoadTest, StoreUpdatesStoredElementsAndInsertsTheOthers) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    m_db.ExecuteDirect("INSERT INTO [Tst_Zones] ([AM_Site_ID], [Collection_ID], [Level], [Delay]) "
+                       "VALUES (1, 3, 2, 1)");
+    tree->Zone(2).m_Delay.SetValue(7);
+    ASSERT_TRUE(tree->zones.StoreScreenToDb(&m_db, false));
+    EXPECT_EQ(ZoneDelays(3), "7|");
+    EXPECT_EQ(ZoneDelays(8), "0|");
 }
 
 TEST_P(StoreLoadTest, FailureAtAnyCallOfAStoreLeavesTheDatabaseAsBefore) {
