@@ -127,7 +127,9 @@ bool CDataCollectionBase::StoreScreenToDb(CDatabase* db, bool onlyModified) {
     CStoredElementSet stored(db, CollectionTableSql(prefix, firstElement(*this)));
     // Knowing the stored rows up front saves a lookup per element; without row identities
     // each element looks its row up itself.
-    const bool known = firstElement(*this) && stored.Read(site);
+    if (firstElement(*this)) {
+        stored.Read(site);
+    }
     stored.Close();
     for (CDataValidationClient* child : m_vecChildren) {
         if (child->GetType() != PanelDataTypes::CONTAINER) {
@@ -140,8 +142,9 @@ bool CDataCollectionBase::StoreScreenToDb(CDatabase* db, bool onlyModified) {
             continue;
         }
         set.InitByScreen(element, prefix, false);
-        const bool written = known ? set.StoreElementVel(site, stored.RowOf(element->GetId()))
-                                   : set.UpdateOrInsertVel(site);
+        CString row;
+        const bool written = stored.TakeRow(element->GetId(), row) ? set.StoreElementVel(site, row)
+                                                                   : set.UpdateOrInsertVel(site);
         if (!written) {
             return false;
         }

@@ -24,7 +24,9 @@ void CStoredElementSet::DoFieldExchange(CFieldExchange* pFX) {
 
 bool CStoredElementSet::Read(long siteId) {
     m_lSiteIdParam = siteId;
+    m_bRead = false;
     m_mapRows.clear();
+    m_setInserted.clear();
     // Opened for update: only then do the rows carry their identity.
     if (!Open(snapshot)) {
         return false;
@@ -36,12 +38,21 @@ bool CStoredElementSet::Read(long siteId) {
         }
         m_mapRows.try_emplace(m_lCollectionId, std::move(row));
     }
+    m_bRead = true;
     return true;
 }
 
-CString CStoredElementSet::RowOf(long elementId) const {
+bool CStoredElementSet::TakeRow(long elementId, CString& rowId) {
+    if (!m_bRead) {
+        return false;
+    }
     const auto found = m_mapRows.find(elementId);
-    return found == m_mapRows.end() ? CString() : found->second;
+    if (found != m_mapRows.end()) {
+        rowId = found->second;
+        return true;
+    }
+    rowId.Empty();
+    return m_setInserted.insert(elementId).second;
 }
 
 } // namespace Vel

@@ -8,6 +8,7 @@
 #include <vel/String.h>
 
 #include <unordered_map>
+#include <unordered_set>
 
 namespace Vel {
 
@@ -18,8 +19,11 @@ public:
 
     // False when the backend's rows carry no identity or the rows cannot be read.
     bool Read(long siteId);
-    // The identity of the first row of the element, empty when it has none.
-    CString RowOf(long elementId) const;
+    // Whether the element can be written without a lookup: `rowId` becomes the identity of
+    // its first stored row, or empty for a new row. False before a successful Read and for a
+    // number whose new row this store has inserted already (two elements of one number); that
+    // element looks its row up itself.
+    bool TakeRow(long elementId, CString& rowId);
 
     CString GetDefaultSQL() override;
     void DoFieldExchange(CFieldExchange* pFX) override;
@@ -28,7 +32,9 @@ private:
     CString m_strTable;
     long m_lSiteIdParam = 0;
     long m_lCollectionId = 0;
+    bool m_bRead = false;
     std::unordered_map<long, CString> m_mapRows;
+    std::unordered_set<long> m_setInserted;
 };
 
 } // namespace Vel

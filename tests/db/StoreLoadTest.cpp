@@ -143,6 +143,15 @@ TEST_P(StoreLoadTest, StoreUpdatesStoredElementsAndInsertsTheOthers) {
     EXPECT_EQ(ZoneDelays(8), "0|");
 }
 
+TEST_P(StoreLoadTest, TwoElementsOfOneNumberShareOneRowAndTheLaterWins) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    tree->Zone(1).SetId(1);
+    tree->Zone(1).m_Delay.SetValue(4);
+    ASSERT_TRUE(tree->zones.StoreScreenToDb(&m_db, false));
+    EXPECT_EQ(ZoneDelays(1), "4|");
+}
+
 TEST_P(StoreLoadTest, FailureAtAnyCallOfAStoreLeavesTheDatabaseAsBefore) {
     auto tree = Tree();
     CreateTables(*tree);
