@@ -60,7 +60,8 @@ public:
     // UTF-8); control characters other than tab, line feed and carriage return, which XML
     // cannot hold, become U+FFFD.
     static CString EscapeXMLString(const CString& text);
-    bool IsExportable(const CString& dataKey) const;
+    // Inline, so that the usual case (no filter) costs a branch per item.
+    bool IsExportable(const CString& dataKey) const { return !m_filter || m_filter(dataKey); }
     // An empty filter exports every item.
     void SetExportFilter(ExportFilter filter) { m_filter = std::move(filter); }
 
@@ -83,7 +84,7 @@ private:
     friend class CXmlLine;
     friend class CXmlPass;
 
-    // Hands a full buffer on to the stream or file.
+    // Hands a full buffer on to the stream or file; called once a line leaves it full.
     void endLine();
     // Makes room for `size` more bytes behind the used part.
     void grow(std::size_t size);

@@ -9,16 +9,10 @@
 
 namespace Vel {
 
-namespace {
+CXmlExport::CXmlExport() : m_pTexts(std::make_unique<CXmlTextCache>()) {}
 
-// A stream or file gets the document in pieces of about this size.
-constexpr std::size_t kFlushSize = 64 * 1024;
-
-} // namespace
-
-CXmlExport::CXmlExport() = default;
-
-CXmlExport::CXmlExport(std::ostream& out) : m_pStream(&out) {}
+CXmlExport::CXmlExport(std::ostream& out)
+    : m_pStream(&out), m_pTexts(std::make_unique<CXmlTextCache>()) {}
 
 CXmlExport::~CXmlExport() {
     Close();
@@ -72,17 +66,20 @@ void CXmlExport::grow(std::size_t size) {
 }
 
 void CXmlExport::endLine() {
-    if (m_nUsed >= kFlushSize && (m_pFile || m_pStream)) {
+    if (m_pFile || m_pStream) {
         Flush();
     }
 }
 
-void CXmlExport::WriteLine(const CString& line, int indent) {
-    CXmlLine(*this, indent).Text(line);
+void CXmlLine::makeRoom(std::size_t size) {
+    m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_sBuffer.data());
+    m_xml.grow(size);
+    m_pOut = m_xml.m_sBuffer.data() + m_xml.m_nUsed;
+    m_pEnd = m_xml.m_sBuffer.data() + m_xml.m_sBuffer.size();
 }
 
-bool CXmlExport::IsExportable(const CString& dataKey) const {
-    return !m_filter || m_filter(dataKey);
+void CXmlExport::WriteLine(const CString& line, int indent) {
+    CXmlLine(*this, indent).Text(line);
 }
 
 void CXmlExport::BeginDocument(int panelType, int panelVersion, long siteId) {
