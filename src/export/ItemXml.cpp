@@ -21,7 +21,7 @@ void CDataChoiceBase::SaveToXml(CXmlExport&, int) {}
 
 void CDataNumber::SaveToXml(CXmlExport& xml, int indent) {
     if (xml.IsExportable(m_sDataKey)) {
-        const std::string_view name = LastKey(m_sDataKey);
+        const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
         CXmlLine(xml, indent).Open(name).Text(GetValueString()).Close(name);
     }
 }
@@ -31,17 +31,17 @@ void CDataString::SaveToXml(CXmlExport& xml, int indent) {
         return;
     }
     // The plain text, also of an encrypted item: the encoding is the database's form only.
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Open(name).Escaped(m_sValue).Close(name);
 }
 
 void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Open(name).Text(m_bBlank ? CString() : GetValueString()).Close(name);
 }
 
 void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlPass pass(xml);
     CXmlTextCache& texts = pass.Texts();
     // The items of one data key in one tree share the texts of their values.
@@ -59,7 +59,7 @@ void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
 }
 
 void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Open(name);
     if (!m_vecData.empty()) {
         CXmlPass pass(xml);

@@ -68,7 +68,7 @@ void CDataCollectionBase::SaveToXml(CXmlExport& xml, int indent) {
         return;
     }
     const CXmlPass pass(xml);
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Text("<").Text(name).Text("Collection>");
     writeChildren(xml, *this, indent + 1, this);
     CXmlLine(xml, indent).Text("</").Text(name).Text("Collection>");

@@ -1,7 +1,5 @@
 #include "XmlTextCache.h"
 
-#include <vel/DataValidationClient.h>
-
 #include <algorithm>
 #include <cstdint>
 
@@ -53,6 +51,7 @@ void CXmlTextCache::Clear() {
     clearTexts();
     m_pRoot = nullptr;
     m_pParent = nullptr;
+    m_pAbove = nullptr;
     m_pParentRoot = nullptr;
 }
 

@@ -8,10 +8,13 @@
 #pragma once
 
 #include "XmlEscape.h"
+#include "XmlLine.h"
 
+#include <vel/DataValidationClient.h>
 #include <vel/XmlExport.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -21,7 +24,6 @@
 namespace Vel {
 
 class CDataManagerBase;
-class CDataValidationClient;
 
 // What a shared text names: the text of a choice value, or of the trigger at a position.
 enum class EXmlText : unsigned char { ChoiceValue, TriggerPosition };
@@ -32,10 +34,26 @@ public:
     // same parent, it answers without walking up.
     const CDataManagerBase* RootBelow(const CDataValidationClient* parent) {
         if (parent != m_pParent) {
+            // The elements of one collection share everything above them.
+            const CDataValidationClient* above = parent ? parent->GetParent() : nullptr;
+            if (!above || above != m_pAbove) {
+                m_pParentRoot = rootOf(parent);
+                m_pAbove = above;
+            }
             m_pParent = parent;
-            m_pParentRoot = rootOf(parent);
         }
         return m_pParentRoot;
+    }
+
+    // The part of `key` behind its last "."; remembered by the key's address, since every
+    // node refers to the one pooled copy of its key, kept for the life of the process.
+    std::string_view LastKey(const CString& key) {
+        const auto bits = reinterpret_cast<std::uintptr_t>(&key);
+        SName& name = m_names[(bits * 0x9E3779B97F4A7C15ULL) >> (64 - kNameBits)];
+        if (name.pKey != &key) {
+            name = {&key, Vel::LastKey(key)};
+        }
+        return name.sName;
     }
 
     // The escaped text of `value` of an item with the (pooled) data key `key` in the tree of
@@ -76,6 +94,12 @@ private:
         std::size_t nText = 0;
     };
 
+    struct SName {
+        const CString* pKey = nullptr;
+        std::string_view sName;
+    };
+    static constexpr int kNameBits = 8;
+
     static const CDataManagerBase* rootOf(const CDataValidationClient* parent);
     // The slot of the key, or the free slot where it belongs.
     SSlot& find(const CString* key, EXmlText kind, int value);
@@ -91,9 +115,12 @@ private:
     std::string m_sUnshared;
     // The tree the texts are of.
     const CDataManagerBase* m_pRoot = nullptr;
-    // The parent asked last and its root; no parent has no root.
+    // The parent asked last, its own parent and its root; no parent has no root.
     const CDataValidationClient* m_pParent = nullptr;
+    const CDataValidationClient* m_pAbove = nullptr;
     const CDataManagerBase* m_pParentRoot = nullptr;
+    // Last keys, one per slot; a clash only costs a new search.
+    SName m_names[1 << kNameBits];
 };
 
 class CXmlPass {
@@ -108,6 +135,10 @@ public:
     CXmlPass& operator=(const CXmlPass&) = delete;
 
     CXmlTextCache& Texts() { return *m_xml.m_pTexts; }
+    // The last key of `key`, also outside a pass: last keys outlast passes.
+    static std::string_view LastKey(CXmlExport& xml, const CString& key) {
+        return xml.m_pTexts->LastKey(key);
+    }
 
 private:
     CXmlExport& m_xml;
