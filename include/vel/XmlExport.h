@@ -84,8 +84,6 @@ private:
     friend class CXmlLine;
     friend class CXmlPass;
 
-    // Hands a full buffer on to the stream or file; called once a line leaves it full.
-    void endLine();
     // Makes room for `size` more bytes behind the used part.
     void grow(std::size_t size);
     bool writeOut(const char* data, std::size_t size);

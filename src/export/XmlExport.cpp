@@ -65,12 +65,6 @@ void CXmlExport::grow(std::size_t size) {
     m_sBuffer.resize(std::max({m_sBuffer.size() * 2, m_nUsed + size, std::size_t{4096}}));
 }
 
-void CXmlExport::endLine() {
-    if (m_pFile || m_pStream) {
-        Flush();
-    }
-}
-
 void CXmlLine::makeRoom(std::size_t size) {
     m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_sBuffer.data());
     m_xml.grow(size);

@@ -30,8 +30,8 @@ public:
     ~CXmlLine() {
         put("\n", 1);
         m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_sBuffer.data());
-        if (m_xml.m_nUsed >= kXmlFlushSize) {
-            m_xml.endLine();
+        if (m_xml.m_nUsed >= kXmlFlushSize && (m_xml.m_pFile || m_xml.m_pStream)) {
+            m_xml.Flush();
         }
     }
     CXmlLine(const CXmlLine&) = delete;
