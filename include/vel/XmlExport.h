@@ -76,7 +76,7 @@ public:
 
     // The document collected in memory so far (what is not yet handed on, when writing to a
     // stream or file); valid until the next write.
-    std::string_view GetText() const { return std::string_view(m_sBuffer.data(), m_nUsed); }
+    std::string_view GetText() const { return std::string_view(m_pBuffer, m_nUsed); }
     // Hands the collected document over; the writer starts empty again.
     CString TakeText();
 
@@ -89,7 +89,8 @@ private:
     bool writeOut(const char* data, std::size_t size);
 
     // Written in place up to m_nUsed; the rest is room for the next lines.
-    std::string m_sBuffer;
+    char* m_pBuffer = nullptr;
+    std::size_t m_nCapacity = 0;
     std::size_t m_nUsed = 0;
     // Escaped texts on their way into the buffer.
     std::string m_sScratch;

@@ -5,6 +5,8 @@
 #include "XmlTextCache.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <ostream>
 
 namespace Vel {
@@ -16,6 +18,7 @@ CXmlExport::CXmlExport(std::ostream& out)
 
 CXmlExport::~CXmlExport() {
     Close();
+    std::free(m_pBuffer);
 }
 
 bool CXmlExport::OpenFile(const CString& path) {
@@ -41,7 +44,7 @@ bool CXmlExport::Flush() {
     if (!m_pFile && !m_pStream) {
         return !m_bFailed;
     }
-    if (m_nUsed > 0 && !writeOut(m_sBuffer.data(), m_nUsed)) {
+    if (m_nUsed > 0 && !writeOut(m_pBuffer, m_nUsed)) {
         m_bFailed = true;
     }
     m_nUsed = 0;
@@ -62,14 +65,22 @@ bool CXmlExport::Close() {
 
 void CXmlExport::grow(std::size_t size) {
     // Doubling keeps the copies few; the room is filled before it is read.
-    m_sBuffer.resize(std::max({m_sBuffer.size() * 2, m_nUsed + size, std::size_t{4096}}));
+    // realloc: the buffer is mostly the last block of the heap and grows where it is, and
+    // the room needs no clearing, since it is written before it is read.
+    const std::size_t capacity = std::max({m_nCapacity * 2, m_nUsed + size, std::size_t{4096}});
+    char* buffer = static_cast<char*>(std::realloc(m_pBuffer, capacity));
+    if (!buffer) {
+        throw std::bad_alloc();
+    }
+    m_pBuffer = buffer;
+    m_nCapacity = capacity;
 }
 
 void CXmlLine::makeRoom(std::size_t size) {
-    m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_sBuffer.data());
+    m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_pBuffer);
     m_xml.grow(size);
-    m_pOut = m_xml.m_sBuffer.data() + m_xml.m_nUsed;
-    m_pEnd = m_xml.m_sBuffer.data() + m_xml.m_sBuffer.size();
+    m_pOut = m_xml.m_pBuffer + m_xml.m_nUsed;
+    m_pEnd = m_xml.m_pBuffer + m_xml.m_nCapacity;
 }
 
 void CXmlExport::WriteLine(const CString& line, int indent) {
@@ -91,10 +102,8 @@ void CXmlExport::EndDocument() {
 }
 
 CString CXmlExport::TakeText() {
-    m_sBuffer.resize(m_nUsed); // shrinking keeps the bytes where they are
-    CString text(std::move(m_sBuffer));
-    m_sBuffer = std::string();
-    m_nUsed = 0;
+    CString text(std::string_view(m_pBuffer, m_nUsed));
+    m_nUsed = 0; // the room stays for the next document
     return text;
 }
 

@@ -19,8 +19,7 @@ constexpr std::size_t kXmlFlushSize = 64 * 1024;
 class CXmlLine {
 public:
     CXmlLine(CXmlExport& xml, int indent)
-        : m_xml(xml), m_pOut(xml.m_sBuffer.data() + xml.m_nUsed),
-          m_pEnd(xml.m_sBuffer.data() + xml.m_sBuffer.size()) {
+        : m_xml(xml), m_pOut(xml.m_pBuffer + xml.m_nUsed), m_pEnd(xml.m_pBuffer + xml.m_nCapacity) {
         // The tabs of the usual levels in one piece.
         constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
         for (int left = indent; left > 0; left -= static_cast<int>(kTabs.size())) {
@@ -29,7 +28,7 @@ public:
     }
     ~CXmlLine() {
         put("\n", 1);
-        m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_sBuffer.data());
+        m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_pBuffer);
         if (m_xml.m_nUsed >= kXmlFlushSize && (m_xml.m_pFile || m_xml.m_pStream)) {
             m_xml.Flush();
         }
