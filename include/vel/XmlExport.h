@@ -97,7 +97,8 @@ private:
     std::ostream* m_pStream = nullptr;
     std::FILE* m_pFile = nullptr;
     ExportFilter m_filter;
-    // Texts of values shared by many items, kept while a pass runs (CXmlPass).
+    // Texts of values shared by many items, kept while a pass runs (CXmlPass), and the
+    // last keys of data keys.
     std::unique_ptr<CXmlTextCache> m_pTexts;
     int m_nPassDepth = 0;
     bool m_bFailed = false;

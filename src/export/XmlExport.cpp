@@ -64,9 +64,8 @@ bool CXmlExport::Close() {
 }
 
 void CXmlExport::grow(std::size_t size) {
-    // Doubling keeps the copies few; the room is filled before it is read.
-    // realloc: the buffer is mostly the last block of the heap and grows where it is, and
-    // the room needs no clearing, since it is written before it is read.
+    // Doubling keeps the copies few, and realloc often spares them: the buffer is mostly the
+    // last block of the heap. The room needs no clearing; it is written before it is read.
     const std::size_t capacity = std::max({m_nCapacity * 2, m_nUsed + size, std::size_t{4096}});
     char* buffer = static_cast<char*>(std::realloc(m_pBuffer, capacity));
     if (!buffer) {
