@@ -48,7 +48,7 @@ public:
     // The part of `key` behind its last "."; remembered by the key's address, since every
     // node refers to the one pooled copy of its key, kept for the life of the process.
     std::string_view LastKey(const CString& key) {
-        const auto bits = reinterpret_cast<std::uintptr_t>(&key);
+        const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&key));
         SName& name = m_names[(bits * 0x9E3779B97F4A7C15ULL) >> (64 - kNameBits)];
         if (name.pKey != &key) {
             name = {&key, Vel::LastKey(key)};
