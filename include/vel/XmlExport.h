@@ -60,7 +60,8 @@ public:
     // UTF-8); control characters other than tab, line feed and carriage return, which XML
     // cannot hold, become U+FFFD.
     static CString EscapeXMLString(const CString& text);
-    bool IsExportable(const CString& dataKey) const;
+    // Inline, so that the usual case (no filter) costs a branch per item.
+    bool IsExportable(const CString& dataKey) const { return !m_filter || m_filter(dataKey); }
     // An empty filter exports every item.
     void SetExportFilter(ExportFilter filter) { m_filter = std::move(filter); }
 
@@ -75,7 +76,7 @@ public:
 
     // The document collected in memory so far (what is not yet handed on, when writing to a
     // stream or file); valid until the next write.
-    std::string_view GetText() const { return std::string_view(m_sBuffer.data(), m_nUsed); }
+    std::string_view GetText() const { return std::string_view(m_pBuffer, m_nUsed); }
     // Hands the collected document over; the writer starts empty again.
     CString TakeText();
 
@@ -83,21 +84,21 @@ private:
     friend class CXmlLine;
     friend class CXmlPass;
 
-    // Hands a full buffer on to the stream or file.
-    void endLine();
     // Makes room for `size` more bytes behind the used part.
     void grow(std::size_t size);
     bool writeOut(const char* data, std::size_t size);
 
     // Written in place up to m_nUsed; the rest is room for the next lines.
-    std::string m_sBuffer;
+    char* m_pBuffer = nullptr;
+    std::size_t m_nCapacity = 0;
     std::size_t m_nUsed = 0;
     // Escaped texts on their way into the buffer.
     std::string m_sScratch;
     std::ostream* m_pStream = nullptr;
     std::FILE* m_pFile = nullptr;
     ExportFilter m_filter;
-    // Texts of values shared by many items, kept while a pass runs (CXmlPass).
+    // Texts of values shared by many items, kept while a pass runs (CXmlPass), and the
+    // last keys of data keys.
     std::unique_ptr<CXmlTextCache> m_pTexts;
     int m_nPassDepth = 0;
     bool m_bFailed = false;

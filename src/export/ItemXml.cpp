@@ -21,7 +21,7 @@ void CDataChoiceBase::SaveToXml(CXmlExport&, int) {}
 
 void CDataNumber::SaveToXml(CXmlExport& xml, int indent) {
     if (xml.IsExportable(m_sDataKey)) {
-        const std::string_view name = LastKey(m_sDataKey);
+        const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
         CXmlLine(xml, indent).Open(name).Text(GetValueString()).Close(name);
     }
 }
@@ -31,21 +31,23 @@ void CDataString::SaveToXml(CXmlExport& xml, int indent) {
         return;
     }
     // The plain text, also of an encrypted item: the encoding is the database's form only.
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Open(name).Escaped(m_sValue).Close(name);
 }
 
 void CDataIPAddr::SaveToXml(CXmlExport& xml, int indent) {
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Open(name).Text(m_bBlank ? CString() : GetValueString()).Close(name);
 }
 
 void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlPass pass(xml);
-    // The items of one data key share their record, and so the texts of their values.
+    CXmlTextCache& texts = pass.Texts();
+    // The items of one data key in one tree share the texts of their values.
     const std::string_view text =
-        pass.Texts().Escaped(GetValidationData(), m_nCurrentValue, [this] { return GetText(); });
+        texts.Escaped(texts.RootBelow(m_pParent), m_sDataKey, EXmlText::ChoiceValue,
+                      m_nCurrentValue, [this] { return GetText(); });
     CXmlLine(xml, indent)
         .Text("<")
         .Text(name)
@@ -57,20 +59,27 @@ void CDataIntChoice::SaveToXml(CXmlExport& xml, int indent) {
 }
 
 void CDataTriggerSet::SaveToXml(CXmlExport& xml, int indent) {
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Open(name);
-    CXmlPass pass(xml);
-    // Positions index this list, which the texts of one data key share.
-    const CMemberList* all = GetAllData();
-    const CBitList chosen = GetBitmapInBite();
-    for (std::size_t position = 0; position < chosen.size(); ++position) {
-        if (chosen[position]) {
+    if (!m_vecData.empty()) {
+        CXmlPass pass(xml);
+        CXmlTextCache& texts = pass.Texts();
+        const CDataManagerBase* root = texts.RootBelow(m_pParent);
+        // Ascending positions in the possible list; the chosen list is short and unordered.
+        const CMemberList& possible = allData();
+        for (std::size_t position = 0; position < possible.size(); ++position) {
+            if (!isChosen(possible[position])) {
+                continue;
+            }
             const int id = static_cast<int>(position);
+            const std::string_view text =
+                texts.Escaped(root, m_sDataKey, EXmlText::TriggerPosition, id,
+                              [this, id] { return GetTriggerText(id); });
             CXmlLine(xml, indent + 1)
                 .Text("<trigger id=\"")
                 .Number(id)
                 .Text("\">")
-                .Text(pass.Texts().Escaped(all, id, [this, id] { return GetTriggerText(id); }))
+                .Text(text)
                 .Text("</trigger>");
         }
     }

@@ -9,6 +9,7 @@
 #include "XmlLine.h"
 #include "XmlTextCache.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace Vel {
@@ -27,7 +28,13 @@ void checkElement(const CDataCollectionBase& collection, const CDataValidationCl
 
 void writeChildren(CXmlExport& xml, const CDataValidationClient& node, int indent,
                    const CDataCollectionBase* collection) {
-    for (CDataValidationClient* child : node.GetChildListRef()) {
+    const CDataValidationClientList& children = node.GetChildListRef();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        CDataValidationClient* child = children[i];
+        // Nodes lie scattered over the heap: the next one is fetched while this one is written.
+        if (i + 1 < children.size()) {
+            __builtin_prefetch(children[i + 1]);
+        }
         if (collection) {
             checkElement(*collection, *child);
         }
@@ -68,7 +75,7 @@ void CDataCollectionBase::SaveToXml(CXmlExport& xml, int indent) {
         return;
     }
     const CXmlPass pass(xml);
-    const std::string_view name = LastKey(m_sDataKey);
+    const std::string_view name = CXmlPass::LastKey(xml, m_sDataKey);
     CXmlLine(xml, indent).Text("<").Text(name).Text("Collection>");
     writeChildren(xml, *this, indent + 1, this);
     CXmlLine(xml, indent).Text("</").Text(name).Text("Collection>");

@@ -5,23 +5,20 @@
 #include "XmlTextCache.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <ostream>
 
 namespace Vel {
 
-namespace {
+CXmlExport::CXmlExport() : m_pTexts(std::make_unique<CXmlTextCache>()) {}
 
-// A stream or file gets the document in pieces of about this size.
-constexpr std::size_t kFlushSize = 64 * 1024;
-
-} // namespace
-
-CXmlExport::CXmlExport() = default;
-
-CXmlExport::CXmlExport(std::ostream& out) : m_pStream(&out) {}
+CXmlExport::CXmlExport(std::ostream& out)
+    : m_pStream(&out), m_pTexts(std::make_unique<CXmlTextCache>()) {}
 
 CXmlExport::~CXmlExport() {
     Close();
+    std::free(m_pBuffer);
 }
 
 bool CXmlExport::OpenFile(const CString& path) {
@@ -47,7 +44,7 @@ bool CXmlExport::Flush() {
     if (!m_pFile && !m_pStream) {
         return !m_bFailed;
     }
-    if (m_nUsed > 0 && !writeOut(m_sBuffer.data(), m_nUsed)) {
+    if (m_nUsed > 0 && !writeOut(m_pBuffer, m_nUsed)) {
         m_bFailed = true;
     }
     m_nUsed = 0;
@@ -67,22 +64,26 @@ bool CXmlExport::Close() {
 }
 
 void CXmlExport::grow(std::size_t size) {
-    // Doubling keeps the copies few; the room is filled before it is read.
-    m_sBuffer.resize(std::max({m_sBuffer.size() * 2, m_nUsed + size, std::size_t{4096}}));
+    // Doubling keeps the copies few, and realloc often spares them: the buffer is mostly the
+    // last block of the heap. The room needs no clearing; it is written before it is read.
+    const std::size_t capacity = std::max({m_nCapacity * 2, m_nUsed + size, std::size_t{4096}});
+    char* buffer = static_cast<char*>(std::realloc(m_pBuffer, capacity));
+    if (!buffer) {
+        throw std::bad_alloc();
+    }
+    m_pBuffer = buffer;
+    m_nCapacity = capacity;
 }
 
-void CXmlExport::endLine() {
-    if (m_nUsed >= kFlushSize && (m_pFile || m_pStream)) {
-        Flush();
-    }
+void CXmlLine::makeRoom(std::size_t size) {
+    m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_pBuffer);
+    m_xml.grow(size);
+    m_pOut = m_xml.m_pBuffer + m_xml.m_nUsed;
+    m_pEnd = m_xml.m_pBuffer + m_xml.m_nCapacity;
 }
 
 void CXmlExport::WriteLine(const CString& line, int indent) {
     CXmlLine(*this, indent).Text(line);
-}
-
-bool CXmlExport::IsExportable(const CString& dataKey) const {
-    return !m_filter || m_filter(dataKey);
 }
 
 void CXmlExport::BeginDocument(int panelType, int panelVersion, long siteId) {
@@ -100,10 +101,8 @@ void CXmlExport::EndDocument() {
 }
 
 CString CXmlExport::TakeText() {
-    m_sBuffer.resize(m_nUsed); // shrinking keeps the bytes where they are
-    CString text(std::move(m_sBuffer));
-    m_sBuffer = std::string();
-    m_nUsed = 0;
+    CString text(std::string_view(m_pBuffer, m_nUsed));
+    m_nUsed = 0; // the room stays for the next document
     return text;
 }
 

@@ -13,9 +13,13 @@
 
 namespace Vel {
 
+// A stream or file gets the document in pieces of about this size.
+constexpr std::size_t kXmlFlushSize = 64 * 1024;
+
 class CXmlLine {
 public:
-    CXmlLine(CXmlExport& xml, int indent) : m_xml(xml) {
+    CXmlLine(CXmlExport& xml, int indent)
+        : m_xml(xml), m_pOut(xml.m_pBuffer + xml.m_nUsed), m_pEnd(xml.m_pBuffer + xml.m_nCapacity) {
         // The tabs of the usual levels in one piece.
         constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
         for (int left = indent; left > 0; left -= static_cast<int>(kTabs.size())) {
@@ -24,7 +28,10 @@ public:
     }
     ~CXmlLine() {
         put("\n", 1);
-        m_xml.endLine();
+        m_xml.m_nUsed = static_cast<std::size_t>(m_pOut - m_xml.m_pBuffer);
+        if (m_xml.m_nUsed >= kXmlFlushSize && (m_xml.m_pFile || m_xml.m_pStream)) {
+            m_xml.Flush();
+        }
     }
     CXmlLine(const CXmlLine&) = delete;
     CXmlLine& operator=(const CXmlLine&) = delete;
@@ -39,9 +46,9 @@ public:
         return *this;
     }
     CXmlLine& Number(long number) {
-        char digits[24];
-        const auto result = std::to_chars(digits, digits + sizeof digits, number);
-        put(digits, static_cast<std::size_t>(result.ptr - digits));
+        // Room for the longest number, so the digits go straight in.
+        reserve(24);
+        m_pOut = std::to_chars(m_pOut, m_pEnd, number).ptr;
         return *this;
     }
     // <name> and </name>.
@@ -52,12 +59,18 @@ public:
     CXmlLine& Escaped(const CString& text) { return Escaped(text.view()); }
 
 private:
-    void put(const char* data, std::size_t size) {
-        if (m_xml.m_sBuffer.size() - m_xml.m_nUsed < size) {
-            m_xml.grow(size);
+    // The line's end of the buffer is kept here rather than read back from the writer after
+    // every piece: stores of text bytes could alias the writer's members.
+    void reserve(std::size_t size) {
+        if (static_cast<std::size_t>(m_pEnd - m_pOut) < size) {
+            makeRoom(size);
         }
-        copy(m_xml.m_sBuffer.data() + m_xml.m_nUsed, data, size);
-        m_xml.m_nUsed += size;
+    }
+    void makeRoom(std::size_t size);
+    void put(const char* data, std::size_t size) {
+        reserve(size);
+        copy(m_pOut, data, size);
+        m_pOut += size;
     }
 
     // Most pieces are names and short texts: copied with two overlapping fixed-size moves
@@ -79,6 +92,8 @@ private:
     }
 
     CXmlExport& m_xml;
+    char* m_pOut;
+    char* m_pEnd;
 };
 
 // The part of a data key behind its last ".", as GetLastDataKey gives it, without a copy.

@@ -7,6 +7,7 @@
 #include <vel/DataIntChoice.h>
 #include <vel/DataNumber.h>
 #include <vel/DataString.h>
+#include <vel/FileLangText.h>
 
 namespace VelTest {
 namespace {
@@ -33,6 +34,20 @@ class UnstoredZones : public CDataCollection<ZoneRecord> {
 public:
     using CDataCollection<ZoneRecord>::CDataCollection;
     bool IsStoredInDb() override { return false; }
+};
+
+// A host's screen that writes another tree's screen behind its own.
+class TwinScreen : public TestScreen {
+public:
+    TwinScreen(CDataValidationClient* parent, CDataValidationClient& twin)
+        : TestScreen(parent, "Screen"), m_twin(twin) {}
+    void SaveToXml(CXmlExport& xml, int indent) override {
+        TestScreen::SaveToXml(xml, indent);
+        m_twin.SaveToXml(xml, indent);
+    }
+
+private:
+    CDataValidationClient& m_twin;
 };
 
 class NodeXmlTest : public ExportFixture {
@@ -82,6 +97,25 @@ TEST_F(NodeXmlTest, TextChangedBetweenTwoExportsThroughOneWriterIsTakenUp) {
     zone.SaveToXml(xml, 0);
     EXPECT_EQ(xml.TakeText().str(),
               "<Zone>\n\t<Type value=\"3\">Hall</Type>\n\t<Name></Name>\n</Zone>\n");
+}
+
+TEST_F(NodeXmlTest, TreesWrittenInOnePassKeepTheirOwnTexts) {
+    CFileLangText otherTexts;
+    otherTexts.LoadText("LMC_ZONE__TYPE_3=Garage\n");
+    TestRoot other(&managers);
+    other.SetLanguageClass(&otherTexts);
+    TestScreen otherScreen(&other, "Screen");
+    ZoneRecord otherZone(&otherScreen);
+    TwinScreen twin(&root, otherScreen);
+    ZoneRecord zone(&twin);
+    Change(610);
+    ASSERT_TRUE(other.ChangePanelVersion(kType, 610));
+    CXmlExport xml;
+    xml.WriteChildren(root, 0);
+    EXPECT_EQ(xml.TakeText().str(), "<Screen>\n\t<Zone>\n\t\t<Type value=\"3\">Interior &amp; "
+                                    "hall</Type>\n\t\t<Name></Name>\n\t</Zone>\n</Screen>\n"
+                                    "<Screen>\n\t<Zone>\n\t\t<Type value=\"3\">Garage</Type>\n"
+                                    "\t\t<Name></Name>\n\t</Zone>\n</Screen>\n");
 }
 
 TEST_F(NodeXmlTest, ContainerIsNamedByItsFullKeyAndItsItemsByTheirLastKey) {
