@@ -25,6 +25,12 @@ public:
         return t_state.pVisited == &node ? t_state.pRoot : nullptr;
     }
     static bool IsVisited(const CDataValidationClient& node) { return t_state.pVisited == &node; }
+    // GetRootItem with the walk's answer inline: spares the library's own items the call
+    // through the exported symbol.
+    static CDataManagerBase* RootOf(const CDataValidationClient& node) {
+        CDataManagerBase* root = RootOfVisited(node);
+        return root ? root : node.GetRootItem();
+    }
 
     // For the time of a call: `node` is the visited node when `visited`, else none is.
     class CVisit {

@@ -28,6 +28,14 @@ const CDataValidationClient* TopOf(const CDataValidationClient& start) {
     return node;
 }
 
+// Asks for the node after `i` while `i` is being worked on: walks over a whole tree wait on
+// memory more than they compute.
+void PrefetchNext(const CDataValidationClientList& nodes, std::size_t i) {
+    if (i + 1 < nodes.size()) {
+        __builtin_prefetch(nodes[i + 1]);
+    }
+}
+
 // Runs `operation` on every collection of the subtree of `node`, in pre-order. `visited`:
 // whether the change walk reached `node` through its parents.
 void ForEachCollection(CDataValidationClient& node, void (CDataCollectionBase::*operation)(),
@@ -41,6 +49,7 @@ void ForEachCollection(CDataValidationClient& node, void (CDataCollectionBase::*
     // Index loop: a collection's operation replaces its own children.
     const CDataValidationClientList& children = node.GetChildListRef();
     for (std::size_t i = 0; i < children.size(); ++i) {
+        PrefetchNext(children, i);
         CDataValidationClient& child = *children[i];
         ForEachCollection(child, operation, visited && child.GetParent() == &node);
     }
@@ -65,6 +74,7 @@ CDataValidationClient::~CDataValidationClient() = default;
 void CDataValidationClient::OnPanelChanged() {
     // Index loop: a collection's update may replace its own children during the walk.
     for (std::size_t i = 0; i < m_vecChildren.size(); ++i) {
+        PrefetchNext(m_vecChildren, i);
         CDataValidationClient& child = *m_vecChildren[i];
         const CChangeWalk::CVisit visit(*this, child);
         child.OnPanelChanged();
@@ -303,8 +313,9 @@ void CDataValidationClient::Uninitialize() {
 
 void CDataValidationClient::Initialized() {
     m_bInitialized = true;
-    for (CDataValidationClient* child : m_vecChildren) {
-        child->Initialized();
+    for (std::size_t i = 0; i < m_vecChildren.size(); ++i) {
+        PrefetchNext(m_vecChildren, i);
+        m_vecChildren[i]->Initialized();
     }
 }
 
