@@ -4,7 +4,9 @@ namespace Vel {
 
 namespace {
 
-thread_local CChangeTextCache* t_pCurrent = nullptr;
+// Initial-exec, as the change walk's own state: asked for by many items of a change.
+constinit thread_local CChangeTextCache* t_pCurrent __attribute__((tls_model("initial-exec"))) =
+    nullptr;
 
 } // namespace
 

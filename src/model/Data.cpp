@@ -4,6 +4,7 @@
 #include <vel/ValidationData.h>
 #include <vel/ValidationManager.h>
 
+#include "model/ChangeWalk.h"
 #include "model/LanguageKey.h"
 
 #include <charconv>
@@ -86,7 +87,7 @@ bool CData::FillValidationData(CValidationData& record) const {
 }
 
 CValidationManager* CData::validationManager() const {
-    const CDataManagerBase* root = GetRootItem();
+    const CDataManagerBase* root = CChangeWalk::RootOf(*this);
     return root ? root->GetValidationManager() : nullptr;
 }
 
@@ -95,7 +96,7 @@ bool CData::IsInitializing() const {
     if (!m_bInitialized) {
         return true;
     }
-    const CDataManagerBase* root = GetRootItem();
+    const CDataManagerBase* root = CChangeWalk::RootOf(*this);
     return root && root->IsInitializing();
 }
 

@@ -7,6 +7,7 @@
 #include <vel/ValidationManagerList.h>
 
 #include "model/ChangeTextCache.h"
+#include "model/ChangeWalk.h"
 
 namespace Vel {
 
@@ -31,6 +32,7 @@ void CDataManagerBase::OnPanelChanged() {
     // to the same manager.
     CSingleLock lock(&pVd->GetCriticalSection(), true);
     const CChangeTextCache missingTexts(*this, m_pLangText != nullptr);
+    const CChangeWalk walk(*this, GetRootItem());
     updateCollectionsRecurse(this);
     CDataValidationClient::OnPanelChanged();
     Initialized();

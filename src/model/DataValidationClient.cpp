@@ -3,6 +3,7 @@
 #include <vel/DataCollectionBase.h>
 #include <vel/DataManagerBase.h>
 
+#include "model/ChangeWalk.h"
 #include "model/DataKeyPool.h"
 #include "model/TreeLevels.h"
 
@@ -27,18 +28,35 @@ const CDataValidationClient* TopOf(const CDataValidationClient& start) {
     return node;
 }
 
-// Runs `operation` on every collection of the subtree of `node`, in pre-order.
-void ForEachCollection(CDataValidationClient& node, void (CDataCollectionBase::*operation)()) {
+// Asks for the node after `i` while `i` is being worked on: walks over a whole tree wait on
+// memory more than they compute.
+void PrefetchNext(const CDataValidationClientList& nodes, std::size_t i) {
+    if (i + 1 < nodes.size()) {
+        __builtin_prefetch(nodes[i + 1]);
+    }
+}
+
+// Runs `operation` on every collection of the subtree of `node`, in pre-order. `visited`:
+// whether the change walk reached `node` through its parents.
+void ForEachCollection(CDataValidationClient& node, void (CDataCollectionBase::*operation)(),
+                       bool visited) {
     if (node.GetType() == PanelDataTypes::COLLECTION) {
         if (auto* collection = dynamic_cast<CDataCollectionBase*>(&node)) {
+            const CChangeWalk::CVisit visit(node, visited);
             (collection->*operation)();
         }
     }
     // Index loop: a collection's operation replaces its own children.
     const CDataValidationClientList& children = node.GetChildListRef();
     for (std::size_t i = 0; i < children.size(); ++i) {
-        ForEachCollection(*children[i], operation);
+        PrefetchNext(children, i);
+        CDataValidationClient& child = *children[i];
+        ForEachCollection(child, operation, visited && child.GetParent() == &node);
     }
+}
+
+void ForEachCollection(CDataValidationClient& node, void (CDataCollectionBase::*operation)()) {
+    ForEachCollection(node, operation, CChangeWalk::IsVisited(node));
 }
 
 } // namespace
@@ -56,7 +74,10 @@ CDataValidationClient::~CDataValidationClient() = default;
 void CDataValidationClient::OnPanelChanged() {
     // Index loop: a collection's update may replace its own children during the walk.
     for (std::size_t i = 0; i < m_vecChildren.size(); ++i) {
-        m_vecChildren[i]->OnPanelChanged();
+        PrefetchNext(m_vecChildren, i);
+        CDataValidationClient& child = *m_vecChildren[i];
+        const CChangeWalk::CVisit visit(*this, child);
+        child.OnPanelChanged();
     }
 }
 
@@ -160,6 +181,9 @@ void CDataValidationClient::ClearChildren() {
 }
 
 CDataManagerBase* CDataValidationClient::GetRootItem() const {
+    if (CDataManagerBase* root = CChangeWalk::RootOfVisited(*this)) {
+        return root;
+    }
     const CDataValidationClient* top = TopOf(*this);
     if (!top || top->GetType() != PanelDataTypes::DATA_MANAGER) {
         return nullptr;
@@ -289,8 +313,9 @@ void CDataValidationClient::Uninitialize() {
 
 void CDataValidationClient::Initialized() {
     m_bInitialized = true;
-    for (CDataValidationClient* child : m_vecChildren) {
-        child->Initialized();
+    for (std::size_t i = 0; i < m_vecChildren.size(); ++i) {
+        PrefetchNext(m_vecChildren, i);
+        m_vecChildren[i]->Initialized();
     }
 }
 

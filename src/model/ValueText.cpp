@@ -3,13 +3,14 @@
 #include <vel/Assert.h>
 #include <vel/DataManagerBase.h>
 
+#include "model/ChangeWalk.h"
 #include "model/ParentChain.h"
 
 namespace Vel {
 
 const CDataManagerBase* TextRootOrReport(const CDataValidationClient& item, const char* source,
                                          int line, const char* message) {
-    const CDataManagerBase* root = item.GetRootItem();
+    const CDataManagerBase* root = CChangeWalk::RootOf(item);
     if (!root) {
         Assert("pDMB").print_context(source, line).error(message);
     }

@@ -166,8 +166,9 @@ void _tagXMLNode::Close() {
         node = up;
     }
     m_vChildren = XNodes();
-    for (_tagXMLAttr* attr : m_vAttributes)
-        delete attr;
+    // Last first: the next parse then takes the slots in address order.
+    for (auto attr = m_vAttributes.rbegin(); attr != m_vAttributes.rend(); ++attr)
+        delete *attr;
     m_vAttributes = XAttrs();
 }
 

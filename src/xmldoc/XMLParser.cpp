@@ -3,6 +3,7 @@
 #include "xmldoc/XMLText.h"
 
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 #ifdef __SSE2__
@@ -325,27 +326,25 @@ const char* CXMLParser::LoadAttributes(_tagXMLNode& node, const char* xml, const
                               Format("<%.768s> attribute has error ", node.m_sName.c_str()));
             break;
         }
+        _tagXMLAttr& attr = AddAttr(node, name, nameEnd);
         pos = SkipSpace(nameEnd, end);
-        if (pos == end || *pos != '=') {
-            AddAttr(node, name, nameEnd, {});
+        if (pos == end || *pos != '=')
             continue;
-        }
         pos = SkipSpace(pos + 1, end);
         if (pos < end && (ClassOf(*pos) & (kQuote | kApostrophe))) {
             unsigned char seen = 0;
             const char* close = FindStop(pos + 1, end, *pos, seen);
             if (!close) {
                 // The attribute stays, without its value.
-                AddAttr(node, name, nameEnd, {});
                 m_pInfo->SetError(PIE_ATTR_NO_VALUE, pos,
                                   Format("<%.768s> attribute has error ", node.m_sName.c_str()));
                 break;
             }
-            AddAttr(node, name, nameEnd, MakeText(pos + 1, close, seen));
+            SetText(attr.m_sValue, pos + 1, close, seen);
             pos = close + 1;
         } else {
             const char* stop = FindUnquotedEnd(pos, end);
-            AddAttr(node, name, nameEnd, MakeText(pos, stop, kMarks));
+            SetText(attr.m_sValue, pos, stop, kMarks);
             pos = stop;
         }
     }
@@ -499,15 +498,6 @@ void CXMLParser::SetText(std::string& out, const char* begin, const char* end, u
         DecodeText(out, begin, end);
 }
 
-std::string CXMLParser::MakeText(const char* begin, const char* end, unsigned char seen) {
-    TrimText(begin, end);
-    if (!(seen & kMarks) && !m_bRefAnywhere)
-        return std::string(begin, end);
-    std::string out;
-    DecodeText(out, begin, end);
-    return out;
-}
-
 void CXMLParser::DecodeText(std::string& out, const char* begin, const char* end) {
     std::string_view text(begin, static_cast<std::size_t>(end - begin));
     const char escape = m_pInfo->m_cEscape;
@@ -538,9 +528,13 @@ void CXMLParser::DecodeText(std::string& out, const char* begin, const char* end
     }
 }
 
-void CXMLParser::AddAttr(_tagXMLNode& node, const char* name, const char* nameEnd,
-                         std::string value) {
-    m_vAttrs.push_back(new _tagXMLAttr{std::string(name, nameEnd), std::move(value), &node});
+_tagXMLAttr& CXMLParser::AddAttr(_tagXMLNode& node, const char* name, const char* nameEnd) {
+    // Filled in place: the texts are copied once, straight from the document.
+    std::unique_ptr<_tagXMLAttr> attr(new _tagXMLAttr);
+    attr->m_pParent = &node;
+    attr->m_sName.assign(name, nameEnd);
+    m_vAttrs.push_back(attr.get());
+    return *attr.release();
 }
 
 } // namespace Vel

@@ -70,10 +70,10 @@ private:
     const char* FindUnquotedEnd(const char* from, const char* end) const;
     // The text as a node keeps it. Without marks in `seen` it is copied as it is.
     void SetText(std::string& out, const char* begin, const char* end, unsigned char seen);
-    std::string MakeText(const char* begin, const char* end, unsigned char seen);
     void TrimText(const char*& begin, const char*& end) const;
     void DecodeText(std::string& out, const char* begin, const char* end);
-    void AddAttr(_tagXMLNode& node, const char* name, const char* nameEnd, std::string value);
+    // A new attribute of `node` named by the text, its value still empty.
+    _tagXMLAttr& AddAttr(_tagXMLNode& node, const char* name, const char* nameEnd);
 
     _tagParseInfo* m_pInfo;
     const char* m_pEnd;

@@ -56,6 +56,18 @@ TEST_F(RootTest, LaterChangesKeepValuesClampAndFailWithoutChanges) {
     EXPECT_EQ(tree.Zone(0).m_Delay.GetValue(), 7);
 }
 
+TEST_F(RootTest, AnItemListedInAnotherTreeTakesItsOwnRootsLimits) {
+    Panel();
+    Panel(650, "[System.ExitTime]\nMinNumber=1\nMaxNumber=4\nDefault=2\n");
+    TestTree own(&managers);
+    ASSERT_TRUE(own.root.ChangePanelVersion(kType, 610));
+    ASSERT_EQ(own.exitTime.SetValue(8), 0);
+    TestTree other(&managers);
+    other.system.AddChild(&own.exitTime); // listed there, its parent chain unchanged
+    ASSERT_TRUE(other.root.ChangePanelVersion(kType, 650));
+    EXPECT_EQ(own.exitTime.GetValue(), 8);
+}
+
 // A screen whose load, store and find-and-replace answer as told and log their calls.
 class DbScreen : public TestScreen {
 public:
