@@ -138,9 +138,17 @@ public:
         assignMembers(UnpackBits(units, allData().size()));
     }
     void SetValue(std::uint32_t mask) override { SetBitmapInDWord(CDWordList{mask}); }
+    // Built in place: compared for every set of a tree, so no bitmap lists on the way.
     std::uint32_t GetValue() const override {
-        const CDWordList units = GetBitmapInDWord();
-        return units.empty() ? 0U : units.front();
+        const CMemberList& all = allData();
+        const std::size_t count = std::min<std::size_t>(all.size(), 32);
+        std::uint32_t mask = 0;
+        for (std::size_t position = 0; position < count; ++position) {
+            if (isChosen(all[position])) {
+                mask |= std::uint32_t{1} << position;
+            }
+        }
+        return mask;
     }
 
     // The possible members, kept by the concrete class; null while it has none.
