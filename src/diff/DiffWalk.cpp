@@ -35,10 +35,15 @@ CDiffWalk::~CDiffWalk() {
 bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationClient& counterpart,
                            const SLevel* above, SLevel& level) {
     if (above) {
+        // Matched without its key composed: the level below starts from it.
+        if (m_pUnentered == &node) {
+            m_Path.EnterChild(above->keys, node);
+        }
         level.keys = m_Path.ChildLevel(above->keys, node);
     } else if (!m_Path.Start(node, level.keys)) {
         return false;
     }
+    m_pUnentered = nullptr;
     level.pOtherRoot = counterpart.GetRootItem();
     level.pOtherIndex = level.pOtherRoot ? IndexOf(*level.pOtherRoot) : nullptr;
     return true;
@@ -47,11 +52,18 @@ bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationCli
 CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t position,
                                               const CDataValidationClient& child,
                                               CDataValidationClient& other) {
+    const auto [partner, held] = PartnerAt(level, position, other);
+    // A leaf's key is only needed to be compared, so it is not composed.
+    if (held && child.GetChildListRef().empty() && m_Path.IsKeyOf(level.keys, child, *held)) {
+        m_pUnentered = &child;
+        return partner;
+    }
+    m_pUnentered = nullptr;
     const CString& key = m_Path.EnterChild(level.keys, child);
+    if (held && *held == key) {
+        return partner;
+    }
     if (level.pOtherRoot) {
-        if (CDataValidationClient* partner = PartnerAt(level, position, key, other)) {
-            return partner;
-        }
         const CItemMap& map = *level.pOtherRoot->GetAllItemsMap();
         if (const auto found = map.find(key); found != map.end()) {
             return found->second;
@@ -61,18 +73,17 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
     return other.FindItemByKey(key);
 }
 
-CDataValidationClient* CDiffWalk::PartnerAt(const SLevel& level, std::size_t position,
-                                            const CString& key, CDataValidationClient& other) {
+std::pair<CDataValidationClient*, const CString*>
+CDiffWalk::PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other) {
     // Trees of one shape hold the counterpart at the same position.
     const CDataValidationClientList& candidates = other.GetChildListRef();
     if (!level.pOtherIndex || position >= candidates.size()) {
-        return nullptr;
+        return {nullptr, nullptr};
     }
     if (position + 1 < candidates.size()) {
         level.pOtherIndex->Prefetch(candidates[position + 1]);
     }
-    const CString* held = level.pOtherIndex->KeyOf(candidates[position]);
-    return held && *held == key ? candidates[position] : nullptr;
+    return {candidates[position], level.pOtherIndex->KeyOf(candidates[position])};
 }
 
 void CDiffWalk::Matched(const SLevel& level, const CDataValidationClient& child,
