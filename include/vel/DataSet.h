@@ -143,9 +143,12 @@ public:
         const CMemberList& all = allData();
         const std::size_t count = std::min<std::size_t>(all.size(), 32);
         std::uint32_t mask = 0;
-        for (std::size_t position = 0; position < count; ++position) {
-            if (isChosen(all[position])) {
-                mask |= std::uint32_t{1} << position;
+        // Few members are chosen out of many possible ones.
+        for (const T& member : m_vecData) {
+            for (std::size_t position = 0; position < count; ++position) {
+                if (all[position] == member) {
+                    mask |= std::uint32_t{1} << position;
+                }
             }
         }
         return mask;

@@ -33,6 +33,10 @@ public:
     static CDiffWalk* Claim(const CDataValidationClient& node, const CDataValidationClient& other,
                             const SLevel*& above);
 
+    // Starts fetching the child a few positions behind `position`, so that it is at hand when
+    // its turn comes.
+    static void PrefetchChild(const CDataValidationClientList& children, std::size_t position);
+
     // The thread's walk for its lifetime. `hostCalledBack`: host code runs between steps
     // (progress messages), so the key maps may change under the walk.
     explicit CDiffWalk(bool hostCalledBack);
@@ -69,6 +73,7 @@ private:
     // there is no such child or the map holds it under no key.
     static std::pair<CDataValidationClient*, const CString*>
     PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other);
+    static void PrefetchNode(const CDataValidationClient* node);
     // The index of `root`'s key map, made on first demand; null while host code may change
     // the maps.
     const CKeyMapIndex* IndexOf(CDataManagerBase& root);
