@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <typeinfo>
 #include <vector>
 
 namespace Vel {
@@ -63,7 +64,10 @@ public:
     }
     // Only the first 32 possible members take part.
     bool Compare(CData* other) override {
-        const auto* set = dynamic_cast<const CDataSetBase*>(other);
+        // Trees of one kind hold sets of one class; that case needs no search of the hierarchy.
+        const auto* set = other && typeid(*other) == typeid(*this)
+                              ? static_cast<const CDataSetBase*>(other)
+                              : dynamic_cast<const CDataSetBase*>(other);
         return set && set->GetValue() == GetValue();
     }
 

@@ -2,6 +2,8 @@
 
 #include <vel/DataManagerBase.h>
 
+#include <cstdint>
+
 namespace Vel {
 
 namespace {
@@ -11,6 +13,9 @@ thread_local CDiffWalk* t_pWalk = nullptr;
 
 // How many children ahead a level fetches the nodes it is about to compare.
 constexpr std::size_t kAhead = 2;
+// The lines fetched of a node, from its start.
+constexpr std::uintptr_t kNodeLines = 3;
+constexpr std::uintptr_t kLineSize = 64;
 
 } // namespace
 
@@ -33,10 +38,10 @@ void CDiffWalk::PrefetchChild(const CDataValidationClientList& children, std::si
 
 void CDiffWalk::PrefetchNode(const CDataValidationClient* node) {
     // The fields a comparison reads lie in the first lines of a node.
-    const auto* bytes = reinterpret_cast<const char*>(node);
-    __builtin_prefetch(bytes);
-    __builtin_prefetch(bytes + 64);
-    __builtin_prefetch(bytes + 128);
+    const auto address = reinterpret_cast<std::uintptr_t>(node);
+    for (std::uintptr_t line = 0; line < kNodeLines; ++line) {
+        __builtin_prefetch(reinterpret_cast<const void*>(address + line * kLineSize));
+    }
 }
 
 CDiffWalk::CDiffWalk(bool hostCalledBack)

@@ -39,9 +39,10 @@ std::vector<const void*>& RememberedOrder(const CItemMap& map) {
 
 // Starts fetching the entry at `entry` and the link to the next in front of it.
 void PrefetchEntry(const void* entry) {
-    const auto* bytes = static_cast<const char*>(entry);
-    __builtin_prefetch(bytes - sizeof(void*));
-    __builtin_prefetch(bytes + sizeof(CItemMap::value_type) - 1);
+    // As addresses only: the entry may be gone since it was remembered.
+    const auto address = reinterpret_cast<std::uintptr_t>(entry);
+    __builtin_prefetch(reinterpret_cast<const void*>(address - sizeof(void*)));
+    __builtin_prefetch(reinterpret_cast<const void*>(address + sizeof(CItemMap::value_type) - 1));
 }
 
 } // namespace
