@@ -33,7 +33,7 @@ public:
     static CDiffWalk* Claim(const CDataValidationClient& node, const CDataValidationClient& other,
                             const SLevel*& above);
 
-    // Starts fetching the child a few positions behind `position`, so that it is at hand when
+    // Starts fetching the child a few positions ahead of `position`, so that it is at hand when
     // its turn comes.
     static void PrefetchChild(const CDataValidationClientList& children, std::size_t position);
 
