@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <typeinfo>
 #include <vector>
 
 namespace Vel {
@@ -63,7 +64,10 @@ public:
     }
     // Only the first 32 possible members take part.
     bool Compare(CData* other) override {
-        const auto* set = dynamic_cast<const CDataSetBase*>(other);
+        // Trees of one kind hold sets of one class; that case needs no search of the hierarchy.
+        const auto* set = other && typeid(*other) == typeid(*this)
+                              ? static_cast<const CDataSetBase*>(other)
+                              : dynamic_cast<const CDataSetBase*>(other);
         return set && set->GetValue() == GetValue();
     }
 
@@ -138,9 +142,20 @@ public:
         assignMembers(UnpackBits(units, allData().size()));
     }
     void SetValue(std::uint32_t mask) override { SetBitmapInDWord(CDWordList{mask}); }
+    // Built in place: compared for every set of a tree, so no bitmap lists on the way.
     std::uint32_t GetValue() const override {
-        const CDWordList units = GetBitmapInDWord();
-        return units.empty() ? 0U : units.front();
+        const CMemberList& all = allData();
+        const std::size_t count = std::min<std::size_t>(all.size(), 32);
+        std::uint32_t mask = 0;
+        // Few members are chosen out of many possible ones.
+        for (const T& member : m_vecData) {
+            for (std::size_t position = 0; position < count; ++position) {
+                if (all[position] == member) {
+                    mask |= std::uint32_t{1} << position;
+                }
+            }
+        }
+        return mask;
     }
 
     // The possible members, kept by the concrete class; null while it has none.

@@ -2,12 +2,20 @@
 
 #include <vel/DataManagerBase.h>
 
+#include <cstdint>
+
 namespace Vel {
 
 namespace {
 
 // The innermost walk on this thread; a walk that host code starts meanwhile nests inside.
 thread_local CDiffWalk* t_pWalk = nullptr;
+
+// How many children ahead a level fetches the nodes it is about to compare.
+constexpr std::size_t kAhead = 2;
+// The lines fetched of a node, from its start.
+constexpr std::uintptr_t kNodeLines = 3;
+constexpr std::uintptr_t kLineSize = 64;
 
 } // namespace
 
@@ -20,6 +28,20 @@ CDiffWalk* CDiffWalk::Claim(const CDataValidationClient& node, const CDataValida
     above = walk->m_Match.pAbove;
     walk->m_Match = {};
     return walk;
+}
+
+void CDiffWalk::PrefetchChild(const CDataValidationClientList& children, std::size_t position) {
+    if (position + kAhead < children.size()) {
+        PrefetchNode(children[position + kAhead]);
+    }
+}
+
+void CDiffWalk::PrefetchNode(const CDataValidationClient* node) {
+    // The fields a comparison reads lie in the first lines of a node.
+    const auto address = reinterpret_cast<std::uintptr_t>(node);
+    for (std::uintptr_t line = 0; line < kNodeLines; ++line) {
+        __builtin_prefetch(reinterpret_cast<const void*>(address + line * kLineSize));
+    }
 }
 
 CDiffWalk::CDiffWalk(bool hostCalledBack)
@@ -35,10 +57,15 @@ CDiffWalk::~CDiffWalk() {
 bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationClient& counterpart,
                            const SLevel* above, SLevel& level) {
     if (above) {
+        // Matched without its key composed: the level below starts from it.
+        if (m_pUnentered == &node) {
+            m_Path.EnterChild(above->keys, node);
+        }
         level.keys = m_Path.ChildLevel(above->keys, node);
     } else if (!m_Path.Start(node, level.keys)) {
         return false;
     }
+    m_pUnentered = nullptr;
     level.pOtherRoot = counterpart.GetRootItem();
     level.pOtherIndex = level.pOtherRoot ? IndexOf(*level.pOtherRoot) : nullptr;
     return true;
@@ -47,11 +74,18 @@ bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationCli
 CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t position,
                                               const CDataValidationClient& child,
                                               CDataValidationClient& other) {
+    const auto [partner, held] = PartnerAt(level, position, other);
+    // A leaf's key is only needed to be compared, so it is not composed.
+    if (held && child.GetChildListRef().empty() && m_Path.IsKeyOf(level.keys, child, *held)) {
+        m_pUnentered = &child;
+        return partner;
+    }
+    m_pUnentered = nullptr;
     const CString& key = m_Path.EnterChild(level.keys, child);
+    if (held && *held == key) {
+        return partner;
+    }
     if (level.pOtherRoot) {
-        if (CDataValidationClient* partner = PartnerAt(level, position, key, other)) {
-            return partner;
-        }
         const CItemMap& map = *level.pOtherRoot->GetAllItemsMap();
         if (const auto found = map.find(key); found != map.end()) {
             return found->second;
@@ -61,18 +95,18 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
     return other.FindItemByKey(key);
 }
 
-CDataValidationClient* CDiffWalk::PartnerAt(const SLevel& level, std::size_t position,
-                                            const CString& key, CDataValidationClient& other) {
+std::pair<CDataValidationClient*, const CString*>
+CDiffWalk::PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other) {
     // Trees of one shape hold the counterpart at the same position.
     const CDataValidationClientList& candidates = other.GetChildListRef();
     if (!level.pOtherIndex || position >= candidates.size()) {
-        return nullptr;
+        return {nullptr, nullptr};
     }
-    if (position + 1 < candidates.size()) {
-        level.pOtherIndex->Prefetch(candidates[position + 1]);
+    if (position + kAhead < candidates.size()) {
+        level.pOtherIndex->Prefetch(candidates[position + kAhead]);
+        PrefetchNode(candidates[position + kAhead]);
     }
-    const CString* held = level.pOtherIndex->KeyOf(candidates[position]);
-    return held && *held == key ? candidates[position] : nullptr;
+    return {candidates[position], level.pOtherIndex->KeyOf(candidates[position])};
 }
 
 void CDiffWalk::Matched(const SLevel& level, const CDataValidationClient& child,

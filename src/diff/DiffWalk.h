@@ -33,6 +33,10 @@ public:
     static CDiffWalk* Claim(const CDataValidationClient& node, const CDataValidationClient& other,
                             const SLevel*& above);
 
+    // Starts fetching the child a few positions ahead of `position`, so that it is at hand when
+    // its turn comes.
+    static void PrefetchChild(const CDataValidationClientList& children, std::size_t position);
+
     // The thread's walk for its lifetime. `hostCalledBack`: host code runs between steps
     // (progress messages), so the key maps may change under the walk.
     explicit CDiffWalk(bool hostCalledBack);
@@ -65,15 +69,19 @@ private:
     // The indexes of the key maps of both trees, shared by the walks nested in the outermost.
     using Indexes = std::vector<std::pair<const CDataManagerBase*, std::unique_ptr<CKeyMapIndex>>>;
 
-    // The child of `other` at `position` when the key map holds it under `key`, else null.
-    static CDataValidationClient* PartnerAt(const SLevel& level, std::size_t position,
-                                            const CString& key, CDataValidationClient& other);
+    // The child of `other` at `position` and the key the key map holds it under; null when
+    // there is no such child or the map holds it under no key.
+    static std::pair<CDataValidationClient*, const CString*>
+    PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other);
+    static void PrefetchNode(const CDataValidationClient* node);
     // The index of `root`'s key map, made on first demand; null while host code may change
     // the maps.
     const CKeyMapIndex* IndexOf(CDataManagerBase& root);
 
     CKeyPath m_Path;
     SMatch m_Match;
+    // The child last matched without its key composed in the path.
+    const CDataValidationClient* m_pUnentered = nullptr;
     CDiffWalk* m_pOuter;
     Indexes m_OwnIndexes;
     Indexes* m_pIndexes;

@@ -67,6 +67,23 @@ const CString& CKeyPath::EnterChild(const SLevel& level, const CDataValidationCl
     return m_sKey;
 }
 
+bool CKeyPath::IsKeyOf(const SLevel& level, const CDataValidationClient& child,
+                       const CString& key) const {
+    if (level.pCollection) {
+        return false;
+    }
+    const std::string_view held(key.str());
+    const std::string_view part(LastDataKeyPart(child));
+    const std::string_view buffer(m_sBuffer.str());
+    // As EnterChild composes it: the prefix and the part, or without a part the prefix up to
+    // its last text.
+    const std::string_view prefix = part.empty()
+                                        ? buffer.substr(level.nBase, level.nTextEnd - level.nBase)
+                                        : buffer.substr(level.nBase, level.nLength - level.nBase);
+    return held.size() == prefix.size() + part.size() && held.ends_with(part) &&
+           held.starts_with(prefix);
+}
+
 CKeyPath::SLevel CKeyPath::ChildLevel(const SLevel& parent, const CDataValidationClient& child) {
     const std::size_t length = m_sBuffer.str().size();
     SLevel level;

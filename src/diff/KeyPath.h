@@ -36,6 +36,9 @@ public:
     bool Start(const CDataValidationClient& node, SLevel& level);
     // The unique key of `child`, a child of the level's node. Valid until the path changes.
     const CString& EnterChild(const SLevel& level, const CDataValidationClient& child);
+    // Whether `key` is the unique key of `child`, a child of the level's node, told without
+    // entering the child; false also when that would take the composition itself.
+    bool IsKeyOf(const SLevel& level, const CDataValidationClient& child, const CString& key) const;
     // The level of the children of the child last entered from `parent`.
     SLevel ChildLevel(const SLevel& parent, const CDataValidationClient& child);
 

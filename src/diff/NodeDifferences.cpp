@@ -86,6 +86,7 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
         if (progressWindow) {
             progressWindow->SendMessage(CVelDataChange::kProgressMessage, 0, 0);
         }
+        CDiffWalk::PrefetchChild(m_vecChildren, i);
         CDataValidationClient& child = *m_vecChildren[i];
         CDataValidationClient* match = walk ? walk->Counterpart(keys, i, child, *counterpart)
                                             : FindCounterpart(child, *counterpart);

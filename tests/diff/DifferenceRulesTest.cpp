@@ -187,6 +187,21 @@ TEST_F(DifferenceRulesTest, ElementsAreMatchedByNumberWhateverTheirPosition) {
     EXPECT_EQ(At({"ZoneScreen", "Zones", "Zone[2]"}), nullptr);
 }
 
+TEST_F(DifferenceRulesTest, ItemsInAnotherOrderAreMatchedByKey) {
+    Open();
+    right->system.ClearChildren();
+    right->system.AddChild(&right->entryTime);
+    right->system.AddChild(&right->exitTime);
+    ASSERT_EQ(right->entryTime.SetValue(40), 0);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* group = At({"SystemScreen", "SystemScreen"});
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->GetCount(), 1);
+    CVelDataChange* item = At({"SystemScreen", "SystemScreen", "System.EntryTime"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_sLeftValue, "30");
+}
+
 TEST_F(DifferenceRulesTest, OfTwoItemsUnderOneKeyTheLastMappedIsTheCounterpartOfBoth) {
     left = std::make_unique<TestTree>(&managers);
     right = std::make_unique<TestTree>(&managers);
