@@ -11,6 +11,8 @@
 #include <vel/Export.h>
 #include <vel/String.h>
 
+#include <typeinfo>
+
 namespace Vel {
 
 class CValidationData;
@@ -40,6 +42,14 @@ public:
     virtual bool Compare(CData* other) = 0;
 
 protected:
+    // `other` as a T: trees of one kind hold items of one class, and that case needs no search
+    // of the class hierarchy.
+    template <class T> const T* SameKind(const CData* other) const {
+        if (other && typeid(*other) == typeid(*this)) {
+            return static_cast<const T*>(other);
+        }
+        return dynamic_cast<const T*>(other);
+    }
     virtual void MaskValueByMaximum(unsigned short& value);
     virtual void copyDataValue(CDataValidationClient& source) = 0;
 

@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <typeinfo>
 #include <vector>
 
 namespace Vel {
@@ -64,10 +63,7 @@ public:
     }
     // Only the first 32 possible members take part.
     bool Compare(CData* other) override {
-        // Trees of one kind hold sets of one class; that case needs no search of the hierarchy.
-        const auto* set = other && typeid(*other) == typeid(*this)
-                              ? static_cast<const CDataSetBase*>(other)
-                              : dynamic_cast<const CDataSetBase*>(other);
+        const auto* set = SameKind<CDataSetBase>(other);
         return set && set->GetValue() == GetValue();
     }
 

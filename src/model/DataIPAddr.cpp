@@ -78,7 +78,7 @@ bool CDataIPAddr::FillValidationData(CValidationData& record) const {
 }
 
 bool CDataIPAddr::Compare(CData* other) {
-    const auto* address = dynamic_cast<const CDataIPAddr*>(other);
+    const auto* address = SameKind<CDataIPAddr>(other);
     return address && address->GetValue() == GetValue() && address->m_bBlank == m_bBlank;
 }
 

@@ -81,7 +81,7 @@ bool CDataIntChoice::FillValidationData(CValidationData& record) const {
 }
 
 bool CDataIntChoice::Compare(CData* other) {
-    const auto* choice = dynamic_cast<const CDataChoice<int>*>(other);
+    const auto* choice = SameKind<CDataChoice<int>>(other);
     return choice && choice->GetValue() == m_nCurrentValue;
 }
 

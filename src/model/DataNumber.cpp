@@ -59,7 +59,7 @@ bool CDataNumber::FillValidationData(CValidationData& record) const {
 }
 
 bool CDataNumber::Compare(CData* other) {
-    const auto* number = dynamic_cast<const CDataNumber*>(other);
+    const auto* number = SameKind<CDataNumber>(other);
     return number && number->m_nCurrentNumber == m_nCurrentNumber;
 }
 

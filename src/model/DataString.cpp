@@ -68,7 +68,7 @@ bool CDataString::FillValidationData(CValidationData& record) const {
 }
 
 bool CDataString::Compare(CData* other) {
-    const auto* text = dynamic_cast<const CDataString*>(other);
+    const auto* text = SameKind<CDataString>(other);
     return text && text->m_sValue == m_sValue;
 }
 
