@@ -137,7 +137,12 @@ public:
     void SetBitmapInDWord(const CDWordList& units) override {
         assignMembers(UnpackBits(units, allData().size()));
     }
-    void SetValue(std::uint32_t mask) override { SetBitmapInDWord(CDWordList{mask}); }
+    void SetValue(std::uint32_t mask) override {
+        // A load sets every set item, mostly to what it holds: that needs no bitmap lists.
+        if (!holdsExactly(mask)) {
+            SetBitmapInDWord(CDWordList{mask});
+        }
+    }
     // Built in place: compared for every set of a tree, so no bitmap lists on the way.
     std::uint32_t GetValue() const override {
         const CMemberList& all = allData();
@@ -201,6 +206,23 @@ protected:
                 m_vecData.push_back(all[position]);
             }
         }
+    }
+    // True when the members are already those of `mask` in list order, which is what
+    // SetBitmapInDWord would rebuild them to.
+    bool holdsExactly(std::uint32_t mask) const {
+        const CMemberList& all = allData();
+        const std::size_t count = std::min<std::size_t>(all.size(), 32);
+        std::size_t next = 0;
+        for (std::size_t position = 0; position < count; ++position) {
+            if (((mask >> position) & 1U) == 0) {
+                continue;
+            }
+            if (next == m_vecData.size() || !(m_vecData[next] == all[position])) {
+                return false;
+            }
+            ++next;
+        }
+        return next == m_vecData.size();
     }
     // Rebuilds the members in list order and marks the item modified when the membership
     // differs from before.
