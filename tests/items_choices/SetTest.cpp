@@ -86,6 +86,10 @@ TEST_F(SetTest, WriteFamiliesDifferInMemberOrderAndModification) {
     set.SetBitmapInDWord({0x5}); // same bits: rebuilt in list order, not modified
     EXPECT_EQ(set.GetDataList(), (Ints{1, 3}));
     EXPECT_FALSE(set.IsModified());
+    chooseThreeThenOne();
+    set.SetValue(0x5); // the members it holds, chosen out of order: rebuilt in list order too
+    EXPECT_EQ(set.GetDataList(), (Ints{1, 3}));
+    EXPECT_FALSE(set.IsModified());
     set.SetValue(0xFFFFFFE4); // bits beyond the five members are ignored
     EXPECT_EQ(set.GetDataList(), (Ints{3}));
     EXPECT_TRUE(set.IsModified());
