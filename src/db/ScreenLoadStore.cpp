@@ -124,10 +124,11 @@ bool CDataCollectionBase::StoreScreenToDb(CDatabase* db, bool onlyModified) {
     // A collection is always rewritten whole.
     SetModified();
     const CString prefix = GetPanelFamilyPrefix();
-    CStoredElementSet stored(db, CollectionTableSql(prefix, firstElement(*this)));
+    const CDataContainerBase* first = firstElement(*this);
+    CStoredElementSet stored(db, CollectionTableSql(prefix, first));
     // Knowing the stored rows up front saves a lookup per element; without row identities
     // each element looks its row up itself.
-    if (firstElement(*this)) {
+    if (first) {
         stored.Read(site);
     }
     stored.Close();

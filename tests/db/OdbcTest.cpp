@@ -98,14 +98,6 @@ TEST_P(OdbcTest, EditRowUpdatesTheRememberedRowAfterTheCursorMovedOn) {
     EXPECT_EQ(Texts(3), "changed|second|");
 }
 
-TEST_P(OdbcTest, ForwardOnlyRowsCarryNoIdentity) {
-    Insert(4, 1, "row");
-    PairSet set(&m_db);
-    set.m_lKeyParam = 4;
-    set.Open(CRecordset::forwardOnly);
-    EXPECT_TRUE(set.GetRowId().IsEmpty());
-}
-
 TEST_P(OdbcTest, UpdateOfAVanishedRowIsNotAnError) {
     Insert(2, 1, "gone");
     PairSet set(&m_db);
