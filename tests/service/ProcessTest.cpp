@@ -1,13 +1,12 @@
 // Workstations are processes: one killed in the middle of a store loses nothing, and two
 // storing different sites into one database at once both land.
 #include "ServiceFixture.h"
+#include "support/Velcfg.h"
 
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 using namespace Vel;
@@ -25,11 +24,6 @@ public:
         return false;
     }
 };
-
-std::string FileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Runs `work` in a child process with its own connection; answers the child's exit status.
 template <class Work> pid_t Spawn(Work work) {
@@ -75,7 +69,7 @@ TEST_P(EmbeddedProcessTest, KilledStoreLeavesTheFileAsBefore) {
     const unsigned long site = StoredSite(7, 2);
     Db()->Close(); // the child opens its own
     const std::filesystem::path file = Folder() / "site.db";
-    const std::string before = FileBytes(file);
+    const std::string before = VelTest::ReadWholeFile(file);
     const std::string dump = Dump();
 
     const pid_t child = Spawn([&] {
@@ -95,7 +89,7 @@ TEST_P(EmbeddedProcessTest, KilledStoreLeavesTheFileAsBefore) {
 
     // Reading recovers from the journal the child left; then the file is as it was.
     EXPECT_EQ(dump, Dump());
-    EXPECT_EQ(before, FileBytes(file));
+    EXPECT_EQ(before, VelTest::ReadWholeFile(file));
 }
 
 TEST_P(ServiceProcessTest, TwoWorkstationsStoreDifferentSitesAtOnce) {
