@@ -18,9 +18,7 @@ TEST(ItemInput, AcceptsValuesWithinTheLimitsAndNamesTheLimitOthersBreak) {
     const InputCase cases[] = {
         {"System.BellTime", "0", "below the minimum 1", "15"},
         {"System.BellTime", "12s", "not a whole number", "15"},
-        {"System.PanelName", "", "below the minimum length 1", "\"V6 Panel\""},
         {"System.SerialNumber", "123", "read-only", "\"\""},
-        {"Zones.2.Function", "10", "not one of the choices 0..9", "3 Intruder"},
         {"Zones.2.Area", "5", "not one of the choices 1..4", "1 Area 1"},
         {"Zones.2.Attributes", "1,3..4", "", "1 Chime, 3 Double knock, 4 Soak test"},
         {"Zones.2.Attributes", "", "", "none"},
