@@ -48,14 +48,6 @@ protected:
     std::string m_db;
 };
 
-TEST_P(SiteWorkflowTest, CreatedSiteIsListedAndTakesValues) {
-    const std::string site = NewSite();
-    EXPECT_TRUE(HasLine(Site({"list"}).out, site + "        69     610  Depot"));
-    const ToolResult set = Site({"set", site, "System.BellTime=25"});
-    EXPECT_EQ(set.status, 0) << set.err;
-    EXPECT_NE(BellTime(site).find("| 25 |"), std::string::npos);
-}
-
 TEST_P(SiteWorkflowTest, OneRefusedValueStoresNothing) {
     const std::string site = NewSite();
     const std::string before = BellTime(site);
