@@ -25,11 +25,6 @@ std::size_t CaptureSink::Count() const {
     return m_reports.size();
 }
 
-void CaptureSink::Clear() {
-    std::lock_guard lock(m_mutex);
-    m_reports.clear();
-}
-
 std::string CaptureSink::Describe() const {
     std::ostringstream out;
     for (const auto& report : Reports()) {

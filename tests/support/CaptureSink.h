@@ -22,7 +22,6 @@ public:
 
     std::vector<Vel::CAssertReport> Reports() const;
     std::size_t Count() const;
-    void Clear();
     // The reports as readable lines, for failure messages.
     std::string Describe() const;
 

@@ -17,7 +17,6 @@
 namespace VelTest {
 
 constexpr auto kError = Vel::CAssertReport::Error;
-constexpr auto kWarn = Vel::CAssertReport::Warning;
 
 // An expected report, written on fewer lines than its aggregate.
 inline ExpectedReport Report(Vel::CAssertReport::Kind kind, const std::string& condition,
