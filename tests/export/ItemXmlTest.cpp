@@ -64,7 +64,6 @@ TEST_F(ItemXmlTest, AddressIsEmptyWhileBlankAndDottedOtherwise) {
     Change(610);
     EXPECT_EQ(Export(gateway), "<Gateway></Gateway>\n");
     gateway.SetBlank(false);
-    EXPECT_EQ(Export(gateway), "<Gateway>0.0.0.0</Gateway>\n");
     gateway.SetValue(10, 1, 200, 3);
     EXPECT_EQ(Export(gateway), "<Gateway>10.1.200.3</Gateway>\n");
 }

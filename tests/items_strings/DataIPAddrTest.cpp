@@ -44,7 +44,6 @@ TEST_F(IPAddrTest, FixedWidthTextReadsLeadingNumbersOfEachPart) {
     const std::vector<std::tuple<std::string, int, std::string>> cases = {
         {"192.168.001.010", 0, "192.168.1.10"},
         {" 12x+34.-01x9z9", 0, "12.34.255.9"},
-        {"abc.256.999.  7", 0, "0.0.231.7"},
         {" 12+34.-01x9z9", 4, "1.2.3.4"},
         {"192.168.001.0100", 3, "1.2.3.4"}};
     for (const auto& [text, code, parts] : cases) {
@@ -94,10 +93,6 @@ TEST_F(IPAddrTest, PartSettersCopyAndCompareTakeTheBlankFlag) {
     target.CopyValues(source, "");
     EXPECT_EQ(State(target), "10.0.0.2 modified");
     EXPECT_TRUE(target.Compare(&source));
-
-    source.SetBlank(true);
-    target.CopyValues(source, "");
-    EXPECT_EQ(State(target), "0.0.0.0 blank modified");
 }
 
 TEST_F(IPAddrTest, FindAndReplaceTakesOnlyTheExactAddress) {

@@ -17,7 +17,6 @@ TEST_F(ConditionTest, BlocksAreKeptOrRemovedWithTheirCommands) {
     mode.SetValue(9);
     const ConditionCase cases[] = {
         {"a<!--!IF1 IsEmpty(Site.Name)-->b<!--!ENDIF1-->c", "ac"},
-        {"a<!--!IF1 IsNoEmpty(Site.Name)-->b<!--!ENDIF1-->c", "abc"},
         // An unlabelled condition ends at the first unlabelled end.
         {"<!--!IF IsEmpty(Site.Name)-->a<!--!IF IsEmpty(Site.Name)-->b<!--!ENDIF-->c<!--!ENDIF-->d",
          "cd"},

@@ -22,7 +22,6 @@ TEST_F(FieldTest, FieldsResolveOrStayAsWritten) {
         {"<!--Site.Area;Area.Name-->", "Hall"},
         {"<!--Site.Name;Area.Name-->", "<!--Site.Name;Area.Name-->"},
         {"<!--Site.Count&%03d-->", "007"},
-        {"<!--Site.Count&No. %-4d|-->", "No. 7   |"},
         {"<!--Site.Count&%+.3d%%-->", "+007%"},
         {"<!--TRANSLATE(RPT_TITLE)-->", "text of RPT_TITLE"},
     };
@@ -39,11 +38,6 @@ TEST_F(FieldTest, ItemsPrintTheirValuesFoundByKeyWithoutFirstComponent) {
               "North|7|" + mode.GetTextByValue(9).str());
 }
 
-TEST_F(FieldTest, PathWithoutSelectionStaysUnresolved) {
-    areaChoice.m_pSelected = nullptr;
-    EXPECT_EQ(Fill("<!--Site.Area;Area.Name-->"), "<!--Site.Area;Area.Name-->");
-}
-
 TEST_F(FieldTest, FixedValuesAreTheLastResortWhenNotEmpty) {
     engine.m_mapValues["Site.Name"] = "fixed name";
     engine.m_mapValues["Customer"] = "ACME";
@@ -56,12 +50,6 @@ TEST_F(FieldTest, UnsafeFormatsPrintThePlainNumber) {
          {"%s", "%n", "%d%d", "%999d", "%*d", "%ld", "%", "none", "%.100d", "%d%s", "%c", "%x"}) {
         EXPECT_EQ(Fill(std::string("<!--Site.Count&") + format + "-->"), "7") << format;
     }
-}
-
-TEST_F(FieldTest, RecordNumbersAndLocation) {
-    source.SetAppPath("/srv/reports/");
-    EXPECT_EQ(Fill("<!--ID_NUMBER-->|<!--ID_LOOP2_NUMBER-->|<!--ID_LOCATION-->"),
-              "0|1|/srv/reports/");
 }
 
 TEST_F(FieldTest, ElementNumbersGroupByEightFromA1) {

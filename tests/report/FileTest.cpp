@@ -37,14 +37,6 @@ TEST_F(FileTest, TemplateIsReadPastItsFirstBlock) {
     EXPECT_EQ(engine.GetReport().str(), std::string(40000, 'x') + "7");
 }
 
-TEST_F(FileTest, ZeroByteEndsTheTextOfItsBlock) {
-    Write("zero.html", std::string("ab\0cd", 5) + std::string(32768 - 5, 'y') + "z");
-    engine.m_strTemplateFile = Path("zero.html");
-    ASSERT_EQ(engine.Init(), 1);
-    ASSERT_EQ(engine.Start(), 1);
-    EXPECT_EQ(engine.GetReport().str(), "abz");
-}
-
 TEST_F(FileTest, MissingTemplateFailsInit) {
     engine.m_strTemplateFile = Path("none.html");
     EXPECT_EQ(engine.Init(), 0);

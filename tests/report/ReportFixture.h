@@ -72,7 +72,6 @@ public:
 class TestParse : public Vel::CHtmlParse {
 public:
     void SetTemplate(const std::string& text) { m_strTemplate = text; }
-    int Record() const { return m_nRecord; }
 };
 
 class ReportFixture : public ModelFixture {

@@ -2,6 +2,7 @@
 // page loads without a console message, its screenshot is not blank, and the zone list shows
 // one entry per zone of the panel.
 #include "sample/SampleFixture.h"
+#include "support/Velcfg.h"
 
 #include "PanelReportSource.h"
 
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -32,11 +32,6 @@ std::string chromium() {
         }
     }
     return {};
-}
-
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 int countOf(const std::string& text, const std::string& part) {
@@ -98,8 +93,8 @@ protected:
                                     (folder / "shot.png").string() + " --dump-dom file://" +
                                     (folder / name).string() + " > " + (folder / "dom").string() +
                                     " 2> " + (folder / "log").string();
-        EXPECT_EQ(std::system(command.c_str()), 0) << readText(folder / "log");
-        return readText(folder / "dom");
+        EXPECT_EQ(std::system(command.c_str()), 0) << ReadWholeFile(folder / "log");
+        return ReadWholeFile(folder / "dom");
     }
 
     std::string ConsoleMessages() {

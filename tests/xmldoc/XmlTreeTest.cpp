@@ -8,26 +8,14 @@ using VelTest::Compact;
 using VelTest::ExpectLinks;
 using VelTest::XmlTest;
 
-namespace {
-
-class XmlLookup : public XmlTest {
-protected:
-    void SetUp() override {
-        ASSERT_NE(Parse("<cfg><zone id=\"1\" type=\"a\">Front<name>Door</name></zone>"
-                        "<zone id=\"2\"><name>Back</name><area id=\"2\"/></zone>"
-                        "<area id=\"1\"/></cfg>"),
-                  nullptr);
-        m_pZone = Root()->GetChild("zone");
-        ASSERT_NE(m_pZone, nullptr);
-    }
-    _tagXMLNode* m_pZone = nullptr;
-};
-
-} // namespace
-
+using XmlLookup = XmlTest;
 using XmlEdit = XmlTest;
 
 TEST_F(XmlLookup, FindSearchesDescendantsDepthFirstInDocumentOrder) {
+    ASSERT_NE(
+        Parse("<cfg><zone id=\"1\">Front<name>Door</name></zone>"
+              "<zone id=\"2\"><name>Back</name><area id=\"2\"/></zone><area id=\"1\"/></cfg>"),
+        nullptr);
     const _tagXMLNode& cfg = *Root();
     EXPECT_EQ(m_doc.Find("name")->m_sValue, "Door");
     EXPECT_STREQ(cfg.Find("area")->GetAttrValue("id"), "2");
@@ -75,8 +63,6 @@ TEST_F(XmlEdit, DeletingANodeTakesItOutOfItsParent) {
     ASSERT_NE(Parse("<r><a><x/></a><b/><c/></r>"), nullptr);
     delete Root()->GetChild("b");
     EXPECT_EQ(Compact(m_doc), "<r><a><x/></a><c/></r>");
-    delete Root()->GetChild("a");
-    EXPECT_EQ(Compact(m_doc), "<r><c/></r>");
     delete Root();
     EXPECT_EQ(m_doc.GetChildCount(), 0);
 }
@@ -92,8 +78,7 @@ TEST_F(XmlEdit, CopyBranchIsDeepAndIndependent) {
     ExpectLinks(copy, &other);
     copy.Find("d")->m_sValue = "changed";
     EXPECT_EQ(source->Find("d")->m_sValue, "x");
-    const _tagXMLNode* appended = Root()->AppendChildBranch(source);
-    EXPECT_EQ(Root()->GetChild(1), appended);
+    Root()->AppendChildBranch(source);
     EXPECT_EQ(Compact(*Root()), "<r>" + Compact(*source) + Compact(*source) + "</r>");
     ExpectLinks(m_doc, &m_doc);
 }
