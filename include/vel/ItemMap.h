@@ -1,7 +1,7 @@
 // CItemMap: the root's map from unique keys to the nodes of its tree. Built whole once a tree
-// stands and then mostly looked up, so it is kept flat: the key texts packed in blocks, one
-// small entry per key in insertion order and an open-addressing index of entry numbers. Keys
-// compare byte for byte.
+// stands and then mostly looked up, so it is kept flat: each entry (node and key text) packed
+// into blocks in the order set, and an open-addressing index of entry positions. Keys compare
+// byte for byte.
 #pragma once
 
 #include <vel/Export.h>
@@ -18,38 +18,40 @@ namespace Vel {
 class CDataValidationClient;
 
 class VEL_API CItemMap {
-    struct SEntry {
-        // Points at the text; its length is stored just before it.
-        const char* pKey = nullptr;
-        CDataValidationClient* pNode = nullptr;
+    struct SBlock {
+        std::unique_ptr<char[]> pBytes;
+        std::size_t nUsed = 0;
+        std::size_t nCapacity = 0;
     };
 
 public:
     using value_type = std::pair<std::string_view, CDataValidationClient*>;
 
-    // Walks the entries in the order they were set; an erase moves the last entry into the gap.
-    class const_iterator {
+    // Walks the entries in the order their keys were first set.
+    class VEL_API const_iterator {
     public:
         using value_type = CItemMap::value_type;
         using difference_type = std::ptrdiff_t;
 
         const_iterator() = default;
-        value_type operator*() const { return {KeyOf(*m_pEntry), m_pEntry->pNode}; }
-        const_iterator& operator++() {
-            ++m_pEntry;
-            return *this;
-        }
+        value_type operator*() const;
+        const_iterator& operator++();
         const_iterator operator++(int) {
             const_iterator before = *this;
-            ++m_pEntry;
+            ++*this;
             return before;
         }
-        friend bool operator==(const_iterator a, const_iterator b) = default;
+        friend bool operator==(const const_iterator& a, const const_iterator& b) = default;
 
     private:
         friend class CItemMap;
-        explicit const_iterator(const SEntry* entry) : m_pEntry(entry) {}
-        const SEntry* m_pEntry = nullptr;
+        const_iterator(const SBlock* block, const SBlock* end, std::size_t offset);
+        // Moves on to the next live entry, across blocks.
+        void SkipErased();
+
+        const SBlock* m_pBlock = nullptr;
+        const SBlock* m_pEnd = nullptr;
+        std::size_t m_nOffset = 0;
     };
     using iterator = const_iterator;
 
@@ -72,35 +74,39 @@ public:
     // Empties the map and gives its memory back.
     void clear();
 
-    std::size_t size() const { return m_vecEntries.size(); }
-    bool empty() const { return m_vecEntries.empty(); }
-    const_iterator begin() const { return const_iterator(m_vecEntries.data()); }
-    const_iterator end() const { return const_iterator(m_vecEntries.data() + m_vecEntries.size()); }
+    std::size_t size() const { return m_nSize; }
+    bool empty() const { return m_nSize == 0; }
+    const_iterator begin() const;
+    const_iterator end() const;
 
     // The same keys with the same nodes, in any order.
     friend VEL_API bool operator==(const CItemMap& a, const CItemMap& b);
 
 private:
+    struct SProbe {
+        std::size_t nSlot = 0;
+        // Null when the slot is empty.
+        char* pEntry = nullptr;
+    };
+
     void Swap(CItemMap& other) noexcept;
-    static std::string_view KeyOf(const SEntry& entry);
-    // The index slot holding `key`, or the empty slot where it would go.
-    std::size_t SlotOf(std::string_view key) const;
-    std::size_t HomeOf(std::string_view key) const;
-    const char* StoreKey(std::string_view key);
+    SProbe Probe(std::string_view key, std::uint64_t hash) const;
+    std::size_t HomeOf(std::uint64_t hash) const;
+    std::uint32_t SlotValue(std::uint64_t hash, std::size_t position) const;
+    char* EntryAt(std::uint32_t slotValue) const;
+    std::size_t Append(std::string_view key, CDataValidationClient* node);
     void Rehash(std::size_t capacity);
     void EraseSlot(std::size_t slot);
     void Repack();
 
-    // Entry number + 1 per slot; 0 marks an empty slot.
+    // Per slot: the upper bits a tag of the key's hash, the lower ones the entry's position
+    // + 1; 0 marks an empty slot.
     std::vector<std::uint32_t> m_vecSlots;
-    std::vector<SEntry> m_vecEntries;
-    std::vector<std::unique_ptr<char[]>> m_vecBlocks;
-    char* m_pFree = nullptr;
-    std::size_t m_nFreeBytes = 0;
-    std::size_t m_nNextBlock = 0;
-    std::size_t m_nUsedBytes = 0;
+    std::vector<SBlock> m_vecBlocks;
+    std::size_t m_nSize = 0;
+    std::size_t m_nLiveBytes = 0;
     std::size_t m_nDeadBytes = 0;
-    int m_nShift = 64;
+    int m_nPositionBits = 0;
 };
 
 } // namespace Vel

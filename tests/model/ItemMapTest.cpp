@@ -95,17 +95,31 @@ TEST(ItemMapTest, KeysCompareByteForByte) {
     EXPECT_EQ(map.find("zoneA"), nullptr);
 }
 
-TEST(ItemMapTest, WalksEntriesInTheOrderSet) {
-    Node first;
-    Node second;
+TEST(ItemMapTest, WalksLiveEntriesInTheOrderFirstSet) {
+    Node node;
     Vel::CItemMap map;
-    map.set("B", &first);
-    map.set("A", &second);
+    map.set("C", &node);
+    map.set("B", &node);
+    map.set("A", &node);
+    map.set("C", &node);
+    map.erase("B");
     std::vector<std::string_view> keys;
-    for (const auto& [key, node] : map) {
+    for (const auto& [key, held] : map) {
         keys.push_back(key);
     }
-    EXPECT_EQ(keys, (std::vector<std::string_view>{"B", "A"}));
+    EXPECT_EQ(keys, (std::vector<std::string_view>{"C", "A"}));
+}
+
+TEST(ItemMapTest, KeysLongerThanABlockAreKept) {
+    Node shortKey;
+    Node longKey;
+    const std::string longText(40000, 'k');
+    Vel::CItemMap map;
+    map.set("Short", &shortKey);
+    map.set(longText, &longKey);
+    map.set("After", &shortKey);
+    EXPECT_EQ(map.find(longText), &longKey);
+    EXPECT_EQ(map.find("After"), &shortKey);
 }
 
 TEST(ItemMapTest, ClearedMapCanBeFilledAgain) {
