@@ -223,7 +223,7 @@ void CItemMap::Swap(CItemMap& other) noexcept {
     std::swap(m_nPositionBits, other.m_nPositionBits);
 }
 
-CItemMap::SProbe CItemMap::Probe(std::string_view key, std::uint64_t hash) const {
+inline CItemMap::SProbe CItemMap::Probe(std::string_view key, std::uint64_t hash) const {
     const auto positionMask = PositionMask(m_nPositionBits);
     const std::uint32_t tag = SlotValue(hash, 0) & ~positionMask;
     for (std::size_t slot = HomeOf(hash);;) {
@@ -242,17 +242,17 @@ CItemMap::SProbe CItemMap::Probe(std::string_view key, std::uint64_t hash) const
     }
 }
 
-std::size_t CItemMap::HomeOf(std::uint64_t hash) const {
+inline std::size_t CItemMap::HomeOf(std::uint64_t hash) const {
     // The upper half of the hash scaled to the slot count, the lower half gives the tag.
     return static_cast<std::size_t>(((hash >> 32) * m_vecSlots.size()) >> 32);
 }
 
-std::uint32_t CItemMap::SlotValue(std::uint64_t hash, std::size_t position) const {
+inline std::uint32_t CItemMap::SlotValue(std::uint64_t hash, std::size_t position) const {
     const std::uint64_t tag = (hash & 0xFFFFFFFFULL) << m_nPositionBits;
     return static_cast<std::uint32_t>(tag | (position + 1));
 }
 
-char* CItemMap::EntryAt(std::uint32_t slotValue) const {
+inline char* CItemMap::EntryAt(std::uint32_t slotValue) const {
     const auto positionMask = PositionMask(m_nPositionBits);
     const std::size_t position = (slotValue & positionMask) - 1;
     return m_vecBlocks[position >> kOffsetBits].pBytes.get() + (position & (kBlockSize - 1));
