@@ -288,20 +288,14 @@ std::size_t CItemMap::Append(std::string_view key, CDataValidationClient* node) 
 void CItemMap::Rehash(std::size_t capacity) {
     m_vecSlots.assign(capacity, 0);
     m_nPositionBits = PositionBitsFor(m_vecBlocks.size());
-    for (std::size_t number = 0; number < m_vecBlocks.size(); ++number) {
-        const SBlock& block = m_vecBlocks[number];
-        for (std::size_t offset = 0; offset < block.nUsed;) {
-            const SEntry entry = Read(block.pBytes.get() + offset);
-            if (entry.pNode) {
-                const std::uint64_t hash = HashOf(entry.key);
-                std::size_t slot = HomeOf(hash);
-                while (m_vecSlots[slot]) {
-                    slot = slot + 1 == capacity ? 0 : slot + 1;
-                }
-                m_vecSlots[slot] = SlotValue(hash, (number << kOffsetBits) | offset);
-            }
-            offset += entry.nBytes;
+    for (const_iterator at = begin(); at != end(); ++at) {
+        const std::uint64_t hash = HashOf((*at).first);
+        std::size_t slot = HomeOf(hash);
+        while (m_vecSlots[slot]) {
+            slot = slot + 1 == capacity ? 0 : slot + 1;
         }
+        const auto number = static_cast<std::size_t>(at.m_pBlock - m_vecBlocks.data());
+        m_vecSlots[slot] = SlotValue(hash, (number << kOffsetBits) | at.m_nOffset);
     }
 }
 
@@ -329,14 +323,10 @@ void CItemMap::Repack() {
     blocks.swap(m_vecBlocks);
     m_nLiveBytes = 0;
     m_nDeadBytes = 0;
-    for (const SBlock& block : blocks) {
-        for (std::size_t offset = 0; offset < block.nUsed;) {
-            const SEntry entry = Read(block.pBytes.get() + offset);
-            if (entry.pNode) {
-                Append(entry.key, entry.pNode);
-            }
-            offset += entry.nBytes;
-        }
+    const SBlock* last = blocks.data() + blocks.size();
+    for (const_iterator at(blocks.data(), last, 0); at != const_iterator(last, last, 0); ++at) {
+        const auto [key, node] = *at;
+        Append(key, node);
     }
     Rehash(m_vecSlots.size());
 }
