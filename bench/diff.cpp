@@ -2,8 +2,8 @@
 // at 3.40, about 12,300 items) with 0, 10 and 1,000 changed values, per item, the same walk
 // reporting progress, and the sorted iteration over every entry of the change tree it fills,
 // next to the anchors: one walk of the same tree's key map, plain and with a look-up of every
-// key in the other tree's map, and the matching of every item through the model (its unique
-// key composed and looked up).
+// key in the other tree's map, one walk of a plain hash map of the same keys and nodes, and the
+// matching of every item through the model (its unique key composed and looked up).
 #include "LargestPanel.h"
 
 #include <vel/DataNumber.h>
@@ -16,6 +16,8 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -122,6 +124,22 @@ void BM_Anchor_KeyMapWalk(benchmark::State& state) {
     PerItem(state, pair.items);
 }
 BENCHMARK(BM_Anchor_KeyMapWalk)->Unit(benchmark::kMillisecond);
+
+// The same walk over a plain hash map holding the same keys and nodes.
+void BM_Anchor_HashMapWalk(benchmark::State& state) {
+    SPair& pair = Pair(0);
+    std::unordered_map<std::string, const void*> map;
+    for (const auto& [key, node] : *pair.left->Root().GetAllItemsMap()) {
+        map.emplace(key, node);
+    }
+    for (auto _ : state) {
+        for (const auto& [key, node] : map) {
+            benchmark::DoNotOptimize(node);
+        }
+    }
+    PerItem(state, pair.items);
+}
+BENCHMARK(BM_Anchor_HashMapWalk)->Unit(benchmark::kMillisecond);
 
 void BM_Anchor_KeyMapWalkWithLookUp(benchmark::State& state) {
     SPair& pair = Pair(0);

@@ -110,8 +110,8 @@ void BM_Anchor_UnorderedMapLookup(benchmark::State& state) {
     std::unordered_map<std::string, const void*> map;
     std::vector<std::string> keys;
     for (const auto& [key, item] : *tree.tree.root.GetAllItemsMap()) {
-        map.emplace(key.str(), item);
-        keys.push_back(key.str());
+        map.emplace(std::string(key), item);
+        keys.emplace_back(key);
     }
     RunUnorderedMapAnchor(state, map, keys);
 }

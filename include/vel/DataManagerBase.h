@@ -11,16 +11,13 @@
 
 #include <vel/DataValidationClient.h>
 #include <vel/Export.h>
+#include <vel/ItemMap.h>
 #include <vel/String.h>
-
-#include <unordered_map>
 
 namespace Vel {
 
 class CLangTextBase;
 class CValidationManager;
-
-using CItemMap = std::unordered_map<CString, CDataValidationClient*>;
 
 class VEL_API CDataManagerBase : public CDataValidationClient {
 public:

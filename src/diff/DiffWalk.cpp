@@ -82,20 +82,19 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
     }
     m_pUnentered = nullptr;
     const CString& key = m_Path.EnterChild(level.keys, child);
-    if (held && *held == key) {
+    if (held && *held == key.view()) {
         return partner;
     }
     if (level.pOtherRoot) {
-        const CItemMap& map = *level.pOtherRoot->GetAllItemsMap();
-        if (const auto found = map.find(key); found != map.end()) {
-            return found->second;
+        if (CDataValidationClient* found = level.pOtherRoot->GetAllItemsMap()->find(key.view())) {
+            return found;
         }
     }
     // Not in the map: the search below `other` decides, as FindItemByKey does.
     return other.FindItemByKey(key);
 }
 
-std::pair<CDataValidationClient*, const CString*>
+std::pair<CDataValidationClient*, const std::string_view*>
 CDiffWalk::PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other) {
     // Trees of one shape hold the counterpart at the same position.
     const CDataValidationClientList& candidates = other.GetChildListRef();

@@ -71,7 +71,7 @@ private:
 
     // The child of `other` at `position` and the key the key map holds it under; null when
     // there is no such child or the map holds it under no key.
-    static std::pair<CDataValidationClient*, const CString*>
+    static std::pair<CDataValidationClient*, const std::string_view*>
     PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other);
     static void PrefetchNode(const CDataValidationClient* node);
     // The index of `root`'s key map, made on first demand; null while host code may change

@@ -23,7 +23,7 @@ CKeyMapIndex::CKeyMapIndex(const CItemMap& map) {
     entries.reserve(map.size());
     for (const auto& [key, node] : map) {
         if (node) {
-            entries.push_back({node, &key});
+            entries.push_back({node, key});
         }
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -45,11 +45,11 @@ void CKeyMapIndex::Prefetch(const CDataValidationClient* node) const {
     __builtin_prefetch(&m_vecSlots[SlotOf(node)]);
 }
 
-const CString* CKeyMapIndex::KeyOf(const CDataValidationClient* node) const {
+const std::string_view* CKeyMapIndex::KeyOf(const CDataValidationClient* node) const {
     for (std::size_t slot = SlotOf(node);; slot = (slot + 1) & m_nMask) {
         const SSlot& entry = m_vecSlots[slot];
         if (entry.pNode == node) {
-            return entry.pKey;
+            return &entry.key;
         }
         if (!entry.pNode) {
             return nullptr;

@@ -5,6 +5,7 @@
 #include <vel/DataManagerBase.h>
 
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 namespace Vel {
@@ -15,14 +16,14 @@ public:
     explicit CKeyMapIndex(const CItemMap& map);
 
     // A key the map holds `node` under, or null when it holds it under none.
-    const CString* KeyOf(const CDataValidationClient* node) const;
+    const std::string_view* KeyOf(const CDataValidationClient* node) const;
     // Starts fetching the slot of `node` into the cache, for a KeyOf soon after.
     void Prefetch(const CDataValidationClient* node) const;
 
 private:
     struct SSlot {
         const CDataValidationClient* pNode = nullptr;
-        const CString* pKey = nullptr;
+        std::string_view key;
     };
 
     std::size_t SlotOf(const CDataValidationClient* node) const;

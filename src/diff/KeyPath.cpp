@@ -68,11 +68,10 @@ const CString& CKeyPath::EnterChild(const SLevel& level, const CDataValidationCl
 }
 
 bool CKeyPath::IsKeyOf(const SLevel& level, const CDataValidationClient& child,
-                       const CString& key) const {
+                       std::string_view held) const {
     if (level.pCollection) {
         return false;
     }
-    const std::string_view held(key.str());
     const std::string_view part(LastDataKeyPart(child));
     const std::string_view buffer(m_sBuffer.str());
     // As EnterChild composes it: the prefix and the part, or without a part the prefix up to

@@ -38,7 +38,8 @@ public:
     const CString& EnterChild(const SLevel& level, const CDataValidationClient& child);
     // Whether `key` is the unique key of `child`, a child of the level's node, told without
     // entering the child; false also when that would take the composition itself.
-    bool IsKeyOf(const SLevel& level, const CDataValidationClient& child, const CString& key) const;
+    bool IsKeyOf(const SLevel& level, const CDataValidationClient& child,
+                 std::string_view key) const;
     // The level of the children of the child last entered from `parent`.
     SLevel ChildLevel(const SLevel& parent, const CDataValidationClient& child);
 

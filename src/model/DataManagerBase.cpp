@@ -15,6 +15,14 @@ namespace {
 
 const char kSource[] = "DataManagerBaseVel";
 
+std::size_t CountBelow(const CDataValidationClient& node) {
+    std::size_t count = 0;
+    for (const CDataValidationClient* child : node.GetChildListRef()) {
+        count += 1 + CountBelow(*child);
+    }
+    return count;
+}
+
 } // namespace
 
 CDataManagerBase::CDataManagerBase(const CString& sDataKey)
@@ -133,6 +141,8 @@ CString CDataManagerBase::CallTranslate(const CString& key) const {
 
 void CDataManagerBase::CreateKeyMap() {
     m_mapAllItems.clear();
+    // Built whole, so sized once for every node below the root.
+    m_mapAllItems.reserve(CountBelow(*this));
     for (CDataValidationClient* child : m_vecChildren) {
         child->AddKeyToMap();
     }

@@ -228,10 +228,8 @@ CString CDataValidationClient::GetItemUniqueKey(bool withIndex) const {
 
 CDataValidationClient* CDataValidationClient::FindItemByKey(const CString& key, bool) {
     if (CDataManagerBase* root = GetRootItem()) {
-        const CItemMap& map = *root->GetAllItemsMap();
-        const auto found = map.find(key);
-        if (found != map.end()) {
-            return found->second;
+        if (CDataValidationClient* found = root->GetAllItemsMap()->find(key.view())) {
+            return found;
         }
     }
     return findByUniqueKey(key);
@@ -256,7 +254,7 @@ void CDataValidationClient::AddKeyToMap() {
 }
 
 void CDataValidationClient::addKeysTo(CDataManagerBase& root) {
-    (*root.GetAllItemsMap())[GetItemUniqueKey(true)] = this;
+    root.GetAllItemsMap()->set(GetItemUniqueKey(true).view(), this);
     for (CDataValidationClient* child : m_vecChildren) {
         child->addKeysTo(root);
     }
@@ -270,10 +268,10 @@ void CDataValidationClient::RemoveKeyFromMap() {
 
 void CDataValidationClient::removeKeysFrom(CDataManagerBase& root) {
     CItemMap& map = *root.GetAllItemsMap();
-    const auto found = map.find(GetItemUniqueKey(true));
+    const CString key = GetItemUniqueKey(true);
     // Another node may have taken the key over; only this node's own entry goes.
-    if (found != map.end() && found->second == this) {
-        map.erase(found);
+    if (map.find(key.view()) == this) {
+        map.erase(key.view());
     }
     for (CDataValidationClient* child : m_vecChildren) {
         child->removeKeysFrom(root);

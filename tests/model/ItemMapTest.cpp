@@ -1,0 +1,152 @@
+#include <vel/DataValidationClient.h>
+#include <vel/ItemMap.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// The map only keeps node addresses, so any node will do.
+class Node : public Vel::CDataValidationClient {
+public:
+    Node() : CDataValidationClient(nullptr, "Node") {}
+    int GetType() const override { return 0; }
+};
+
+std::string KeyNumber(int number) {
+    return "Screen.Zones." + std::to_string(number) + ".Delay";
+}
+
+TEST(ItemMapTest, FindsWhatWasSetAndNothingElse) {
+    Node zone;
+    Vel::CItemMap map;
+    EXPECT_EQ(map.find("Screen.Zone"), nullptr);
+    map.set("Screen.Zone", &zone);
+    EXPECT_EQ(map.find("Screen.Zone"), &zone);
+    EXPECT_EQ(map.find("Screen.Zon"), nullptr);
+    EXPECT_EQ(map.find("Screen.Zone.1"), nullptr);
+    EXPECT_EQ(map.size(), 1u);
+}
+
+TEST(ItemMapTest, SettingAKeyAgainReplacesItsNode) {
+    Node first;
+    Node second;
+    Vel::CItemMap map;
+    map.set("Screen.Zone", &first);
+    map.set("Screen.Zone", &second);
+    EXPECT_EQ(map.find("Screen.Zone"), &second);
+    EXPECT_EQ(map.size(), 1u);
+}
+
+TEST(ItemMapTest, EraseRemovesOnlyThatKey) {
+    Node zone;
+    Node delay;
+    Node last;
+    Vel::CItemMap map;
+    map.set("Zone", &zone);
+    map.set("Zone.Delay", &delay);
+    map.set("Zone.Last", &last);
+    EXPECT_TRUE(map.erase("Zone"));
+    EXPECT_EQ(map.find("Zone"), nullptr);
+    EXPECT_EQ(map.find("Zone.Delay"), &delay);
+    EXPECT_EQ(map.find("Zone.Last"), &last);
+    EXPECT_FALSE(map.erase("Zone"));
+    EXPECT_EQ(map.size(), 2u);
+}
+
+TEST(ItemMapTest, EveryKeyStaysFindableThroughGrowthAndErasure) {
+    constexpr int kCount = 5000;
+    std::vector<Node> nodes(kCount);
+    Vel::CItemMap map;
+    for (int i = 0; i < kCount; ++i) {
+        map.set(KeyNumber(i), &nodes[i]);
+    }
+    // Erasing three keys in four moves entries, shifts index runs back and repacks the texts.
+    for (int i = 0; i < kCount; ++i) {
+        if (i % 4 != 0) {
+            map.erase(KeyNumber(i));
+        }
+    }
+    std::vector<int> wrong;
+    for (int i = 0; i < kCount; ++i) {
+        const Node* expected = i % 4 == 0 ? &nodes[i] : nullptr;
+        if (map.find(KeyNumber(i)) != expected) {
+            wrong.push_back(i);
+        }
+    }
+    EXPECT_EQ(wrong, std::vector<int>{});
+    EXPECT_EQ(map.size(), 1250u);
+}
+
+TEST(ItemMapTest, KeysCompareByteForByte) {
+    Node plain;
+    Node high;
+    Node embedded;
+    Vel::CItemMap map;
+    map.set("Zone\x41", &plain);
+    map.set("Zone\xC1", &high);
+    map.set(std::string_view("Zone\0A", 6), &embedded);
+    EXPECT_EQ(map.find("Zone\x41"), &plain);
+    EXPECT_EQ(map.find("Zone\xC1"), &high);
+    EXPECT_EQ(map.find(std::string_view("Zone\0A", 6)), &embedded);
+    EXPECT_EQ(map.find("zoneA"), nullptr);
+}
+
+TEST(ItemMapTest, WalksLiveEntriesInTheOrderFirstSet) {
+    Node node;
+    Vel::CItemMap map;
+    map.set("C", &node);
+    map.set("B", &node);
+    map.set("A", &node);
+    map.set("C", &node);
+    map.erase("B");
+    std::vector<std::string_view> keys;
+    for (const auto& [key, held] : map) {
+        keys.push_back(key);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string_view>{"C", "A"}));
+}
+
+TEST(ItemMapTest, KeysLongerThanABlockAreKept) {
+    Node shortKey;
+    Node longKey;
+    const std::string longText(40000, 'k');
+    Vel::CItemMap map;
+    map.set("Short", &shortKey);
+    map.set(longText, &longKey);
+    map.set("After", &shortKey);
+    EXPECT_EQ(map.find(longText), &longKey);
+    EXPECT_EQ(map.find("After"), &shortKey);
+}
+
+TEST(ItemMapTest, ClearedMapCanBeFilledAgain) {
+    Node zone;
+    Vel::CItemMap map;
+    map.set("Zone", &zone);
+    map.clear();
+    EXPECT_TRUE(map.empty());
+    EXPECT_EQ(map.find("Zone"), nullptr);
+    map.set("Delay", &zone);
+    EXPECT_EQ(map.find("Delay"), &zone);
+}
+
+TEST(ItemMapTest, EqualMapsHoldTheSameKeysWithTheSameNodes) {
+    Node zone;
+    Node delay;
+    Vel::CItemMap map;
+    map.set("Zone", &zone);
+    map.set("Delay", &delay);
+    Vel::CItemMap reversed;
+    reversed.set("Delay", &delay);
+    reversed.set("Zone", &zone);
+    EXPECT_EQ(map, reversed);
+    const Vel::CItemMap copy = map;
+    EXPECT_EQ(copy, map);
+    reversed.set("Zone", &delay);
+    EXPECT_NE(map, reversed);
+}
+
+} // namespace
