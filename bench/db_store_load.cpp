@@ -2,7 +2,9 @@
 // and on PostgreSQL, in rows/s and items/s, next to the anchor: the same rows written with raw
 // prepared ODBC inserts and read with raw prepared, column-bound fetches on the same driver,
 // element rows in element order as the tree's load reads them. Every iteration writes a new site
-// inside a transaction that it rolls back, so the tables do not grow. PostgreSQL runs when
+// inside a transaction that it rolls back, so the tables do not grow. BM_LoadBesideRawFetch
+// runs the load and the raw fetch by turns, so that a busy machine slows both alike; its
+// "load/raw" counter is the load's rate as a share of the raw rate. PostgreSQL runs when
 // VEL_BENCH_PG_CONNECT names a server or the test server of the build tree is up
 // (scripts/pg-test-server.sh start build/pg).
 #include "LargestPanel.h"
