@@ -2,7 +2,9 @@
 // and on PostgreSQL, in rows/s and items/s, next to the anchor: the same rows written with raw
 // prepared ODBC inserts and read with raw prepared, column-bound fetches on the same driver,
 // element rows in element order as the tree's load reads them. Every iteration writes a new site
-// inside a transaction that it rolls back, so the tables do not grow. PostgreSQL runs when
+// inside a transaction that it rolls back, so the tables do not grow. BM_LoadBesideRawFetch
+// runs the load and the raw fetch by turns, so that a busy machine slows both alike; its
+// "load/raw" counter is the load's rate as a share of the raw rate. PostgreSQL runs when
 // VEL_BENCH_PG_CONNECT names a server or the test server of the build tree is up
 // (scripts/pg-test-server.sh start build/pg).
 #include "LargestPanel.h"
@@ -19,6 +21,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -274,49 +277,83 @@ void BM_TreeLoad(benchmark::State& state) {
 }
 
 // Raw prepared, column-bound fetches of the same rows.
+void RawFetchOnce(Backend* b) {
+    auto hdbc = static_cast<SQLHDBC>(b->db->GetConnectionHandle());
+    for (const Table& t : b->tables) {
+        std::string sql = "SELECT ";
+        for (std::size_t c = 0; c < t.columns.size(); ++c) {
+            sql += (c ? ", " : "") + Quote(*b->db, t.columns[c]);
+        }
+        sql += " FROM " + Quote(*b->db, t.name) + " WHERE AM_Site_ID = ?";
+        // Element rows in element order, as the tree's load reads them.
+        if (IsCollectionTable(t)) {
+            sql += " ORDER BY " + Quote(*b->db, "Collection_ID");
+        }
+        SQLHSTMT stmt = SQL_NULL_HSTMT;
+        SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &stmt);
+        SQLPrepare(stmt, Sql(sql), SQL_NTS);
+        SQLINTEGER site = 1;
+        SQLLEN siteLength = 0;
+        SQLBindParameter(stmt, 1, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0, &site, 0,
+                         &siteLength);
+        std::vector<SQLINTEGER> numbers(t.columns.size());
+        std::vector<char> buffers(t.columns.size() * 1024);
+        std::vector<SQLLEN> lengths(t.columns.size());
+        for (std::size_t c = 0; c < t.columns.size(); ++c) {
+            const auto n = static_cast<SQLUSMALLINT>(c + 1);
+            if (t.isText[c]) {
+                SQLBindCol(stmt, n, SQL_C_CHAR, &buffers[c * 1024], 1024, &lengths[c]);
+            } else {
+                SQLBindCol(stmt, n, SQL_C_SLONG, &numbers[c], 0, &lengths[c]);
+            }
+        }
+        SQLExecute(stmt);
+        while (SQL_SUCCEEDED(SQLFetch(stmt))) {
+            benchmark::DoNotOptimize(numbers.data());
+        }
+        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    }
+}
+
 void BM_RawFetch(benchmark::State& state) {
     Backend* b = Get(static_cast<int>(state.range(0)));
     if (!Ready(state, b)) {
         return;
     }
-    auto hdbc = static_cast<SQLHDBC>(b->db->GetConnectionHandle());
     for (auto _ : state) {
-        for (const Table& t : b->tables) {
-            std::string sql = "SELECT ";
-            for (std::size_t c = 0; c < t.columns.size(); ++c) {
-                sql += (c ? ", " : "") + Quote(*b->db, t.columns[c]);
-            }
-            sql += " FROM " + Quote(*b->db, t.name) + " WHERE AM_Site_ID = ?";
-            // Element rows in element order, as the tree's load reads them.
-            if (IsCollectionTable(t)) {
-                sql += " ORDER BY " + Quote(*b->db, "Collection_ID");
-            }
-            SQLHSTMT stmt = SQL_NULL_HSTMT;
-            SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &stmt);
-            SQLPrepare(stmt, Sql(sql), SQL_NTS);
-            SQLINTEGER site = 1;
-            SQLLEN siteLength = 0;
-            SQLBindParameter(stmt, 1, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0, &site, 0,
-                             &siteLength);
-            std::vector<SQLINTEGER> numbers(t.columns.size());
-            std::vector<char> buffers(t.columns.size() * 1024);
-            std::vector<SQLLEN> lengths(t.columns.size());
-            for (std::size_t c = 0; c < t.columns.size(); ++c) {
-                const auto n = static_cast<SQLUSMALLINT>(c + 1);
-                if (t.isText[c]) {
-                    SQLBindCol(stmt, n, SQL_C_CHAR, &buffers[c * 1024], 1024, &lengths[c]);
-                } else {
-                    SQLBindCol(stmt, n, SQL_C_SLONG, &numbers[c], 0, &lengths[c]);
-                }
-            }
-            SQLExecute(stmt);
-            while (SQL_SUCCEEDED(SQLFetch(stmt))) {
-                benchmark::DoNotOptimize(numbers.data());
-            }
-            SQLFreeHandle(SQL_HANDLE_STMT, stmt);
-        }
+        RawFetchOnce(b);
     }
     Rates(state, b->rows, b->items);
+}
+
+// The load and the anchor taking turns, so that both meet the same load of a shared machine:
+// "load/raw" is the load's rate as a share of the anchor's, over the same stretch of time.
+void BM_LoadBesideRawFetch(benchmark::State& state) {
+    Backend* b = Get(static_cast<int>(state.range(0)));
+    if (!Ready(state, b)) {
+        return;
+    }
+    auto panel = OpenedSite(1);
+    using Clock = std::chrono::steady_clock;
+    Clock::duration load{};
+    Clock::duration raw{};
+    for (auto _ : state) {
+        bool notInDb = false;
+        const auto start = Clock::now();
+        panel->Root().LoadDataDb2Vel(b->db.get(), notInDb, false);
+        const auto loaded = Clock::now();
+        RawFetchOnce(b);
+        const auto fetched = Clock::now();
+        load += loaded - start;
+        raw += fetched - loaded;
+    }
+    const auto ms = [](Clock::duration d) {
+        return std::chrono::duration<double, std::milli>(d).count();
+    };
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["load ms"] = ms(load) / n;
+    state.counters["raw ms"] = ms(raw) / n;
+    state.counters["load/raw"] = ms(raw) / ms(load);
 }
 
 // Argument 0 is SQLite, 1 PostgreSQL.
@@ -324,5 +361,6 @@ BENCHMARK(BM_TreeStore)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillise
 BENCHMARK(BM_RawInsert)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TreeLoad)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawFetch)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadBesideRawFetch)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

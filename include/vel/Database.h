@@ -14,6 +14,8 @@
 
 namespace Vel {
 
+class CStatementCache;
+
 class VEL_API CDatabase {
 public:
     enum class Dialect { Generic, SQLite, PostgreSQL };
@@ -56,6 +58,8 @@ public:
     // For the recordsets of this library: the raw connection handle and the failure mark.
     void* GetConnectionHandle() const;
     void MarkFailed();
+    // Prepared reading statements kept for this connection while it stays open.
+    CStatementCache& Statements();
 
 private:
     bool OpenConfigured();

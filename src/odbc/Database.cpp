@@ -6,6 +6,7 @@
 #include "Dialect.h"
 #include "OdbcCheck.h"
 #include "SqliteSetup.h"
+#include "StatementCache.h"
 
 #include <sys/stat.h>
 
@@ -18,6 +19,7 @@ struct CDatabase::Impl {
     bool transFailed = false;
     Dialect dialect = Dialect::Generic;
     CString connect;
+    CStatementCache statements;
 
     // SQLite runs its transactions as statements: BEGIN IMMEDIATE takes the write lock at
     // once, so a second writer waits for the busy timeout instead of failing when its first
@@ -156,6 +158,7 @@ void CDatabase::Close() {
             // Disconnecting rolls back all the same.
         }
     }
+    m_pImpl->statements.Clear();
     SQLDisconnect(m_pImpl->hdbc);
     SQLFreeHandle(SQL_HANDLE_DBC, m_pImpl->hdbc);
     m_pImpl->hdbc = SQL_NULL_HDBC;
@@ -176,6 +179,10 @@ const CString& CDatabase::GetConnect() const {
 
 void* CDatabase::GetConnectionHandle() const {
     return m_pImpl->hdbc;
+}
+
+CStatementCache& CDatabase::Statements() {
+    return m_pImpl->statements;
 }
 
 void CDatabase::MarkFailed() {

@@ -1,5 +1,7 @@
 #include "OdbcCheck.h"
 
+#include "StatementCache.h"
+
 #include <vel/Database.h>
 #include <vel/DbException.h>
 
@@ -85,7 +87,8 @@ SQLHENV OdbcEnvironment() {
 void COdbcStatement::Allocate(CDatabase* db) {
     Reset();
     m_pDb = db;
-    auto hdbc = static_cast<SQLHDBC>(db->GetConnectionHandle());
+    m_hDbc = db->GetConnectionHandle();
+    auto hdbc = static_cast<SQLHDBC>(m_hDbc);
     OdbcCheck(SQLAllocHandle(SQL_HANDLE_STMT, hdbc, &m_hStmt), SQL_HANDLE_DBC, hdbc, "", db);
 }
 
@@ -95,10 +98,42 @@ void COdbcStatement::Reset() {
         m_hStmt = SQL_NULL_HSTMT;
     }
     m_strSql.Empty();
+    m_bFailed = false;
 }
 
 SQLRETURN COdbcStatement::Check(SQLRETURN rc) const {
-    return OdbcCheck(rc, SQL_HANDLE_STMT, m_hStmt, m_strSql, m_pDb);
+    try {
+        return OdbcCheck(rc, SQL_HANDLE_STMT, m_hStmt, m_strSql, m_pDb);
+    } catch (...) {
+        m_bFailed = true;
+        throw;
+    }
+}
+
+void COdbcStatement::PrepareKept(CDatabase* db, const CString& sql) {
+    Reset();
+    m_hStmt = db->Statements().Take(sql);
+    if (m_hStmt == SQL_NULL_HSTMT) {
+        Allocate(db);
+        Prepare(sql);
+        return;
+    }
+    m_pDb = db;
+    m_hDbc = db->GetConnectionHandle();
+    m_strSql = sql;
+}
+
+void COdbcStatement::Keep() {
+    // A connection opened again since is another one: the statement is not its to keep.
+    if (m_hStmt == SQL_NULL_HSTMT || m_bFailed || !m_pDb || !m_pDb->IsOpen() ||
+        m_pDb->GetConnectionHandle() != m_hDbc) {
+        Reset();
+        return;
+    }
+    CloseCursor();
+    m_pDb->Statements().Give(m_strSql, m_hStmt);
+    m_hStmt = SQL_NULL_HSTMT;
+    Reset();
 }
 
 void COdbcStatement::Prepare(const CString& sql) {

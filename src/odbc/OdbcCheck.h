@@ -39,6 +39,11 @@ public:
     SQLHSTMT Get() const { return m_hStmt; }
 
     void Prepare(const CString& sql);
+    // Allocates and prepares, or takes the statement `db` keeps prepared for `sql`.
+    void PrepareKept(CDatabase* db, const CString& sql);
+    // Gives a statement of PrepareKept back to its connection's keeping, unless a call on it
+    // failed; frees it then.
+    void Keep();
     // Executes the prepared statement; answers false for SQL_NO_DATA.
     bool Execute();
     void ExecDirect(const CString& sql);
@@ -50,8 +55,10 @@ public:
 
 private:
     CDatabase* m_pDb = nullptr;
+    void* m_hDbc = nullptr; // the connection the statement was made on
     SQLHSTMT m_hStmt = SQL_NULL_HSTMT;
     CString m_strSql;
+    mutable bool m_bFailed = false; // a call failed: the statement's state is unknown
 };
 
 } // namespace Vel

@@ -73,6 +73,7 @@ struct CRecordset::Impl {
     bool bof = true;
     bool restartable = true;
     bool updatable = false;
+    bool kept = false; // the select statement goes back to the connection's keeping
     Mode mode = Mode::none;
     CString table;
     CString sql;
@@ -257,8 +258,15 @@ bool CRecordset::Open(unsigned openType, const char* sql, unsigned options) {
         }
         executed += from;
     }
-    d.select.Allocate(m_pDatabase);
-    d.select.Prepare(m_pDatabase->Rewrite(executed));
+    // A read-only query of the recordset's own is the same text on every load of a tree: the
+    // connection keeps it prepared. Texts given by the caller are run as they come.
+    d.kept = !d.updatable && !(sql && *sql);
+    if (d.kept) {
+        d.select.PrepareKept(m_pDatabase, m_pDatabase->Rewrite(executed));
+    } else {
+        d.select.Allocate(m_pDatabase);
+        d.select.Prepare(m_pDatabase->Rewrite(executed));
+    }
     for (std::size_t i = 0; i < d.params.size(); ++i) {
         bindParam(d.select, static_cast<SQLUSMALLINT>(i + 1), d.params[i]);
     }
@@ -281,7 +289,12 @@ bool CRecordset::Open(unsigned openType, const char* sql, unsigned options) {
 
 void CRecordset::Close() {
     Impl& d = *m_pImpl;
-    d.select.Reset();
+    if (d.kept) {
+        d.select.Keep();
+    } else {
+        d.select.Reset();
+    }
+    d.kept = false;
     d.insert.Reset();
     d.update.Reset();
     d.remove.Reset();

@@ -180,6 +180,61 @@ TEST_P(StoreLoadTest, FailureAtAnyCallOfAStoreLeavesTheDatabaseAsBefore) {
     }
 }
 
+// A connection keeps the queries of a load prepared; a load that failed at any call must not
+// leave one behind that reads wrongly afterwards.
+TEST_P(StoreLoadTest, LoadAfterAFailureAtAnyCallReadsTheStoredValues) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    tree->Zone(3).m_Delay.SetValue(6);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    bool notInDb = false;
+    for (long n = 1;; ++n) {
+        auto failing = Tree();
+        Vel::OdbcFailCallAt(n);
+        try {
+            Load(*failing, notInDb);
+        } catch (const Vel::CDbException&) {
+        }
+        const bool reached = Vel::OdbcCheckedCalls() >= n;
+        Vel::OdbcFailCallAt(0);
+        auto fresh = Tree();
+        ASSERT_TRUE(Load(*fresh, notInDb)) << "after a failure at call " << n;
+        ASSERT_EQ(fresh->Zone(3).m_Delay.GetValue(), 6) << "after a failure at call " << n;
+        if (!reached) {
+            break;
+        }
+    }
+}
+
+TEST_P(StoreLoadTest, LoadAfterTheTableWasMadeAgainReadsItsNewRows) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*tree, notInDb));
+    m_db.ExecuteDirect("DROP TABLE [Tst_Zones]");
+    CreateTables(*tree);
+    tree->Zone(2).m_Level.SetValue(3);
+    ASSERT_TRUE(tree->zones.StoreScreenToDb(&m_db, false));
+    auto fresh = Tree();
+    ASSERT_TRUE(Load(*fresh, notInDb));
+    EXPECT_EQ(fresh->Zone(2).m_Level.GetValue(), 3);
+}
+
+TEST_P(StoreLoadTest, LoadAfterReconnectingReadsTheStoredValues) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    tree->exitTime.SetValue(7);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*tree, notInDb));
+    m_db.Close();
+    m_db.Open(Connect());
+    auto fresh = Tree();
+    ASSERT_TRUE(Load(*fresh, notInDb));
+    EXPECT_EQ(fresh->exitTime.GetValue(), 7);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StoreLoadTest, kAllBackends, BackendName);
 
 // A screen whose one text item may hold more than its column: the refusal must lead a user
