@@ -73,7 +73,9 @@ bool CKeyPath::IsKeyOf(const SLevel& level, const CDataValidationClient& child,
         return false;
     }
     const std::string_view held(key.str());
-    const std::string_view part(LastDataKeyPart(child));
+    // The part behind the data key's last dot, measured without a scan for its end.
+    const std::string_view dataKey(child.GetDataKeyRef().str());
+    const std::string_view part = dataKey.substr(dataKey.rfind('.') + 1);
     const std::string_view buffer(m_sBuffer.str());
     // As EnterChild composes it: the prefix and the part, or without a part the prefix up to
     // its last text.
