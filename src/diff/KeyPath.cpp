@@ -84,11 +84,11 @@ const CString& CKeyPath::EnterChild(const SLevel& level, const CDataValidationCl
 
 void CKeyPath::AppendElementPart(const CString& table, const CDataValidationClient& element) {
     // As AppendElementKeyPart composes it, with the element's class looked at once per class.
-    char digits[16] = {};
-    std::to_chars(digits, digits + sizeof digits - 1, ElementNumberOf(element));
+    // The dot and the number appended in one step.
+    char number[16] = {'.'};
+    std::to_chars(number + 1, number + sizeof number - 1, ElementNumberOf(element));
     m_sBuffer += table;
-    m_sBuffer += '.';
-    m_sBuffer += digits;
+    m_sBuffer += number;
 }
 
 int CKeyPath::ElementNumberOf(const CDataValidationClient& element) {
