@@ -28,11 +28,7 @@ CVelDataChange* NewOneSidedChange(const CString& name, const CString& value, boo
                        : NewChange(name, missing, value, CVelDataChange::RIGHT_ONLY);
 }
 
-bool WalkArgumentsGiven(const CDataValidationClient& node, const CDataValidationClient* other,
-                        const CVelDataChange* changes, const char* source) {
-    if (other && changes) {
-        return true;
-    }
+bool ReportMissingArguments(const CDataValidationClient& node, const char* source) {
     Assert("other && changes")
         .print_context(source, __LINE__)
         .value("key", node.GetDataKey())
@@ -40,14 +36,9 @@ bool WalkArgumentsGiven(const CDataValidationClient& node, const CDataValidation
     return false;
 }
 
-int CompareDisabledSides(CDataValidationClient& node, CDataValidationClient& other,
-                         CVelDataChange& changes, bool thisIsLeft, DisplayValue value,
-                         bool checkEntered) {
-    const bool thisDisabled = node.IsDisabled();
-    const bool otherDisabled = other.IsDisabled();
-    if (!thisDisabled && !otherDisabled) {
-        return kBothEnabled;
-    }
+int EnterDisabledSide(CDataValidationClient& node, CDataValidationClient& other,
+                      CVelDataChange& changes, bool thisIsLeft, DisplayValue value,
+                      bool checkEntered, bool thisDisabled, bool otherDisabled) {
     const CString key = node.GetDataKey4Cmp();
     if ((thisDisabled && otherDisabled) || key.IsEmpty()) {
         return 0;

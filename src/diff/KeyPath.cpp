@@ -1,11 +1,16 @@
 #include "KeyPath.h"
 
 #include <vel/DataCollectionBase.h>
+#include <vel/DataContainerBase.h>
 #include <vel/PanelDataTypes.h>
 
 #include "model/TreeLevels.h"
 
+#include <charconv>
+#include <cstring>
 #include <string>
+#include <string_view>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -26,6 +31,16 @@ CString ReservedText() {
 // Cuts `text` back to `length` bytes, keeping its room.
 void Truncate(CString& text, std::size_t length) {
     text.Delete(static_cast<int>(length), text.GetLength() - static_cast<int>(length));
+}
+
+// The part of `node`'s data key behind its last dot.
+std::string_view LastPart(const CDataValidationClient& node) {
+    const std::string& key = node.GetDataKeyRef().str();
+    // Searched from the end by the library, not character by character.
+    const void* dot = memrchr(key.data(), '.', key.size());
+    const std::size_t start =
+        dot ? static_cast<std::size_t>(static_cast<const char*>(dot) - key.data()) + 1 : 0;
+    return std::string_view(key).substr(start);
 }
 
 } // namespace
@@ -53,7 +68,7 @@ bool CKeyPath::Start(const CDataValidationClient& node, SLevel& level) {
 const CString& CKeyPath::EnterChild(const SLevel& level, const CDataValidationClient& child) {
     Truncate(m_sBuffer, level.nLength);
     if (level.pCollection) {
-        AppendElementKeyPart(m_sBuffer, level.sTableName, child);
+        AppendElementPart(level.sTableName, child);
     } else {
         m_sBuffer += LastDataKeyPart(child);
     }
@@ -67,20 +82,49 @@ const CString& CKeyPath::EnterChild(const SLevel& level, const CDataValidationCl
     return m_sKey;
 }
 
+void CKeyPath::AppendElementPart(const CString& table, const CDataValidationClient& element) {
+    // As AppendElementKeyPart composes it, with the element's class looked at once per class.
+    // The dot and the number appended in one step.
+    char number[16] = {'.'};
+    std::to_chars(number + 1, number + sizeof number - 1, ElementNumberOf(element));
+    m_sBuffer += table;
+    m_sBuffer += number;
+}
+
+int CKeyPath::ElementNumberOf(const CDataValidationClient& element) {
+    const std::type_info& type = typeid(element);
+    if (&type != m_pElementType) {
+        const auto* container = dynamic_cast<const CDataContainerBase*>(&element);
+        // A class that holds its node part apart from its container part is not remembered.
+        if (container && container != static_cast<const CDataContainerBase*>(&element)) {
+            m_pElementType = nullptr;
+            return container->GetId();
+        }
+        m_pElementType = &type;
+        m_bElementIsContainer = container != nullptr;
+    }
+    // Every object of the remembered class is a container, or none is.
+    return m_bElementIsContainer ? static_cast<const CDataContainerBase&>(element).GetId() : 0;
+}
+
 bool CKeyPath::IsKeyOf(const SLevel& level, const CDataValidationClient& child,
                        std::string_view held) const {
     if (level.pCollection) {
         return false;
     }
-    const std::string_view part(LastDataKeyPart(child));
-    const std::string_view buffer(m_sBuffer.str());
+    const std::string_view part = LastPart(child);
+    const std::string& buffer = m_sBuffer.str();
     // As EnterChild composes it: the prefix and the part, or without a part the prefix up to
     // its last text.
-    const std::string_view prefix = part.empty()
-                                        ? buffer.substr(level.nBase, level.nTextEnd - level.nBase)
-                                        : buffer.substr(level.nBase, level.nLength - level.nBase);
-    return held.size() == prefix.size() + part.size() && held.ends_with(part) &&
-           held.starts_with(prefix);
+    const std::size_t end = part.empty() ? level.nTextEnd : level.nLength;
+    if (end > buffer.size() || end < level.nBase) {
+        return false;
+    }
+    const std::size_t prefixSize = end - level.nBase;
+    // The part first: it tells siblings apart, the prefix they share.
+    return held.size() == prefixSize + part.size() &&
+           std::memcmp(held.data() + prefixSize, part.data(), part.size()) == 0 &&
+           std::memcmp(held.data(), buffer.data() + level.nBase, prefixSize) == 0;
 }
 
 CKeyPath::SLevel CKeyPath::ChildLevel(const SLevel& parent, const CDataValidationClient& child) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <typeinfo>
 
 namespace Vel {
 
@@ -44,9 +45,17 @@ public:
     SLevel ChildLevel(const SLevel& parent, const CDataValidationClient& child);
 
 private:
+    // Appends an element's part: its collection's table name, "." and its number.
+    void AppendElementPart(const CString& table, const CDataValidationClient& element);
+    // The element number of `element`: its container number, or 0 when it is no container.
+    int ElementNumberOf(const CDataValidationClient& element);
+
     CString m_sBuffer;
     // The key when it is not the whole buffer.
     CString m_sKey;
+    // The class of the element last numbered, and whether it is a container.
+    const std::type_info* m_pElementType = nullptr;
+    bool m_bElementIsContainer = false;
 };
 
 } // namespace Vel

@@ -109,7 +109,10 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
         }
     }
     if (result == 0) {
-        level.DeleteRecursive();
+        // Most levels hold nothing: spared the bump of the sorted orders' epoch.
+        if (!level.IsEmpty()) {
+            level.DeleteRecursive();
+        }
         return 0;
     }
     // An element's and the root's results join the level above; a screen's form a node.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -185,6 +186,34 @@ TEST_F(DifferenceRulesTest, ElementsAreMatchedByNumberWhateverTheirPosition) {
     EXPECT_EQ(Diff(), 1);
     EXPECT_NE(At({"ZoneScreen", "Zones", "Zone[1]"}), nullptr);
     EXPECT_EQ(At({"ZoneScreen", "Zones", "Zone[2]"}), nullptr);
+}
+
+// A collection may hold elements of other classes, even items: each is numbered as its own
+// class allows, whatever element came before it.
+TEST_F(DifferenceRulesTest, ElementsOfMixedClassesAreEachMatchedByTheirOwnNumber) {
+    Open();
+    Vel::CDataNumber leftItem(&left->zones, "Zone.Level");
+    Vel::CDataNumber rightItem(&right->zones, "Zone.Level");
+    TestZone leftLast(&left->zones);
+    TestZone rightLast(&right->zones);
+    leftLast.SetId(8);
+    rightLast.SetId(8);
+    // The item first, then a zone: each element's class differs from the one before it.
+    for (auto [zones, item, zone] : {std::tuple(&left->zones, &leftItem, &leftLast),
+                                     std::tuple(&right->zones, &rightItem, &rightLast)}) {
+        zones->ClearChildren();
+        zones->AddChild(item);
+        zones->AddChild(zone);
+    }
+    left->root.CreateKeyMap();
+    right->root.CreateKeyMap();
+    ASSERT_EQ(rightLast.m_Delay.SetValue(9), 0);
+    EXPECT_EQ(Diff(), 1);
+    EXPECT_NE(At({"ZoneScreen", "Zones", "Zone[8]"}), nullptr);
+    EXPECT_EQ(At({"ZoneScreen", "Zone.Level"}), nullptr);
+    // The added nodes end before the trees do.
+    left->zones.ClearChildren();
+    right->zones.ClearChildren();
 }
 
 TEST_F(DifferenceRulesTest, ItemsInAnotherOrderAreMatchedByKey) {
