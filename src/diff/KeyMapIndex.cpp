@@ -22,9 +22,7 @@ CKeyMapIndex::CKeyMapIndex(const CItemMap& map) {
     std::vector<SSlot> entries;
     entries.reserve(map.size());
     for (const auto& [key, node] : map) {
-        if (node) {
-            entries.push_back({node, key});
-        }
+        entries.push_back({node, key});
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i + kAhead < entries.size()) {

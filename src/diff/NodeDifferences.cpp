@@ -109,10 +109,7 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
         }
     }
     if (result == 0) {
-        // Most levels hold nothing: spared the bump of the sorted orders' epoch.
-        if (!level.IsEmpty()) {
-            level.DeleteRecursive();
-        }
+        level.DeleteRecursive();
         return 0;
     }
     // An element's and the root's results join the level above; a screen's form a node.

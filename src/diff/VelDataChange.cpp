@@ -35,6 +35,10 @@ void CVelDataChange::SetAt(const CString& key, CVelDataChange* child) {
 }
 
 void CVelDataChange::DeleteRecursive() {
+    // Nothing freed, so no sorted order can hold a stale entry: most levels of a walk end here.
+    if (m_vecEntries.empty()) {
+        return;
+    }
     CSortedOrder::Invalidate();
     for (SEntry& entry : m_vecEntries) {
         entry.pChild->DeleteRecursive();

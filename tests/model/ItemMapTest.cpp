@@ -122,17 +122,6 @@ TEST(ItemMapTest, KeysLongerThanABlockAreKept) {
     EXPECT_EQ(map.find("After"), &shortKey);
 }
 
-TEST(ItemMapTest, ClearedMapCanBeFilledAgain) {
-    Node zone;
-    Vel::CItemMap map;
-    map.set("Zone", &zone);
-    map.clear();
-    EXPECT_TRUE(map.empty());
-    EXPECT_EQ(map.find("Zone"), nullptr);
-    map.set("Delay", &zone);
-    EXPECT_EQ(map.find("Delay"), &zone);
-}
-
 TEST(ItemMapTest, EqualMapsHoldTheSameKeysWithTheSameNodes) {
     Node zone;
     Node delay;
