@@ -35,13 +35,15 @@ protected:
         return tree;
     }
     void CreateTables(SiteTree& tree) { Vel::CDbSchema::CreateTables(&m_db, &tree.root); }
-    bool Load(SiteTree& tree, bool& notInDb, bool keepValues = false) {
+    // Sets `notInDb` as the load finds the site's rows.
+    bool Load(SiteTree& tree, bool keepValues = false) {
         notInDb = false;
         return tree.root.LoadDataDb2Vel(&m_db, notInDb, keepValues);
     }
 
     TestManagers managers;
     CaptureSink sink;
+    bool notInDb = false;
     Vel::CDatabaseEx m_db;
 };
 

@@ -41,7 +41,6 @@ TEST_F(RecordsetSqlTest, ScreenSetSelectsSiteThenIntegersThenTexts) {
     set.InitByScreen(records.GetElement(0), "Tst_", false);
     EXPECT_EQ(set.GetSQL(), "SELECT [AM_Site_ID], [n], [ip_Blank], [ip_F1], [ip_F2], [ip_F3], "
                             "[ip_F4], [s] FROM [Tst_Records] WHERE AM_Site_ID = ?");
-    EXPECT_EQ(set.m_nFields, 8u);
     EXPECT_THAT(set.GetParamNames(), ElementsAre("[AM_Site_IDParam]"));
 }
 
@@ -72,7 +71,6 @@ TEST_F(RecordsetSqlTest, DoubleCollectionSetAddsTheParentColumnAsGiven) {
                             "AM_Site_ID = ? AND Collection_ID = ? AND [Area_ID] = ?");
     EXPECT_THAT(set.GetParamNames(), ElementsAre("[AM_Site_IDParam]", "[m_Collection_IDParam]",
                                                  "[m_ParentCollection_IDParam]"));
-    EXPECT_EQ(set.m_lParentCollectionId, 4);
 }
 
 TEST_F(RecordsetSqlTest, DoubleCollectionSetExFiltersByParentInElementOrder) {
@@ -83,17 +81,6 @@ TEST_F(RecordsetSqlTest, DoubleCollectionSetExFiltersByParentInElementOrder) {
                             "AM_Site_ID = ? AND [Area_ID] = ? ORDER BY Collection_ID");
     EXPECT_THAT(set.GetParamNames(),
                 ElementsAre("[AM_Site_IDParam]", "[m_ParentCollection_IDParam]"));
-}
-
-TEST_F(RecordsetSqlTest, ColumnTextsOfEveryItemType) {
-    Record& rec = *records.GetElement(0);
-    EXPECT_EQ(rec.m_n.GetDbFieldCreateStr(), " [n] INTEGER");
-    EXPECT_EQ(rec.m_ip.GetDbFieldCreateStr(), " [ip_Blank] INTEGER, [ip_F1] INTEGER, [ip_F2] "
-                                              "INTEGER, [ip_F3] INTEGER, [ip_F4] INTEGER");
-    EXPECT_EQ(rec.m_s.GetDbFieldCreateStr(), " [s] VARCHAR(255)");
-    rec.m_ip.SetValueAndUpdateBlank(10, 0, 0, 1);
-    EXPECT_EQ(rec.m_ip.GetExportDbFieldValue(), "0, 10, 0, 0, 1");
-    EXPECT_EQ(rec.m_s.GetExportDbFieldValue(), "''");
 }
 
 } // namespace
