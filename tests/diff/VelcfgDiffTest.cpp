@@ -3,7 +3,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,26 +17,22 @@ struct ToolResult {
     std::string err;
 };
 
-std::string ReadAll(int file) {
+std::string ReadAll(FILE* file) {
     std::string text;
     char buffer[4096];
-    lseek(file, 0, SEEK_SET);
-    for (ssize_t got; (got = read(file, buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(got));
+    std::rewind(file);
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+        text.append(buffer, got);
     }
-    close(file);
+    std::fclose(file);
     return text;
 }
 
 // Runs ./velcfg (the tests run in the output folder). With `interrupt`, SIGINT is sent at
 // once while still blocked in the child, so velcfg takes it as soon as it listens for it.
 ToolResult RunTool(const std::vector<std::string>& args, bool interrupt = false) {
-    char outName[] = "/tmp/velcfg-diff-out-XXXXXX";
-    char errName[] = "/tmp/velcfg-diff-err-XXXXXX";
-    const int out = mkstemp(outName);
-    const int err = mkstemp(errName);
-    unlink(outName);
-    unlink(errName);
+    FILE* out = std::tmpfile();
+    FILE* err = std::tmpfile();
     std::vector<char*> argv = {const_cast<char*>("velcfg")};
     for (const std::string& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
@@ -51,8 +46,8 @@ ToolResult RunTool(const std::vector<std::string>& args, bool interrupt = false)
     sigprocmask(interrupt ? SIG_BLOCK : SIG_UNBLOCK, &blocked, &previous);
     const pid_t child = fork();
     if (child == 0) {
-        dup2(out, STDOUT_FILENO);
-        dup2(err, STDERR_FILENO);
+        dup2(fileno(out), STDOUT_FILENO);
+        dup2(fileno(err), STDERR_FILENO);
         execv("./velcfg", argv.data());
         _exit(127);
     }
