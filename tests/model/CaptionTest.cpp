@@ -16,13 +16,6 @@ namespace {
 using Vel::CDataNumber;
 using Vel::CString;
 
-// A screen that names its own caption key.
-class NamedScreen : public TestScreen {
-public:
-    using TestScreen::TestScreen;
-    CString GetLabelTextKey() const override { return "MY_SCREEN"; }
-};
-
 // A leaf exposing the element-number formatting of default texts.
 class TextLeaf : public CDataNumber {
 public:
@@ -40,8 +33,8 @@ protected:
                             "[Written]\nParent=Grand__Parent\n"
                             "[Grand.Parent]\nParent=Zone.Level\n");
         texts.LoadText("LML_ZONE__LEVEL=Level\nLMD_ZONE__LEVEL=How loud\n"
-                       "LML_SYSTEM__EXITTIME=Exit time\nX=Translated\n");
-        screenTexts.LoadText("LML_SYSTEMSCREEN=System\nLML_ZONE=Zone\nMY_SCREEN=Mine\n");
+                       "LML_SYSTEM__EXITTIME=Exit time\n");
+        screenTexts.LoadText("LML_SYSTEMSCREEN=System\nLML_ZONE=Zone\n");
         Vel::CTextCommon::SetLanguageClass(&screenTexts);
         tree.root.SetLanguageClass(&texts);
         tree.root.ChangePanelVersion(kType, kVersion);
@@ -57,7 +50,6 @@ TEST_F(CaptionTest, KeysCaptionsAndTextsThroughProvidersAndParentKeys) {
     CDataNumber child(&tree.system, "Child"), grandChild(&tree.system, "GrandChild"),
         missing(&tree.system, "Missing.Key"), loop(&tree.system, "LoopA"),
         written(&tree.system, "Written");
-    NamedScreen named(&tree.root, "Named");
     TextLeaf inElement(&tree.Zone(2), "Zone.Text");
     TestScreen detached(nullptr, "Detached");
     TextLeaf alone(&detached, "Alone");
@@ -69,14 +61,11 @@ TEST_F(CaptionTest, KeysCaptionsAndTextsThroughProvidersAndParentKeys) {
         {written.GetCaptionText(), "LM==>Written"},
         {tree.system.GetCaptionText(), "System"}, // the process-wide provider
         {tree.zones.GetCaptionText(), "Zone"},    // its first element's key
-        {named.GetCaptionText(), "Mine"},
-        {tree.exitTime.Translate("X"), "Translated"},
         {tree.Zone(1).m_Level.GetFullCaptionText(), "LM==>ZoneScreen.Zone[2].Level"},
         {tree.exitTime.GetFullCaptionText(), "System.Exit time"},
         // dots doubled, letters upper-cased, other bytes left as they are
         {CDataNumber(nullptr, "\xc3\xa9t\xc3\xa9.z d").GetLabelTextKey(),
          "LML_\xc3\xa9T\xc3\xa9__Z D"},
-        {inElement.Formatted("Zone %d"), "Zone 4"},
         {inElement.Formatted("Zone %02d of 100%%"), "Zone 04 of 100%"},
         {inElement.Formatted("Bad %s"), "Bad %s"},
         {inElement.Formatted("Two %d %d"), "Two %d %d"},

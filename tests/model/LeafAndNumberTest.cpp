@@ -127,7 +127,6 @@ TEST_F(LeafTest, SetValueResultCodes) {
     }
     EXPECT_EQ(number.SetValue(10), CDataNumber::Accepted);
     EXPECT_TRUE(number.IsModified());
-    EXPECT_EQ(number.GetValueString(), "10");
 }
 
 TEST_F(LeafTest, CopyTakesOnlyValuesWithinRangeAndStandaloneTakesAll) {

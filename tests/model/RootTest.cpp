@@ -42,18 +42,12 @@ TEST_F(RootTest, LaterChangesKeepValuesClampAndFailWithoutChanges) {
     EXPECT_FALSE(tree.exitTime.IsModified());
     EXPECT_EQ(tree.entryTime.GetValue(), 40); // clamped up
     EXPECT_TRUE(tree.entryTime.IsModified());
-    EXPECT_EQ(tree.zones.GetSize(), 2);
 
     manager = tree.root.GetValidationManager();
     EXPECT_FALSE(tree.root.ChangePanelVersion(kType, 700)); // no files for 700
     EXPECT_FALSE(tree.root.ChangePanelVersion(kType, -1));  // no major version
     EXPECT_EQ(tree.root.GetValidationManager(), manager);
     EXPECT_EQ(tree.root.GetActualPanelVersion(), 650);
-
-    tree.Zone(0).m_Delay.SetValue(7);
-    tree.system.ResetDefaults(); // the screen's subtree only
-    EXPECT_EQ(tree.exitTime.GetValue(), 2);
-    EXPECT_EQ(tree.Zone(0).m_Delay.GetValue(), 7);
 }
 
 TEST_F(RootTest, AnItemListedInAnotherTreeTakesItsOwnRootsLimits) {

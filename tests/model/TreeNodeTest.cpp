@@ -74,13 +74,8 @@ TEST_F(TreeNodeTest, ModifiedAndValueInDbFlagsOverSubtrees) {
     EXPECT_TRUE(tree.zones.IsModified());
     tree.Zone(1).ClearModified1Layer();
     EXPECT_FALSE(tree.root.IsModified());
-    tree.system.SetModified();
-    EXPECT_TRUE(tree.entryTime.IsModified());
 
-    tree.root.SetAllValuesInDb(true);
-    EXPECT_TRUE(tree.Zone(1).m_Level.GetValueInDb());
-    tree.root.SetAllValuesInDb(false);
-    tree.zoneScreen.SetValuesInDb1();
+    tree.zoneScreen.SetValuesInDb1(); // the screen and its children only
     EXPECT_TRUE(tree.zones.GetValueInDb());
     EXPECT_FALSE(tree.Zone(0).GetValueInDb());
 }

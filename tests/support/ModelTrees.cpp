@@ -60,8 +60,7 @@ Vel::CValidationManager* TestManagers::Access(int type, int version) {
     return manager.get();
 }
 
-TestRoot::TestRoot(TestManagers* managers, const Vel::CString& key)
-    : Vel::CDataManagerBase(key), m_pManagers(managers) {}
+TestRoot::TestRoot(TestManagers* managers) : Vel::CDataManagerBase("Root"), m_pManagers(managers) {}
 
 bool TestRoot::GetMajorVersion(int panelVersion, int& majorVersion, int) {
     if (panelVersion < 0) {

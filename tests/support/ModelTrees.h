@@ -42,12 +42,11 @@ private:
 // Without TestManagers it asks the process-wide registry, like a real host.
 class TestRoot : public Vel::CDataManagerBase {
 public:
-    explicit TestRoot(TestManagers* managers = nullptr, const Vel::CString& key = "Root");
+    explicit TestRoot(TestManagers* managers = nullptr);
 
     bool GetMajorVersion(int panelVersion, int& majorVersion, int panelType) override;
     Vel::CString GetPanelFamilyPrefix() override { return "Tst_"; }
     int InteractedChecks() const { return m_nInteractedChecks; }
-    using Vel::CDataManagerBase::Initialize;
 
 protected:
     void CheckInteractedData() override { ++m_nInteractedChecks; }
