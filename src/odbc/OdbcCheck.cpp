@@ -110,28 +110,31 @@ SQLRETURN COdbcStatement::Check(SQLRETURN rc) const {
     }
 }
 
-void COdbcStatement::PrepareKept(CDatabase* db, const CString& sql) {
+std::unique_ptr<CKeptBindings> COdbcStatement::PrepareKept(CDatabase* db, const CString& sql) {
     Reset();
-    m_hStmt = db->Statements().Take(sql);
-    if (m_hStmt == SQL_NULL_HSTMT) {
+    SKeptStatement kept = db->Statements().Take(sql);
+    if (kept.stmt == SQL_NULL_HSTMT) {
         Allocate(db);
         Prepare(sql);
-        return;
+        return nullptr;
     }
+    m_hStmt = kept.stmt;
     m_pDb = db;
     m_hDbc = db->GetConnectionHandle();
     m_strSql = sql;
+    return std::move(kept.bindings);
 }
 
-void COdbcStatement::Keep() {
+void COdbcStatement::Keep(std::unique_ptr<CKeptBindings> bindings) {
     // A connection opened again since is another one: the statement is not its to keep.
+    // Freed here, the handle goes before the buffers it was bound to.
     if (m_hStmt == SQL_NULL_HSTMT || m_bFailed || !m_pDb || !m_pDb->IsOpen() ||
         m_pDb->GetConnectionHandle() != m_hDbc) {
         Reset();
         return;
     }
     CloseCursor();
-    m_pDb->Statements().Give(m_strSql, m_hStmt);
+    m_pDb->Statements().Give(m_strSql, {m_hStmt, std::move(bindings)});
     m_hStmt = SQL_NULL_HSTMT;
     Reset();
 }

@@ -21,6 +21,13 @@ struct Slot {
     SQLLEN indicator = 0;
 };
 
+// The buffers of a kept select; they go with the statement to the connection's keeping and
+// on to the next recordset that opens the same query.
+struct SelectBindings : CKeptBindings {
+    std::vector<Slot> params;
+    std::vector<Slot> columns;
+};
+
 constexpr int kBytesPerCharacter = 4;
 constexpr std::size_t kRowIdBytes = 64;
 
@@ -115,10 +122,6 @@ std::vector<Slot> slotsOf(const std::vector<CFieldExchange::Field>& fields,
         if (field.type == type) {
             Slot slot;
             slot.field = field;
-            if (field.pText) {
-                slot.text.resize(static_cast<std::size_t>(field.maxLength) * kBytesPerCharacter +
-                                 1);
-            }
             slots.push_back(std::move(slot));
         }
     }
@@ -155,7 +158,15 @@ void fillSlot(Slot& slot, const CString& statement) {
     slot.indicator = static_cast<SQLLEN>(text.view().size());
 }
 
+// A text's buffer holds any text within the character limit; sized when first bound.
+void sizeText(Slot& slot) {
+    if (slot.field.pText && slot.text.empty()) {
+        slot.text.resize(static_cast<std::size_t>(slot.field.maxLength) * kBytesPerCharacter + 1);
+    }
+}
+
 void bindParam(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
+    sizeText(slot);
     if (slot.field.pLong) {
         stmt.Check(SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0,
                                     &slot.number, 0, &slot.indicator));
@@ -167,6 +178,7 @@ void bindParam(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
 }
 
 void bindColumn(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
+    sizeText(slot);
     if (slot.field.pLong) {
         stmt.Check(SQLBindCol(stmt.Get(), n, SQL_C_SLONG, &slot.number, 0, &slot.indicator));
     } else {
@@ -189,9 +201,61 @@ void readSlot(const Slot& slot) {
                              ? slot.text.size() - 1
                              : static_cast<std::size_t>(slot.indicator);
     length = std::min(length, slot.text.size() - 1);
-    const std::string_view text(slot.text.data(), length);
-    *slot.field.pText =
-        CString(CutToCharacters(text, static_cast<std::size_t>(slot.field.maxLength)));
+    const std::string_view text = CutToCharacters(std::string_view(slot.text.data(), length),
+                                                  static_cast<std::size_t>(slot.field.maxLength));
+    // A row read again mostly holds the texts of the last time: no new string for them.
+    if (slot.field.pText->view() != text) {
+        *slot.field.pText = CString(text);
+    }
+}
+
+void bindAll(const COdbcStatement& stmt, std::vector<Slot>& params, std::vector<Slot>& columns) {
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        bindParam(stmt, static_cast<SQLUSMALLINT>(i + 1), params[i]);
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        bindColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), columns[i]);
+    }
+}
+
+// Bound buffers serve other members as long as each holds the same kind of value.
+bool sameLayout(const std::vector<Slot>& bound, const std::vector<Slot>& wanted) {
+    if (bound.size() != wanted.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < bound.size(); ++i) {
+        const CFieldExchange::Field& a = bound[i].field;
+        const CFieldExchange::Field& b = wanted[i].field;
+        if ((a.pText != nullptr) != (b.pText != nullptr) || a.maxLength != b.maxLength) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The bound buffers now serve the members of `wanted`.
+void adopt(std::vector<Slot>& bound, std::vector<Slot>& wanted) {
+    for (std::size_t i = 0; i < bound.size(); ++i) {
+        bound[i].field = std::move(wanted[i].field);
+    }
+    wanted = std::move(bound);
+}
+
+// Takes over the buffers a kept statement is still bound to when they fit the recordset's
+// members; otherwise the statement is unbound before those buffers go, and bound anew.
+void bindKept(const COdbcStatement& stmt, std::unique_ptr<CKeptBindings> kept,
+              std::vector<Slot>& params, std::vector<Slot>& columns) {
+    auto* bound = static_cast<SelectBindings*>(kept.get());
+    if (bound && sameLayout(bound->params, params) && sameLayout(bound->columns, columns)) {
+        adopt(bound->params, params);
+        adopt(bound->columns, columns);
+        return;
+    }
+    if (bound) {
+        stmt.Check(SQLFreeStmt(stmt.Get(), SQL_UNBIND));
+        stmt.Check(SQLFreeStmt(stmt.Get(), SQL_RESET_PARAMS));
+    }
+    bindAll(stmt, params, columns);
 }
 
 } // namespace
@@ -262,16 +326,12 @@ bool CRecordset::Open(unsigned openType, const char* sql, unsigned options) {
     // connection keeps it prepared. Texts given by the caller are run as they come.
     d.kept = !d.updatable && !(sql && *sql);
     if (d.kept) {
-        d.select.PrepareKept(m_pDatabase, m_pDatabase->Rewrite(executed));
+        bindKept(d.select, d.select.PrepareKept(m_pDatabase, m_pDatabase->Rewrite(executed)),
+                 d.params, d.columns);
     } else {
         d.select.Allocate(m_pDatabase);
         d.select.Prepare(m_pDatabase->Rewrite(executed));
-    }
-    for (std::size_t i = 0; i < d.params.size(); ++i) {
-        bindParam(d.select, static_cast<SQLUSMALLINT>(i + 1), d.params[i]);
-    }
-    for (std::size_t i = 0; i < d.columns.size(); ++i) {
-        bindColumn(d.select, static_cast<SQLUSMALLINT>(i + 1), d.columns[i]);
+        bindAll(d.select, d.params, d.columns);
     }
     if (d.rowId) {
         d.select.Check(SQLBindCol(d.select.Get(), static_cast<SQLUSMALLINT>(d.columns.size() + 1),
@@ -290,7 +350,12 @@ bool CRecordset::Open(unsigned openType, const char* sql, unsigned options) {
 void CRecordset::Close() {
     Impl& d = *m_pImpl;
     if (d.kept) {
-        d.select.Keep();
+        auto bindings = std::make_unique<SelectBindings>();
+        bindings->params = std::move(d.params);
+        bindings->columns = std::move(d.columns);
+        d.params.clear();
+        d.columns.clear();
+        d.select.Keep(std::move(bindings));
     } else {
         d.select.Reset();
     }
