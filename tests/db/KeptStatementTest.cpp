@@ -1,10 +1,13 @@
 // Reading statements kept per connection with their bound buffers: a later recordset of the
-// same query reads into its own members, whatever kind of value it binds; and a load that
-// stops leaves no screen marked as read from the database.
+// same query reads into its own members, whatever kind of value it binds; rows come in
+// blocks, all of them in order; and a load that stops leaves no screen marked as read from
+// the database.
 #include "DbFixture.h"
 
 #include <vel/CommonDbSet.h>
 #include <vel/DbException.h>
+
+#include <vector>
 
 namespace VelTest {
 namespace {
@@ -76,6 +79,24 @@ TEST_P(KeptStatementTest, SameQueryReadAsNumberAfterATextGivesTheNumber) {
     MakeKeptTable();
     ASSERT_EQ(ReadText(), "5");
     EXPECT_EQ(ReadNumber(), 5);
+}
+
+TEST_P(KeptStatementTest, RowsOfSeveralFetchBlocksAreAllReadInOrder) {
+    m_db.ExecuteDirect("CREATE TABLE [Kept] ([Value] INTEGER)");
+    std::vector<long> stored;
+    for (long value = 1; value <= 150; ++value) {
+        m_db.ExecuteDirect(
+            Vel::CString::Formatted("INSERT INTO [Kept] ([Value]) VALUES (%ld)", value));
+        stored.push_back(value);
+    }
+    NumberRows rows(&m_db);
+    rows.m_strSort = "[Value]";
+    rows.Open(Vel::CRecordset::forwardOnly);
+    std::vector<long> read;
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        read.push_back(rows.m_lValue);
+    }
+    EXPECT_EQ(read, stored);
 }
 
 TEST_P(KeptStatementTest, LoadThatFailsLeavesTheScreensAfterItNotInTheDatabase) {
