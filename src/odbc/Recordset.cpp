@@ -256,8 +256,10 @@ void readSlot(const Slot& slot, std::size_t row) {
                              ? cell.capacity - 1
                              : static_cast<std::size_t>(cell.indicator);
     length = std::min(length, cell.capacity - 1);
-    const std::string_view text = CutToCharacters(std::string_view(cell.text, length),
-                                                  static_cast<std::size_t>(slot.field.maxLength));
+    // No more bytes than the limit has characters: nothing to cut, no need to count.
+    const auto limit = static_cast<std::size_t>(slot.field.maxLength);
+    const std::string_view fetched(cell.text, length);
+    const std::string_view text = length <= limit ? fetched : CutToCharacters(fetched, limit);
     // A row read again mostly holds the texts of the last time: no new string for them.
     if (slot.field.pText->view() != text) {
         *slot.field.pText = CString(text);
