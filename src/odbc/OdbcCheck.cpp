@@ -56,9 +56,11 @@ long OdbcCheckedCalls() {
 
 SQLRETURN OdbcCheck(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle,
                     const CString& statement, CDatabase* owner) {
-    const long n = ++g_nChecked;
+    const long n = g_nChecked.fetch_add(1, std::memory_order_relaxed) + 1;
+    // Unarmed, as outside the fault tests, a call costs one counter increment.
     long armed = n;
-    const bool injected = g_nFailAt.compare_exchange_strong(armed, 0);
+    const bool injected = g_nFailAt.load(std::memory_order_relaxed) != 0 &&
+                          g_nFailAt.compare_exchange_strong(armed, 0);
     if (!injected && (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA)) {
         return rc;
     }
@@ -110,28 +112,31 @@ SQLRETURN COdbcStatement::Check(SQLRETURN rc) const {
     }
 }
 
-void COdbcStatement::PrepareKept(CDatabase* db, const CString& sql) {
+std::unique_ptr<CKeptBindings> COdbcStatement::PrepareKept(CDatabase* db, const CString& sql) {
     Reset();
-    m_hStmt = db->Statements().Take(sql);
-    if (m_hStmt == SQL_NULL_HSTMT) {
+    SKeptStatement kept = db->Statements().Take(sql);
+    if (kept.stmt == SQL_NULL_HSTMT) {
         Allocate(db);
         Prepare(sql);
-        return;
+        return nullptr;
     }
+    m_hStmt = kept.stmt;
     m_pDb = db;
     m_hDbc = db->GetConnectionHandle();
     m_strSql = sql;
+    return std::move(kept.bindings);
 }
 
-void COdbcStatement::Keep() {
+void COdbcStatement::Keep(std::unique_ptr<CKeptBindings> bindings) {
     // A connection opened again since is another one: the statement is not its to keep.
+    // Freed here, the handle goes before the buffers it was bound to.
     if (m_hStmt == SQL_NULL_HSTMT || m_bFailed || !m_pDb || !m_pDb->IsOpen() ||
         m_pDb->GetConnectionHandle() != m_hDbc) {
         Reset();
         return;
     }
     CloseCursor();
-    m_pDb->Statements().Give(m_strSql, m_hStmt);
+    m_pDb->Statements().Give(m_strSql, {m_hStmt, std::move(bindings)});
     m_hStmt = SQL_NULL_HSTMT;
     Reset();
 }

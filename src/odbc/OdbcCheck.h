@@ -2,6 +2,8 @@
 // hook the tests use to fail the Nth checked call.
 #pragma once
 
+#include "StatementCache.h"
+
 #include <vel/String.h>
 
 #include <sql.h>
@@ -39,11 +41,12 @@ public:
     SQLHSTMT Get() const { return m_hStmt; }
 
     void Prepare(const CString& sql);
-    // Allocates and prepares, or takes the statement `db` keeps prepared for `sql`.
-    void PrepareKept(CDatabase* db, const CString& sql);
+    // Allocates and prepares, or takes the statement `db` keeps prepared for `sql`; answers
+    // the buffers a taken statement is still bound to (none for a fresh one).
+    std::unique_ptr<CKeptBindings> PrepareKept(CDatabase* db, const CString& sql);
     // Gives a statement of PrepareKept back to its connection's keeping, unless a call on it
-    // failed; frees it then.
-    void Keep();
+    // failed; frees it then. With `bindings`, the statement stays bound to them.
+    void Keep(std::unique_ptr<CKeptBindings> bindings = nullptr);
     // Executes the prepared statement; answers false for SQL_NO_DATA.
     bool Execute();
     void ExecDirect(const CString& sql);

@@ -19,9 +19,30 @@ struct Slot {
     SQLINTEGER number = 0;
     std::vector<char> text;
     SQLLEN indicator = 0;
+    // A column fetched a block of rows at a time: a number, a text of textWidth bytes and an
+    // indicator per row.
+    std::vector<SQLINTEGER> numbers;
+    std::vector<SQLLEN> indicators;
+};
+
+// What a block fetch reports: how many rows came, and the state of each.
+struct RowBlock {
+    SQLULEN fetched = 0;
+    std::vector<SQLUSMALLINT> status;
+};
+
+// The buffers of a kept select; they go with the statement to the connection's keeping and
+// on to the next recordset that opens the same query.
+struct SelectBindings : CKeptBindings {
+    std::vector<Slot> params;
+    std::vector<Slot> columns;
+    std::unique_ptr<RowBlock> block;
 };
 
 constexpr int kBytesPerCharacter = 4;
+// Rows a reading statement fetches per call: the calls, not the rows, cost the most in the
+// driver and its manager.
+constexpr std::size_t kBlockRows = 64;
 constexpr std::size_t kRowIdBytes = 64;
 
 // How a dialect names a row for the update and delete of the current row.
@@ -80,7 +101,9 @@ struct CRecordset::Impl {
     const RowIdentity* rowId = nullptr;
     std::vector<Slot> params;
     std::vector<Slot> columns;
-    std::vector<Slot> writes; // the output columns as parameters of INSERT and UPDATE
+    std::unique_ptr<RowBlock> block; // null: one row per fetch
+    std::size_t row = 0;             // the current row within the block
+    std::vector<Slot> writes;        // the output columns as parameters of INSERT and UPDATE
     char rowIdBuffer[kRowIdBytes] = {0};
     SQLLEN rowIdIndicator = 0;
     Slot currentRow;
@@ -115,10 +138,6 @@ std::vector<Slot> slotsOf(const std::vector<CFieldExchange::Field>& fields,
         if (field.type == type) {
             Slot slot;
             slot.field = field;
-            if (field.pText) {
-                slot.text.resize(static_cast<std::size_t>(field.maxLength) * kBytesPerCharacter +
-                                 1);
-            }
             slots.push_back(std::move(slot));
         }
     }
@@ -155,7 +174,20 @@ void fillSlot(Slot& slot, const CString& statement) {
     slot.indicator = static_cast<SQLLEN>(text.view().size());
 }
 
+// Bytes of a text's buffer: any text within the character limit, and its end.
+std::size_t textWidth(const CFieldExchange::Field& field) {
+    return static_cast<std::size_t>(field.maxLength) * kBytesPerCharacter + 1;
+}
+
+// A text's buffer is sized when first bound.
+void sizeText(Slot& slot) {
+    if (slot.field.pText && slot.text.empty()) {
+        slot.text.resize(textWidth(slot.field));
+    }
+}
+
 void bindParam(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
+    sizeText(slot);
     if (slot.field.pLong) {
         stmt.Check(SQLBindParameter(stmt.Get(), n, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0,
                                     &slot.number, 0, &slot.indicator));
@@ -166,7 +198,22 @@ void bindParam(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
     }
 }
 
+// A value per row of a block of `rows`, bound by column.
+void bindColumnBlock(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot, std::size_t rows) {
+    slot.indicators.assign(rows, 0);
+    if (slot.field.pLong) {
+        slot.numbers.assign(rows, 0);
+        stmt.Check(
+            SQLBindCol(stmt.Get(), n, SQL_C_SLONG, slot.numbers.data(), 0, slot.indicators.data()));
+    } else {
+        slot.text.assign(textWidth(slot.field) * rows, 0);
+        stmt.Check(SQLBindCol(stmt.Get(), n, SQL_C_CHAR, slot.text.data(),
+                              static_cast<SQLLEN>(textWidth(slot.field)), slot.indicators.data()));
+    }
+}
+
 void bindColumn(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
+    sizeText(slot);
     if (slot.field.pLong) {
         stmt.Check(SQLBindCol(stmt.Get(), n, SQL_C_SLONG, &slot.number, 0, &slot.indicator));
     } else {
@@ -175,23 +222,130 @@ void bindColumn(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
     }
 }
 
-void readSlot(const Slot& slot) {
-    const bool null = slot.indicator == SQL_NULL_DATA;
+// One fetched value of a column.
+struct Cell {
+    SQLINTEGER number;
+    SQLLEN indicator;
+    const char* text;
+    std::size_t capacity;
+};
+
+Cell cellOf(const Slot& slot, std::size_t row) {
+    if (slot.indicators.empty()) {
+        return {slot.number, slot.indicator, slot.text.data(), slot.text.size()};
+    }
     if (slot.field.pLong) {
-        *slot.field.pLong = null ? 0 : slot.number;
+        return {slot.numbers[row], slot.indicators[row], nullptr, 0};
+    }
+    const std::size_t width = textWidth(slot.field);
+    return {0, slot.indicators[row], slot.text.data() + row * width, width};
+}
+
+void readSlot(const Slot& slot, std::size_t row) {
+    const Cell cell = cellOf(slot, row);
+    const bool null = cell.indicator == SQL_NULL_DATA;
+    if (slot.field.pLong) {
+        *slot.field.pLong = null ? 0 : cell.number;
         return;
     }
     if (null) {
         slot.field.pText->Empty();
         return;
     }
-    std::size_t length = slot.indicator == SQL_NO_TOTAL || slot.indicator < 0
-                             ? slot.text.size() - 1
-                             : static_cast<std::size_t>(slot.indicator);
-    length = std::min(length, slot.text.size() - 1);
-    const std::string_view text(slot.text.data(), length);
-    *slot.field.pText =
-        CString(CutToCharacters(text, static_cast<std::size_t>(slot.field.maxLength)));
+    std::size_t length = cell.indicator == SQL_NO_TOTAL || cell.indicator < 0
+                             ? cell.capacity - 1
+                             : static_cast<std::size_t>(cell.indicator);
+    length = std::min(length, cell.capacity - 1);
+    // No more bytes than the limit has characters: nothing to cut, no need to count.
+    const auto limit = static_cast<std::size_t>(slot.field.maxLength);
+    const std::string_view fetched(cell.text, length);
+    const std::string_view text = length <= limit ? fetched : CutToCharacters(fetched, limit);
+    // A row read again mostly holds the texts of the last time: no new string for them.
+    if (slot.field.pText->view() != text) {
+        *slot.field.pText = CString(text);
+    }
+}
+
+// Binds the parameters, and the columns a row or, with `block`, a block of rows at a time.
+void bindAll(const COdbcStatement& stmt, std::vector<Slot>& params, std::vector<Slot>& columns,
+             const RowBlock* block) {
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        bindParam(stmt, static_cast<SQLUSMALLINT>(i + 1), params[i]);
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const auto n = static_cast<SQLUSMALLINT>(i + 1);
+        if (block) {
+            bindColumnBlock(stmt, n, columns[i], block->status.size());
+        } else {
+            bindColumn(stmt, n, columns[i]);
+        }
+    }
+}
+
+// Sets a fresh statement to fetch blocks of rows; null where the driver cannot, and the
+// statement then fetches one row at a time.
+std::unique_ptr<RowBlock> startBlocks(const COdbcStatement& stmt) {
+    auto block = std::make_unique<RowBlock>();
+    block->status.assign(kBlockRows, SQL_ROW_NOROW);
+    const SQLHSTMT h = stmt.Get();
+    const bool set =
+        SQL_SUCCEEDED(SQLSetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE,
+                                     reinterpret_cast<SQLPOINTER>(kBlockRows), 0)) &&
+        SQL_SUCCEEDED(SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, &block->fetched, 0)) &&
+        SQL_SUCCEEDED(SQLSetStmtAttr(h, SQL_ATTR_ROW_STATUS_PTR, block->status.data(), 0));
+    if (set) {
+        return block;
+    }
+    SQLSetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
+    SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+    SQLSetStmtAttr(h, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+    return nullptr;
+}
+
+// Bound buffers serve other members as long as each holds the same kind of value.
+bool sameLayout(const std::vector<Slot>& bound, const std::vector<Slot>& wanted) {
+    if (bound.size() != wanted.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < bound.size(); ++i) {
+        const CFieldExchange::Field& a = bound[i].field;
+        const CFieldExchange::Field& b = wanted[i].field;
+        if ((a.pText != nullptr) != (b.pText != nullptr) || a.maxLength != b.maxLength) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The bound buffers now serve the members of `wanted`.
+void adopt(std::vector<Slot>& bound, std::vector<Slot>& wanted) {
+    for (std::size_t i = 0; i < bound.size(); ++i) {
+        bound[i].field = std::move(wanted[i].field);
+    }
+    wanted = std::move(bound);
+}
+
+// Takes over the buffers a kept statement is still bound to when they fit the recordset's
+// members; otherwise the statement is unbound before those buffers go, and bound anew. The
+// block a statement fetches into stays with it.
+void bindKept(const COdbcStatement& stmt, std::unique_ptr<CKeptBindings> kept,
+              std::vector<Slot>& params, std::vector<Slot>& columns,
+              std::unique_ptr<RowBlock>& block) {
+    auto* bound = static_cast<SelectBindings*>(kept.get());
+    if (!bound) {
+        block = startBlocks(stmt);
+        bindAll(stmt, params, columns, block.get());
+        return;
+    }
+    block = std::move(bound->block);
+    if (sameLayout(bound->params, params) && sameLayout(bound->columns, columns)) {
+        adopt(bound->params, params);
+        adopt(bound->columns, columns);
+        return;
+    }
+    stmt.Check(SQLFreeStmt(stmt.Get(), SQL_UNBIND));
+    stmt.Check(SQLFreeStmt(stmt.Get(), SQL_RESET_PARAMS));
+    bindAll(stmt, params, columns, block.get());
 }
 
 } // namespace
@@ -262,16 +416,13 @@ bool CRecordset::Open(unsigned openType, const char* sql, unsigned options) {
     // connection keeps it prepared. Texts given by the caller are run as they come.
     d.kept = !d.updatable && !(sql && *sql);
     if (d.kept) {
-        d.select.PrepareKept(m_pDatabase, m_pDatabase->Rewrite(executed));
+        bindKept(d.select, d.select.PrepareKept(m_pDatabase, m_pDatabase->Rewrite(executed)),
+                 d.params, d.columns, d.block);
     } else {
         d.select.Allocate(m_pDatabase);
         d.select.Prepare(m_pDatabase->Rewrite(executed));
-    }
-    for (std::size_t i = 0; i < d.params.size(); ++i) {
-        bindParam(d.select, static_cast<SQLUSMALLINT>(i + 1), d.params[i]);
-    }
-    for (std::size_t i = 0; i < d.columns.size(); ++i) {
-        bindColumn(d.select, static_cast<SQLUSMALLINT>(i + 1), d.columns[i]);
+        d.block.reset();
+        bindAll(d.select, d.params, d.columns, nullptr);
     }
     if (d.rowId) {
         d.select.Check(SQLBindCol(d.select.Get(), static_cast<SQLUSMALLINT>(d.columns.size() + 1),
@@ -290,7 +441,13 @@ bool CRecordset::Open(unsigned openType, const char* sql, unsigned options) {
 void CRecordset::Close() {
     Impl& d = *m_pImpl;
     if (d.kept) {
-        d.select.Keep();
+        auto bindings = std::make_unique<SelectBindings>();
+        bindings->params = std::move(d.params);
+        bindings->columns = std::move(d.columns);
+        bindings->block = std::move(d.block);
+        d.params.clear();
+        d.columns.clear();
+        d.select.Keep(std::move(bindings));
     } else {
         d.select.Reset();
     }
@@ -312,6 +469,10 @@ bool CRecordset::Requery() {
         fillSlot(slot, d.select.GetText());
     }
     d.select.CloseCursor();
+    if (d.block) {
+        d.block->fetched = 0;
+    }
+    d.row = 0;
     d.select.Execute();
     d.mode = Impl::Mode::none;
     d.eof = false;
@@ -326,12 +487,21 @@ void CRecordset::MoveNext() {
         throw CDbException("24000", 0, "no current row to move from", d.sql);
     }
     d.bof = false;
-    if (!d.select.Fetch()) {
-        d.eof = true;
-        return;
+    // The next row of the block fetched last, or the first of the next block.
+    if (d.block && d.row + 1 < d.block->fetched) {
+        ++d.row;
+    } else {
+        d.row = 0;
+        if (!d.select.Fetch() || (d.block && d.block->fetched == 0)) {
+            d.eof = true;
+            return;
+        }
+    }
+    if (d.block && d.block->status[d.row] == SQL_ROW_ERROR) {
+        throw CDbException("01S01", 0, "the driver could not read a row", d.sql);
     }
     for (const Slot& slot : d.columns) {
-        readSlot(slot);
+        readSlot(slot, d.row);
     }
 }
 

@@ -9,30 +9,46 @@ namespace {
 // Far more than the tables of one tree; a bound on handles a long-running host keeps open.
 constexpr std::size_t kMaxStatements = 512;
 
-} // namespace
-
-SQLHSTMT CStatementCache::Take(const CString& sql) {
-    const auto it = m_mapStatements.find(sql);
-    if (it == m_mapStatements.end()) {
-        return SQL_NULL_HSTMT;
-    }
-    const SQLHSTMT stmt = it->second;
-    m_mapStatements.erase(it);
-    return stmt;
+// The handle goes before its buffers, so the driver never holds a freed address.
+void freeKept(SKeptStatement& kept) {
+    SQLFreeHandle(SQL_HANDLE_STMT, kept.stmt);
+    kept.stmt = SQL_NULL_HSTMT;
+    kept.bindings.reset();
 }
 
-void CStatementCache::Give(const CString& sql, SQLHSTMT stmt) {
-    // The buffers bound belong to the recordset that is closing.
-    SQLFreeStmt(stmt, SQL_UNBIND);
-    SQLFreeStmt(stmt, SQL_RESET_PARAMS);
-    if (m_mapStatements.size() >= kMaxStatements || !m_mapStatements.emplace(sql, stmt).second) {
-        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+} // namespace
+
+SKeptStatement CStatementCache::Take(const CString& sql) {
+    const auto it = m_mapStatements.find(sql);
+    if (it == m_mapStatements.end()) {
+        return {};
     }
+    SKeptStatement kept = std::move(it->second);
+    m_mapStatements.erase(it);
+    return kept;
+}
+
+void CStatementCache::Give(const CString& sql, SKeptStatement kept) {
+    if (!kept.bindings) {
+        // The buffers bound belong to whoever is closing it.
+        SQLFreeStmt(kept.stmt, SQL_UNBIND);
+        SQLFreeStmt(kept.stmt, SQL_RESET_PARAMS);
+    }
+    if (m_mapStatements.size() >= kMaxStatements) {
+        freeKept(kept);
+        return;
+    }
+    const auto [it, added] = m_mapStatements.try_emplace(sql);
+    if (!added) {
+        freeKept(kept);
+        return;
+    }
+    it->second = std::move(kept);
 }
 
 void CStatementCache::Clear() {
-    for (const auto& [sql, stmt] : m_mapStatements) {
-        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    for (auto& [sql, kept] : m_mapStatements) {
+        freeKept(kept);
     }
     m_mapStatements.clear();
 }

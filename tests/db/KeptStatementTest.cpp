@@ -1,0 +1,118 @@
+// Reading statements kept per connection with their bound buffers: a later recordset of the
+// same query reads into its own members, whatever kind of value it binds; rows come in
+// blocks, all of them in order; and a load that stops leaves no screen marked as read from
+// the database.
+#include "DbFixture.h"
+
+#include <vel/CommonDbSet.h>
+#include <vel/DbException.h>
+
+#include <vector>
+
+namespace VelTest {
+namespace {
+
+// The one column of the table Kept, read as a number.
+class NumberRows : public Vel::CCommonDbSet {
+public:
+    explicit NumberRows(Vel::CDatabase* db) : CCommonDbSet(db) {}
+    Vel::CString GetDefaultSQL() override { return "[Kept]"; }
+    void DoFieldExchange(Vel::CFieldExchange* pFX) override {
+        pFX->SetFieldType(Vel::CFieldExchange::outputColumn);
+        RFX_LongEx(pFX, "[Value]", m_lValue);
+    }
+    long m_lValue = 0;
+};
+
+// The same column, read as a text: the same statement text as NumberRows.
+class TextRows : public Vel::CCommonDbSet {
+public:
+    explicit TextRows(Vel::CDatabase* db) : CCommonDbSet(db) {}
+    Vel::CString GetDefaultSQL() override { return "[Kept]"; }
+    void DoFieldExchange(Vel::CFieldExchange* pFX) override {
+        pFX->SetFieldType(Vel::CFieldExchange::outputColumn);
+        RFX_Text(pFX, "[Value]", m_strValue);
+    }
+    Vel::CString m_strValue;
+};
+
+class KeptStatementTest : public DbFixture {
+protected:
+    void MakeKeptTable() {
+        m_db.ExecuteDirect("CREATE TABLE [Kept] ([Value] INTEGER)");
+        m_db.ExecuteDirect("INSERT INTO [Kept] ([Value]) VALUES (5)");
+    }
+    long ReadNumber() {
+        NumberRows rows(&m_db);
+        rows.Open(Vel::CRecordset::forwardOnly);
+        return rows.m_lValue;
+    }
+    Vel::CString ReadText() {
+        TextRows rows(&m_db);
+        rows.Open(Vel::CRecordset::forwardOnly);
+        return rows.m_strValue;
+    }
+};
+
+TEST_P(KeptStatementTest, SecondTreeReadsIntoItsOwnItemsAfterTheFirstIsGone) {
+    auto first = Tree();
+    CreateTables(*first);
+    first->exitTime.SetValue(7);
+    first->Zone(2).m_Level.SetValue(3);
+    ASSERT_TRUE(first->root.StoreDataVel2Db(&m_db, false));
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*first, notInDb));
+    first.reset();
+    auto second = Tree();
+    ASSERT_TRUE(Load(*second, notInDb));
+    EXPECT_EQ(second->exitTime.GetValue(), 7);
+    EXPECT_EQ(second->Zone(2).m_Level.GetValue(), 3);
+}
+
+TEST_P(KeptStatementTest, SameQueryReadAsTextAfterANumberGivesTheText) {
+    MakeKeptTable();
+    ASSERT_EQ(ReadNumber(), 5);
+    EXPECT_EQ(ReadText(), "5");
+}
+
+TEST_P(KeptStatementTest, SameQueryReadAsNumberAfterATextGivesTheNumber) {
+    MakeKeptTable();
+    ASSERT_EQ(ReadText(), "5");
+    EXPECT_EQ(ReadNumber(), 5);
+}
+
+TEST_P(KeptStatementTest, RowsOfSeveralFetchBlocksAreAllReadInOrder) {
+    m_db.ExecuteDirect("CREATE TABLE [Kept] ([Value] INTEGER)");
+    std::vector<long> stored;
+    for (long value = 1; value <= 150; ++value) {
+        m_db.ExecuteDirect(
+            Vel::CString::Formatted("INSERT INTO [Kept] ([Value]) VALUES (%ld)", value));
+        stored.push_back(value);
+    }
+    NumberRows rows(&m_db);
+    rows.m_strSort = "[Value]";
+    rows.Open(Vel::CRecordset::forwardOnly);
+    std::vector<long> read;
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        read.push_back(rows.m_lValue);
+    }
+    EXPECT_EQ(read, stored);
+}
+
+TEST_P(KeptStatementTest, LoadThatFailsLeavesTheScreensAfterItNotInTheDatabase) {
+    auto tree = Tree();
+    CreateTables(*tree);
+    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
+    bool notInDb = false;
+    ASSERT_TRUE(Load(*tree, notInDb));
+    ASSERT_TRUE(tree->zones.GetValueInDb());
+    m_db.ExecuteDirect("DROP TABLE [Tst_SystemScreen]");
+    EXPECT_THROW(Load(*tree, notInDb), Vel::CDbException);
+    EXPECT_FALSE(tree->zones.GetValueInDb());
+    EXPECT_FALSE(tree->Zone(0).GetValueInDb());
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, KeptStatementTest, kAllBackends, BackendName);
+
+} // namespace
+} // namespace VelTest
