@@ -68,7 +68,7 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
     // A walk called from outside composes its children's keys from its own parent chain.
     std::optional<CDiffWalk> own;
     if (!walk) {
-        walk = &own.emplace(progressWindow != nullptr);
+        walk = &own.emplace();
     }
     CDiffWalk::SLevel keys;
     if (!walk->EnterLevel(*this, *counterpart, above, keys)) {

@@ -137,6 +137,20 @@ CDataValidationClient* CItemMap::find(std::string_view key) const {
     return found.pEntry ? Read(found.pEntry).pNode : nullptr;
 }
 
+CItemMap::const_iterator CItemMap::find_entry(std::string_view key) const {
+    if (m_nSize == 0) {
+        return end();
+    }
+    const SProbe found = Probe(key, HashOf(key));
+    if (!found.pEntry) {
+        return end();
+    }
+    const std::size_t position = (m_vecSlots[found.nSlot] & PositionMask(m_nPositionBits)) - 1;
+    const SBlock* blocks = m_vecBlocks.data();
+    return const_iterator(blocks + (position >> kOffsetBits), blocks + m_vecBlocks.size(),
+                          position & (kBlockSize - 1));
+}
+
 void CItemMap::set(std::string_view key, CDataValidationClient* node) {
     if (!node) {
         erase(key);
@@ -145,6 +159,7 @@ void CItemMap::set(std::string_view key, CDataValidationClient* node) {
     if (m_vecSlots.empty()) {
         Rehash(kLeastSlots);
     }
+    ++m_nGeneration;
     const std::uint64_t hash = HashOf(key);
     const SProbe found = Probe(key, hash);
     if (found.pEntry) {
@@ -171,6 +186,7 @@ bool CItemMap::erase(std::string_view key) {
     if (!found.pEntry) {
         return false;
     }
+    ++m_nGeneration;
     EraseSlot(found.nSlot);
     // The entry stays in its block, without a node, until the blocks are packed again.
     WriteNode(found.pEntry, nullptr);
@@ -215,6 +231,8 @@ bool operator==(const CItemMap& a, const CItemMap& b) {
 }
 
 void CItemMap::Swap(CItemMap& other) noexcept {
+    ++m_nGeneration;
+    ++other.m_nGeneration;
     std::swap(m_vecSlots, other.m_vecSlots);
     std::swap(m_vecBlocks, other.m_vecBlocks);
     std::swap(m_nSize, other.m_nSize);
