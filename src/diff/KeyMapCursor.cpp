@@ -11,18 +11,23 @@ constexpr int kReach = 4;
 } // namespace
 
 CKeyMapCursor::CKeyMapCursor(const CItemMap& map)
-    : m_Map(map), m_At(map.begin()), m_Found(m_At), m_nGeneration(map.generation()) {}
+    : m_Map(map), m_End(map.end()), m_nGeneration(map.generation()) {
+    MoveTo(map.begin());
+}
 
-const std::string_view* CKeyMapCursor::Seek(const CDataValidationClient* node) {
+const std::string_view* CKeyMapCursor::SeekAhead(const CDataValidationClient* node) {
     if (m_nGeneration != m_Map.generation()) {
         // Host code changed the map: the positions held may point at freed entries.
         m_nGeneration = m_Map.generation();
-        m_At = m_Map.end();
+        m_End = m_Map.end();
+        m_At = m_End;
         return nullptr;
     }
-    const CItemMap::const_iterator end = m_Map.end();
+    if (m_At == m_End) {
+        return nullptr;
+    }
     CItemMap::const_iterator at = m_At;
-    for (int step = 0; step < kReach && at != end; ++step, ++at) {
+    for (int step = 1; step < kReach && ++at != m_End; ++step) {
         const auto [key, held] = *at;
         if (held == node) {
             m_Found = at;
@@ -34,18 +39,27 @@ const std::string_view* CKeyMapCursor::Seek(const CDataValidationClient* node) {
 }
 
 void CKeyMapCursor::Take() {
-    m_At = ++m_Found;
+    MoveTo(++m_Found);
 }
 
 CDataValidationClient* CKeyMapCursor::Find(std::string_view key) {
     m_nGeneration = m_Map.generation();
-    m_At = m_Map.find_entry(key);
-    if (m_At == m_Map.end()) {
+    m_End = m_Map.end();
+    CItemMap::const_iterator at = m_Map.find_entry(key);
+    if (at == m_End) {
+        m_At = m_End;
         return nullptr;
     }
-    CDataValidationClient* node = (*m_At).second;
-    ++m_At;
+    CDataValidationClient* node = (*at).second;
+    MoveTo(++at);
     return node;
+}
+
+void CKeyMapCursor::MoveTo(CItemMap::const_iterator at) {
+    m_At = at;
+    if (at != m_End) {
+        m_Entry = *at;
+    }
 }
 
 } // namespace Vel

@@ -18,16 +18,32 @@ public:
     const CItemMap& Map() const { return m_Map; }
 
     // The key of an entry of `node` at the cursor or a few entries after it, or null. Valid
-    // until the cursor or the map changes.
-    const std::string_view* Seek(const CDataValidationClient* node);
+    // until the cursor or the map changes. Inline: asked for nearly every node of a walk, and
+    // nearly always answered by the entry at the cursor.
+    const std::string_view* Seek(const CDataValidationClient* node) {
+        if (m_nGeneration == m_Map.generation() && m_At != m_End && m_Entry.second == node) {
+            m_Found = m_At;
+            m_FoundKey = m_Entry.first;
+            return &m_FoundKey;
+        }
+        return SeekAhead(node);
+    }
     // Moves the cursor behind the entry Seek last found.
     void Take();
     // The node the map holds under `key`, or null; the cursor moves behind its entry.
     CDataValidationClient* Find(std::string_view key);
 
 private:
+    // Seek past the entry at the cursor, or after the map has changed.
+    const std::string_view* SeekAhead(const CDataValidationClient* node);
+    // Places the cursor at `at` and reads its entry.
+    void MoveTo(CItemMap::const_iterator at);
+
     const CItemMap& m_Map;
     CItemMap::const_iterator m_At;
+    // The entry at m_At, read once.
+    CItemMap::value_type m_Entry;
+    CItemMap::const_iterator m_End;
     CItemMap::const_iterator m_Found;
     std::string_view m_FoundKey;
     // The map's generation the positions belong to; a changed map starts the cursor anew.
