@@ -2,6 +2,8 @@
 
 #include <vel/DataManagerBase.h>
 
+#include "model/ChangeWalk.h"
+
 #include <cstdint>
 
 namespace Vel {
@@ -65,6 +67,13 @@ bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationCli
         return false;
     }
     m_pUnentered = nullptr;
+    level.pOther = &counterpart;
+    // A child of the counterpart above has its root, unless a change walk answers otherwise.
+    if (above && counterpart.GetParent() == above->pOther &&
+        !CChangeWalk::RootOfVisited(counterpart)) {
+        level.pOtherCursor = above->pOtherCursor;
+        return true;
+    }
     CDataManagerBase* otherRoot = counterpart.GetRootItem();
     level.pOtherCursor = otherRoot ? CursorOf(*otherRoot) : nullptr;
     return true;

@@ -23,6 +23,7 @@ public:
     // the key map its counterpart's children are looked up in.
     struct SLevel {
         CKeyPath::SLevel keys;
+        const CDataValidationClient* pOther = nullptr;
         CKeyMapCursor* pOtherCursor = nullptr;
     };
 
