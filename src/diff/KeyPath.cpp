@@ -4,6 +4,8 @@
 #include <vel/DataContainerBase.h>
 #include <vel/PanelDataTypes.h>
 
+#include "SameBytes.h"
+
 #include "model/TreeLevels.h"
 
 #include <charconv>
@@ -123,8 +125,8 @@ bool CKeyPath::IsKeyOf(const SLevel& level, const CDataValidationClient& child,
     const std::size_t prefixSize = end - level.nBase;
     // The part first: it tells siblings apart, the prefix they share.
     return held.size() == prefixSize + part.size() &&
-           std::memcmp(held.data() + prefixSize, part.data(), part.size()) == 0 &&
-           std::memcmp(held.data(), buffer.data() + level.nBase, prefixSize) == 0;
+           SameBytes(held.data() + prefixSize, part.data(), part.size()) &&
+           SameBytes(held.data(), buffer.data() + level.nBase, prefixSize);
 }
 
 CKeyPath::SLevel CKeyPath::ChildLevel(const SLevel& parent, const CDataValidationClient& child) {
