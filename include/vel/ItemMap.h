@@ -36,6 +36,8 @@ public:
         const_iterator() = default;
         value_type operator*() const;
         const_iterator& operator++();
+        // Moves on as ++ does and answers the entry reached (null node at the end).
+        value_type advance();
         const_iterator operator++(int) {
             const_iterator before = *this;
             ++*this;

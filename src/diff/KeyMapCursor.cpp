@@ -11,8 +11,10 @@ constexpr int kReach = 4;
 } // namespace
 
 CKeyMapCursor::CKeyMapCursor(const CItemMap& map)
-    : m_Map(map), m_End(map.end()), m_nGeneration(map.generation()) {
-    MoveTo(map.begin());
+    : m_Map(map), m_At(map.begin()), m_End(map.end()), m_nGeneration(map.generation()) {
+    if (m_At != m_End) {
+        m_Entry = *m_At;
+    }
 }
 
 const std::string_view* CKeyMapCursor::SeekAhead(const CDataValidationClient* node) {
@@ -27,8 +29,11 @@ const std::string_view* CKeyMapCursor::SeekAhead(const CDataValidationClient* no
         return nullptr;
     }
     CItemMap::const_iterator at = m_At;
-    for (int step = 1; step < kReach && ++at != m_End; ++step) {
-        const auto [key, held] = *at;
+    for (int step = 1; step < kReach; ++step) {
+        const auto [key, held] = at.advance();
+        if (at == m_End) {
+            break;
+        }
         if (held == node) {
             m_Found = at;
             m_FoundKey = key;
@@ -39,7 +44,8 @@ const std::string_view* CKeyMapCursor::SeekAhead(const CDataValidationClient* no
 }
 
 void CKeyMapCursor::Take() {
-    MoveTo(++m_Found);
+    m_At = m_Found;
+    m_Entry = m_At.advance();
 }
 
 CDataValidationClient* CKeyMapCursor::Find(std::string_view key) {
@@ -51,15 +57,9 @@ CDataValidationClient* CKeyMapCursor::Find(std::string_view key) {
         return nullptr;
     }
     CDataValidationClient* node = (*at).second;
-    MoveTo(++at);
-    return node;
-}
-
-void CKeyMapCursor::MoveTo(CItemMap::const_iterator at) {
     m_At = at;
-    if (at != m_End) {
-        m_Entry = *at;
-    }
+    m_Entry = m_At.advance();
+    return node;
 }
 
 } // namespace Vel

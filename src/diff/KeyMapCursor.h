@@ -36,8 +36,6 @@ public:
 private:
     // Seek past the entry at the cursor, or after the map has changed.
     const std::string_view* SeekAhead(const CDataValidationClient* node);
-    // Places the cursor at `at` and reads its entry.
-    void MoveTo(CItemMap::const_iterator at);
 
     const CItemMap& m_Map;
     CItemMap::const_iterator m_At;

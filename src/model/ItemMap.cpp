@@ -57,6 +57,28 @@ std::uint64_t HashOf(std::string_view key) {
     return std::hash<std::string_view>{}(key);
 }
 
+// Moves `block` and `offset` on to the next live entry, across blocks, and answers it (no node
+// at the end). A template so that it can take the map's private block type; kept inline, as
+// the walk of the whole map runs through it.
+template <class TBlock>
+[[gnu::always_inline]] inline SEntry SkipToLive(const TBlock*& block, const TBlock* end,
+                                                std::size_t& offset) {
+    while (block != end) {
+        if (offset >= block->nUsed) {
+            ++block;
+            offset = 0;
+            continue;
+        }
+        const SEntry entry = Read(block->pBytes.get() + offset);
+        if (entry.pNode) {
+            return entry;
+        }
+        offset += entry.nBytes;
+    }
+    offset = 0;
+    return {};
+}
+
 int PositionBitsFor(std::size_t blocks) {
     return std::max(kLeastPositionBits, static_cast<int>(std::bit_width(blocks << kOffsetBits)));
 }
@@ -88,20 +110,14 @@ CItemMap::const_iterator& CItemMap::const_iterator::operator++() {
     return *this;
 }
 
+CItemMap::value_type CItemMap::const_iterator::advance() {
+    m_nOffset += Read(m_pBlock->pBytes.get() + m_nOffset).nBytes;
+    const SEntry entry = SkipToLive(m_pBlock, m_pEnd, m_nOffset);
+    return {entry.key, entry.pNode};
+}
+
 void CItemMap::const_iterator::SkipErased() {
-    while (m_pBlock != m_pEnd) {
-        if (m_nOffset >= m_pBlock->nUsed) {
-            ++m_pBlock;
-            m_nOffset = 0;
-            continue;
-        }
-        const SEntry entry = Read(m_pBlock->pBytes.get() + m_nOffset);
-        if (entry.pNode) {
-            return;
-        }
-        m_nOffset += entry.nBytes;
-    }
-    m_nOffset = 0;
+    SkipToLive(m_pBlock, m_pEnd, m_nOffset);
 }
 
 CItemMap::CItemMap(const CItemMap& other) {
