@@ -13,7 +13,7 @@ constexpr int kReach = 4;
 CKeyMapCursor::CKeyMapCursor(const CItemMap& map)
     : m_Map(map), m_At(map.begin()), m_End(map.end()), m_nGeneration(map.generation()) {
     if (m_At != m_End) {
-        m_Entry = *m_At;
+        Hold(*m_At);
     }
 }
 
@@ -45,7 +45,7 @@ const std::string_view* CKeyMapCursor::SeekAhead(const CDataValidationClient* no
 
 void CKeyMapCursor::Take() {
     m_At = m_Found;
-    m_Entry = m_At.advance();
+    Hold(m_At.advance());
 }
 
 CDataValidationClient* CKeyMapCursor::Find(std::string_view key) {
@@ -58,7 +58,7 @@ CDataValidationClient* CKeyMapCursor::Find(std::string_view key) {
     }
     CDataValidationClient* node = (*at).second;
     m_At = at;
-    m_Entry = m_At.advance();
+    Hold(m_At.advance());
     return node;
 }
 

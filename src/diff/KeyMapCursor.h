@@ -6,6 +6,7 @@
 
 #include <vel/ItemMap.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -21,9 +22,9 @@ public:
     // until the cursor or the map changes. Inline: asked for nearly every node of a walk, and
     // nearly always answered by the entry at the cursor.
     const std::string_view* Seek(const CDataValidationClient* node) {
-        if (m_nGeneration == m_Map.generation() && m_At != m_End && m_Entry.second == node) {
+        if (m_nGeneration == m_Map.generation() && m_At != m_End && m_pEntryNode == node) {
             m_Found = m_At;
-            m_FoundKey = m_Entry.first;
+            m_FoundKey = std::string_view(m_pEntryKey, m_nEntryKeyLength);
             return &m_FoundKey;
         }
         return SeekAhead(node);
@@ -36,11 +37,20 @@ public:
 private:
     // Seek past the entry at the cursor, or after the map has changed.
     const std::string_view* SeekAhead(const CDataValidationClient* node);
+    // Keeps the entry at the cursor field by field: a copy of the whole would be read back
+    // across the stores the map answered it with, which the processor cannot forward.
+    void Hold(const CItemMap::value_type& entry) {
+        m_pEntryNode = entry.second;
+        m_pEntryKey = entry.first.data();
+        m_nEntryKeyLength = entry.first.size();
+    }
 
     const CItemMap& m_Map;
     CItemMap::const_iterator m_At;
     // The entry at m_At, read once.
-    CItemMap::value_type m_Entry;
+    const CDataValidationClient* m_pEntryNode = nullptr;
+    const char* m_pEntryKey = nullptr;
+    std::size_t m_nEntryKeyLength = 0;
     CItemMap::const_iterator m_End;
     CItemMap::const_iterator m_Found;
     std::string_view m_FoundKey;

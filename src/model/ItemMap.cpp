@@ -22,16 +22,22 @@ constexpr std::size_t kMostBlocks = std::size_t{1} << (32 - kOffsetBits);
 constexpr int kLeastPositionBits = 24;
 constexpr std::size_t kLeastSlots = 16;
 
+// The key's start and length as scalars, not a view: the fields of an entry just read are
+// used from registers, never reloaded from memory as a whole.
 struct SEntry {
     CDataValidationClient* pNode = nullptr;
-    std::string_view key;
+    const char* pKey = nullptr;
+    std::size_t nKeyLength = 0;
     std::size_t nBytes = 0;
+
+    std::string_view Key() const { return {pKey, nKeyLength}; }
 };
 
 SEntry Read(const char* at) {
-    SEntry entry;
-    std::memcpy(&entry.pNode, at, sizeof(entry.pNode));
-    const char* next = at + sizeof(entry.pNode);
+    // Read into a local, not into the entry: an entry whose address is taken stays in memory.
+    CDataValidationClient* node = nullptr;
+    std::memcpy(&node, at, sizeof(node));
+    const char* next = at + sizeof(node);
     std::size_t length = 0;
     for (int shift = 0;; shift += 7) {
         const auto group = static_cast<unsigned char>(*next++);
@@ -40,9 +46,7 @@ SEntry Read(const char* at) {
             break;
         }
     }
-    entry.key = {next, length};
-    entry.nBytes = static_cast<std::size_t>(next - at) + length;
-    return entry;
+    return {node, next, length, static_cast<std::size_t>(next - at) + length};
 }
 
 void WriteNode(char* at, CDataValidationClient* node) {
@@ -101,7 +105,7 @@ CItemMap::const_iterator::const_iterator(const SBlock* block, const SBlock* end,
 
 CItemMap::value_type CItemMap::const_iterator::operator*() const {
     const SEntry entry = Read(m_pBlock->pBytes.get() + m_nOffset);
-    return {entry.key, entry.pNode};
+    return {entry.Key(), entry.pNode};
 }
 
 CItemMap::const_iterator& CItemMap::const_iterator::operator++() {
@@ -113,7 +117,7 @@ CItemMap::const_iterator& CItemMap::const_iterator::operator++() {
 CItemMap::value_type CItemMap::const_iterator::advance() {
     m_nOffset += Read(m_pBlock->pBytes.get() + m_nOffset).nBytes;
     const SEntry entry = SkipToLive(m_pBlock, m_pEnd, m_nOffset);
-    return {entry.key, entry.pNode};
+    return {entry.Key(), entry.pNode};
 }
 
 void CItemMap::const_iterator::SkipErased() {
@@ -268,7 +272,7 @@ inline CItemMap::SProbe CItemMap::Probe(std::string_view key, std::uint64_t hash
         // The tag spares reading most entries that are not the key's.
         if ((value & ~positionMask) == tag) {
             char* entry = EntryAt(value);
-            if (Read(entry).key == key) {
+            if (Read(entry).Key() == key) {
                 return {slot, entry};
             }
         }
@@ -343,7 +347,7 @@ void CItemMap::EraseSlot(std::size_t slot) {
     const auto after = [capacity](std::size_t at) { return at + 1 == capacity ? 0 : at + 1; };
     std::size_t gap = slot;
     for (std::size_t next = after(gap); m_vecSlots[next]; next = after(next)) {
-        const std::size_t home = HomeOf(HashOf(Read(EntryAt(m_vecSlots[next])).key));
+        const std::size_t home = HomeOf(HashOf(Read(EntryAt(m_vecSlots[next])).Key()));
         if (distance(home, next) >= distance(gap, next)) {
             m_vecSlots[gap] = m_vecSlots[next];
             gap = next;
