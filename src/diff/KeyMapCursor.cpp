@@ -20,9 +20,7 @@ CKeyMapCursor::CKeyMapCursor(const CItemMap& map)
 const std::string_view* CKeyMapCursor::SeekAhead(const CDataValidationClient* node) {
     if (m_nGeneration != m_Map.generation()) {
         // Host code changed the map: the positions held may point at freed entries.
-        m_nGeneration = m_Map.generation();
-        m_End = m_Map.end();
-        m_At = m_End;
+        Reset();
         return nullptr;
     }
     if (m_At == m_End) {
@@ -44,16 +42,26 @@ const std::string_view* CKeyMapCursor::SeekAhead(const CDataValidationClient* no
 }
 
 void CKeyMapCursor::Take() {
+    // The entry found is gone when the map changed since.
+    if (m_nGeneration != m_Map.generation()) {
+        Reset();
+        return;
+    }
     m_At = m_Found;
     Hold(m_At.advance());
 }
 
-CDataValidationClient* CKeyMapCursor::Find(std::string_view key) {
+void CKeyMapCursor::Reset() {
     m_nGeneration = m_Map.generation();
     m_End = m_Map.end();
+    m_At = m_End;
+    m_pEntryNode = nullptr;
+}
+
+CDataValidationClient* CKeyMapCursor::Find(std::string_view key) {
+    Reset();
     CItemMap::const_iterator at = m_Map.find_entry(key);
     if (at == m_End) {
-        m_At = m_End;
         return nullptr;
     }
     CDataValidationClient* node = (*at).second;

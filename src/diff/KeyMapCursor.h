@@ -37,6 +37,8 @@ public:
 private:
     // Seek past the entry at the cursor, or after the map has changed.
     const std::string_view* SeekAhead(const CDataValidationClient* node);
+    // Places the cursor at the end of the map as it is now, where nothing is met.
+    void Reset();
     // Keeps the entry at the cursor field by field: a copy of the whole would be read back
     // across the stores the map answered it with, which the processor cannot forward.
     void Hold(const CItemMap::value_type& entry) {
