@@ -72,7 +72,7 @@ void BM_Diff(benchmark::State& state) {
 BENCHMARK(BM_Diff)->Arg(0)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The same walk reporting progress to a host window: host code runs between screens, so the
-// walk looks every key up in the other tree's map instead of trusting an index of it.
+// walk checks before each use that the other tree's map has not changed since it read it.
 void BM_DiffWithProgress(benchmark::State& state) {
     SPair& pair = Pair(static_cast<int>(state.range(0)));
     bool goOn = true;

@@ -36,6 +36,8 @@ public:
         const_iterator() = default;
         value_type operator*() const;
         const_iterator& operator++();
+        // Moves on as ++ does and answers the entry reached (null node at the end).
+        value_type advance();
         const_iterator operator++(int) {
             const_iterator before = *this;
             ++*this;
@@ -65,6 +67,8 @@ public:
 
     // The node held under `key`, or null.
     CDataValidationClient* find(std::string_view key) const;
+    // The entry held under `key`, or end().
+    const_iterator find_entry(std::string_view key) const;
     // Enters `node` under `key`, replacing the node held there before; a null node erases.
     void set(std::string_view key, CDataValidationClient* node);
     // False when the key was not held.
@@ -78,6 +82,8 @@ public:
     bool empty() const { return m_nSize == 0; }
     const_iterator begin() const;
     const_iterator end() const;
+    // Counts the changes: iterators and entries read before a change are stale once it moves.
+    std::uint64_t generation() const { return m_nGeneration; }
 
     // The same keys with the same nodes, in any order.
     friend VEL_API bool operator==(const CItemMap& a, const CItemMap& b);
@@ -107,6 +113,8 @@ private:
     std::size_t m_nLiveBytes = 0;
     std::size_t m_nDeadBytes = 0;
     int m_nPositionBits = 0;
+    // Not swapped: a map keeps counting whatever contents it is given.
+    std::uint64_t m_nGeneration = 0;
 };
 
 } // namespace Vel

@@ -2,6 +2,10 @@
 
 #include <vel/DataManagerBase.h>
 
+#include "SameBytes.h"
+
+#include "model/ChangeWalk.h"
+
 #include <cstdint>
 
 namespace Vel {
@@ -44,9 +48,8 @@ void CDiffWalk::PrefetchNode(const CDataValidationClient* node) {
     }
 }
 
-CDiffWalk::CDiffWalk(bool hostCalledBack)
-    : m_pOuter(t_pWalk), m_pIndexes(m_pOuter ? m_pOuter->m_pIndexes : &m_OwnIndexes),
-      m_bHostCalledBack(hostCalledBack || (m_pOuter && m_pOuter->m_bHostCalledBack)) {
+CDiffWalk::CDiffWalk()
+    : m_pOuter(t_pWalk), m_pCursors(m_pOuter ? m_pOuter->m_pCursors : &m_OwnCursors) {
     t_pWalk = this;
 }
 
@@ -66,8 +69,15 @@ bool CDiffWalk::EnterLevel(const CDataValidationClient& node, CDataValidationCli
         return false;
     }
     m_pUnentered = nullptr;
-    level.pOtherRoot = counterpart.GetRootItem();
-    level.pOtherIndex = level.pOtherRoot ? IndexOf(*level.pOtherRoot) : nullptr;
+    level.pOther = &counterpart;
+    // A child of the counterpart above has its root, unless a change walk answers otherwise.
+    if (above && counterpart.GetParent() == above->pOther &&
+        !CChangeWalk::RootOfVisited(counterpart)) {
+        level.pOtherCursor = above->pOtherCursor;
+        return true;
+    }
+    CDataManagerBase* otherRoot = counterpart.GetRootItem();
+    level.pOtherCursor = otherRoot ? CursorOf(*otherRoot) : nullptr;
     return true;
 }
 
@@ -77,16 +87,18 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
     const auto [partner, held] = PartnerAt(level, position, other);
     // A leaf's key is only needed to be compared, so it is not composed.
     if (held && child.GetChildListRef().empty() && m_Path.IsKeyOf(level.keys, child, *held)) {
+        level.pOtherCursor->Take();
         m_pUnentered = &child;
         return partner;
     }
     m_pUnentered = nullptr;
     const CString& key = m_Path.EnterChild(level.keys, child);
-    if (held && *held == key.view()) {
+    if (held && SameText(*held, key.view())) {
+        level.pOtherCursor->Take();
         return partner;
     }
-    if (level.pOtherRoot) {
-        if (CDataValidationClient* found = level.pOtherRoot->GetAllItemsMap()->find(key.view())) {
+    if (level.pOtherCursor) {
+        if (CDataValidationClient* found = level.pOtherCursor->Find(key.view())) {
             return found;
         }
     }
@@ -98,14 +110,13 @@ std::pair<CDataValidationClient*, const std::string_view*>
 CDiffWalk::PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other) {
     // Trees of one shape hold the counterpart at the same position.
     const CDataValidationClientList& candidates = other.GetChildListRef();
-    if (!level.pOtherIndex || position >= candidates.size()) {
+    if (!level.pOtherCursor || position >= candidates.size()) {
         return {nullptr, nullptr};
     }
     if (position + kAhead < candidates.size()) {
-        level.pOtherIndex->Prefetch(candidates[position + kAhead]);
         PrefetchNode(candidates[position + kAhead]);
     }
-    return {candidates[position], level.pOtherIndex->KeyOf(candidates[position])};
+    return {candidates[position], level.pOtherCursor->Seek(candidates[position])};
 }
 
 void CDiffWalk::Matched(const SLevel& level, const CDataValidationClient& child,
@@ -113,17 +124,14 @@ void CDiffWalk::Matched(const SLevel& level, const CDataValidationClient& child,
     m_Match = {&child, &match, &level};
 }
 
-const CKeyMapIndex* CDiffWalk::IndexOf(CDataManagerBase& root) {
-    if (m_bHostCalledBack) {
-        return nullptr;
-    }
-    for (const auto& [indexed, index] : *m_pIndexes) {
-        if (indexed == &root) {
-            return index.get();
+CKeyMapCursor* CDiffWalk::CursorOf(CDataManagerBase& root) {
+    const CItemMap& map = *root.GetAllItemsMap();
+    for (const auto& cursor : *m_pCursors) {
+        if (&cursor->Map() == &map) {
+            return cursor.get();
         }
     }
-    m_pIndexes->emplace_back(&root, std::make_unique<CKeyMapIndex>(*root.GetAllItemsMap()));
-    return m_pIndexes->back().second.get();
+    return m_pCursors->emplace_back(std::make_unique<CKeyMapCursor>(map)).get();
 }
 
 } // namespace Vel

@@ -3,7 +3,7 @@
 // neither composes its key again nor looks it up again.
 #pragma once
 
-#include "KeyMapIndex.h"
+#include "KeyMapCursor.h"
 #include "KeyPath.h"
 
 #include <vel/DataValidationClient.h>
@@ -19,12 +19,12 @@ class CDataManagerBase;
 
 class CDiffWalk {
 public:
-    // A level of the walk: the key prefix of the driving node's children and the key map
-    // its counterpart's children are looked up in.
+    // A level of the walk: the key prefix of the driving node's children and the cursor in
+    // the key map its counterpart's children are looked up in.
     struct SLevel {
         CKeyPath::SLevel keys;
-        CDataManagerBase* pOtherRoot = nullptr;
-        const CKeyMapIndex* pOtherIndex = nullptr;
+        const CDataValidationClient* pOther = nullptr;
+        CKeyMapCursor* pOtherCursor = nullptr;
     };
 
     // The walk on this thread whose last match was `node` with `other`, with the level
@@ -37,9 +37,8 @@ public:
     // its turn comes.
     static void PrefetchChild(const CDataValidationClientList& children, std::size_t position);
 
-    // The thread's walk for its lifetime. `hostCalledBack`: host code runs between steps
-    // (progress messages), so the key maps may change under the walk.
-    explicit CDiffWalk(bool hostCalledBack);
+    // The thread's walk for its lifetime.
+    CDiffWalk();
     ~CDiffWalk();
     CDiffWalk(const CDiffWalk&) = delete;
     CDiffWalk& operator=(const CDiffWalk&) = delete;
@@ -50,7 +49,8 @@ public:
                     const SLevel* above, SLevel& level);
     // The counterpart of `child`, the level's child at `position`, below `other` (the level's
     // counterpart): what FindItemByKey answers for the child's unique key. The child at the
-    // same position of `other` is taken when the key map holds it under that key.
+    // same position of `other` is taken when the key map holds it under that key, as the
+    // level's cursor tells.
     CDataValidationClient* Counterpart(const SLevel& level, std::size_t position,
                                        const CDataValidationClient& child,
                                        CDataValidationClient& other);
@@ -66,26 +66,24 @@ private:
         const SLevel* pAbove = nullptr;
     };
 
-    // The indexes of the key maps of both trees, shared by the walks nested in the outermost.
-    using Indexes = std::vector<std::pair<const CDataManagerBase*, std::unique_ptr<CKeyMapIndex>>>;
+    // The cursors in the key maps of both trees, shared by the walks nested in the outermost.
+    using Cursors = std::vector<std::unique_ptr<CKeyMapCursor>>;
 
     // The child of `other` at `position` and the key the key map holds it under; null when
-    // there is no such child or the map holds it under no key.
+    // there is no such child or the cursor does not meet it.
     static std::pair<CDataValidationClient*, const std::string_view*>
     PartnerAt(const SLevel& level, std::size_t position, CDataValidationClient& other);
     static void PrefetchNode(const CDataValidationClient* node);
-    // The index of `root`'s key map, made on first demand; null while host code may change
-    // the maps.
-    const CKeyMapIndex* IndexOf(CDataManagerBase& root);
+    // The cursor in `root`'s key map, made on first demand.
+    CKeyMapCursor* CursorOf(CDataManagerBase& root);
 
     CKeyPath m_Path;
     SMatch m_Match;
     // The child last matched without its key composed in the path.
     const CDataValidationClient* m_pUnentered = nullptr;
     CDiffWalk* m_pOuter;
-    Indexes m_OwnIndexes;
-    Indexes* m_pIndexes;
-    bool m_bHostCalledBack;
+    Cursors m_OwnCursors;
+    Cursors* m_pCursors;
 };
 
 } // namespace Vel

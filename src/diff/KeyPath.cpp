@@ -4,6 +4,8 @@
 #include <vel/DataContainerBase.h>
 #include <vel/PanelDataTypes.h>
 
+#include "SameBytes.h"
+
 #include "model/TreeLevels.h"
 
 #include <charconv>
@@ -36,11 +38,9 @@ void Truncate(CString& text, std::size_t length) {
 // The part of `node`'s data key behind its last dot.
 std::string_view LastPart(const CDataValidationClient& node) {
     const std::string& key = node.GetDataKeyRef().str();
-    // Searched from the end by the library, not character by character.
-    const void* dot = memrchr(key.data(), '.', key.size());
-    const std::size_t start =
-        dot ? static_cast<std::size_t>(static_cast<const char*>(dot) - key.data()) + 1 : 0;
-    return std::string_view(key).substr(start);
+    // Searched inline from the end: the last part is a few characters long.
+    const std::size_t dot = std::string_view(key).rfind('.');
+    return std::string_view(key).substr(dot == std::string_view::npos ? 0 : dot + 1);
 }
 
 } // namespace
@@ -86,9 +86,11 @@ void CKeyPath::AppendElementPart(const CString& table, const CDataValidationClie
     // As AppendElementKeyPart composes it, with the element's class looked at once per class.
     // The dot and the number appended in one step.
     char number[16] = {'.'};
-    std::to_chars(number + 1, number + sizeof number - 1, ElementNumberOf(element));
+    const char* end =
+        std::to_chars(number + 1, number + sizeof number - 1, ElementNumberOf(element)).ptr;
     m_sBuffer += table;
-    m_sBuffer += number;
+    // Of known length: no count of the characters again.
+    m_sBuffer += CString(std::string_view(number, static_cast<std::size_t>(end - number)));
 }
 
 int CKeyPath::ElementNumberOf(const CDataValidationClient& element) {
@@ -123,8 +125,8 @@ bool CKeyPath::IsKeyOf(const SLevel& level, const CDataValidationClient& child,
     const std::size_t prefixSize = end - level.nBase;
     // The part first: it tells siblings apart, the prefix they share.
     return held.size() == prefixSize + part.size() &&
-           std::memcmp(held.data() + prefixSize, part.data(), part.size()) == 0 &&
-           std::memcmp(held.data(), buffer.data() + level.nBase, prefixSize) == 0;
+           SameBytes(held.data() + prefixSize, part.data(), part.size()) &&
+           SameBytes(held.data(), buffer.data() + level.nBase, prefixSize);
 }
 
 CKeyPath::SLevel CKeyPath::ChildLevel(const SLevel& parent, const CDataValidationClient& child) {

@@ -9,7 +9,6 @@
 #include "DiffWalk.h"
 
 #include <cstddef>
-#include <optional>
 
 namespace Vel {
 
@@ -40,6 +39,66 @@ void MoveEntries(CVelDataChange& from, CVelDataChange& to) {
     from.RemoveAll();
 }
 
+// Compares the children of `node` with those of `counterpart`, `node` driving; `walk` null
+// looks every child's counterpart up from its own key.
+int CompareChildren(CDataValidationClient& node, CDataValidationClient& counterpart,
+                    CVelDataChange& changes, bool* pContinue, CHostWindow* progressWindow,
+                    bool thisIsLeft, CDiffWalk* walk, const CDiffWalk::SLevel* above) {
+    CDiffWalk::SLevel keys;
+    if (walk && !walk->EnterLevel(node, counterpart, above, keys)) {
+        walk = nullptr;
+    }
+    const CDataValidationClientList& children = node.GetChildListRef();
+    // This level's results; nothing of it survives unless a difference is found.
+    CVelDataChange level{CString()};
+    int result = 0;
+    // Index loop: the progress handler runs host code between children.
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (pContinue && !*pContinue) {
+            level.DeleteRecursive();
+            return 2;
+        }
+        if (progressWindow) {
+            progressWindow->SendMessage(CVelDataChange::kProgressMessage, 0, 0);
+        }
+        CDiffWalk::PrefetchChild(children, i);
+        CDataValidationClient& child = *children[i];
+        CDataValidationClient* match = walk ? walk->Counterpart(keys, i, child, counterpart)
+                                            : FindCounterpart(child, counterpart);
+        if (match) {
+            if (walk) {
+                walk->Matched(keys, child, *match);
+            }
+            const int childResult =
+                child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft);
+            if (walk) {
+                walk->ClearMatch();
+            }
+            if (childResult == 1) {
+                result = 1;
+            }
+        } else if (const CString key = child.GetDataKey4Cmp(); !key.IsEmpty()) {
+            // Children of one key replace each other's entry: one count per collection.
+            changes.SetAt(key, MissingChildChange(node, counterpart, child, thisIsLeft));
+            result = 1;
+        }
+    }
+    if (result == 0) {
+        level.DeleteRecursive();
+        return 0;
+    }
+    // An element's and the root's results join the level above; a screen's form a node.
+    if (IsCollectionElement(node) || node.GetType() == PanelDataTypes::DATA_MANAGER) {
+        MoveEntries(level, changes);
+    } else {
+        auto* entry = new CVelDataChange(node.GetCaptionText());
+        MoveEntries(level, *entry);
+        entry->m_nChangeType = level.m_nChangeType;
+        changes.SetAt(node.GetDataKey4Cmp(), entry);
+    }
+    return 1;
+}
+
 } // namespace
 
 int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDataChange* changes,
@@ -65,63 +124,14 @@ int CDataValidationClient::FindDifferencies(CDataValidationClient* other, CVelDa
     if (counterpart->GetChildListRef().size() > m_vecChildren.size()) {
         return counterpart->FindDifferencies(this, changes, pContinue, nullptr, !thisIsLeft);
     }
+    if (walk) {
+        return CompareChildren(*this, *counterpart, *changes, pContinue, progressWindow, thisIsLeft,
+                               walk, above);
+    }
     // A walk called from outside composes its children's keys from its own parent chain.
-    std::optional<CDiffWalk> own;
-    if (!walk) {
-        walk = &own.emplace(progressWindow != nullptr);
-    }
-    CDiffWalk::SLevel keys;
-    if (!walk->EnterLevel(*this, *counterpart, above, keys)) {
-        walk = nullptr;
-    }
-    // This level's results; nothing of it survives unless a difference is found.
-    CVelDataChange level{CString()};
-    int result = 0;
-    // Index loop: the progress handler runs host code between children.
-    for (std::size_t i = 0; i < m_vecChildren.size(); ++i) {
-        if (pContinue && !*pContinue) {
-            level.DeleteRecursive();
-            return 2;
-        }
-        if (progressWindow) {
-            progressWindow->SendMessage(CVelDataChange::kProgressMessage, 0, 0);
-        }
-        CDiffWalk::PrefetchChild(m_vecChildren, i);
-        CDataValidationClient& child = *m_vecChildren[i];
-        CDataValidationClient* match = walk ? walk->Counterpart(keys, i, child, *counterpart)
-                                            : FindCounterpart(child, *counterpart);
-        if (match) {
-            if (walk) {
-                walk->Matched(keys, child, *match);
-            }
-            const int childResult =
-                child.FindDifferencies(match, &level, pContinue, nullptr, thisIsLeft);
-            if (walk) {
-                walk->ClearMatch();
-            }
-            if (childResult == 1) {
-                result = 1;
-            }
-        } else if (const CString key = child.GetDataKey4Cmp(); !key.IsEmpty()) {
-            // Children of one key replace each other's entry: one count per collection.
-            changes->SetAt(key, MissingChildChange(*this, *counterpart, child, thisIsLeft));
-            result = 1;
-        }
-    }
-    if (result == 0) {
-        level.DeleteRecursive();
-        return 0;
-    }
-    // An element's and the root's results join the level above; a screen's form a node.
-    if (IsCollectionElement(*this) || GetType() == PanelDataTypes::DATA_MANAGER) {
-        MoveEntries(level, *changes);
-    } else {
-        auto* node = new CVelDataChange(GetCaptionText());
-        MoveEntries(level, *node);
-        node->m_nChangeType = level.m_nChangeType;
-        changes->SetAt(GetDataKey4Cmp(), node);
-    }
-    return 1;
+    CDiffWalk own;
+    return CompareChildren(*this, *counterpart, *changes, pContinue, progressWindow, thisIsLeft,
+                           &own, nullptr);
 }
 
 } // namespace Vel

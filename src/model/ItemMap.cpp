@@ -22,16 +22,22 @@ constexpr std::size_t kMostBlocks = std::size_t{1} << (32 - kOffsetBits);
 constexpr int kLeastPositionBits = 24;
 constexpr std::size_t kLeastSlots = 16;
 
+// The key's start and length as scalars, not a view: the fields of an entry just read are
+// used from registers, never reloaded from memory as a whole.
 struct SEntry {
     CDataValidationClient* pNode = nullptr;
-    std::string_view key;
+    const char* pKey = nullptr;
+    std::size_t nKeyLength = 0;
     std::size_t nBytes = 0;
+
+    std::string_view Key() const { return {pKey, nKeyLength}; }
 };
 
 SEntry Read(const char* at) {
-    SEntry entry;
-    std::memcpy(&entry.pNode, at, sizeof(entry.pNode));
-    const char* next = at + sizeof(entry.pNode);
+    // Read into a local, not into the entry: an entry whose address is taken stays in memory.
+    CDataValidationClient* node = nullptr;
+    std::memcpy(&node, at, sizeof(node));
+    const char* next = at + sizeof(node);
     std::size_t length = 0;
     for (int shift = 0;; shift += 7) {
         const auto group = static_cast<unsigned char>(*next++);
@@ -40,9 +46,7 @@ SEntry Read(const char* at) {
             break;
         }
     }
-    entry.key = {next, length};
-    entry.nBytes = static_cast<std::size_t>(next - at) + length;
-    return entry;
+    return {node, next, length, static_cast<std::size_t>(next - at) + length};
 }
 
 void WriteNode(char* at, CDataValidationClient* node) {
@@ -55,6 +59,28 @@ std::size_t LengthBytes(std::size_t length) {
 
 std::uint64_t HashOf(std::string_view key) {
     return std::hash<std::string_view>{}(key);
+}
+
+// Moves `block` and `offset` on to the next live entry, across blocks, and answers it (no node
+// at the end). A template so that it can take the map's private block type; kept inline, as
+// the walk of the whole map runs through it.
+template <class TBlock>
+[[gnu::always_inline]] inline SEntry SkipToLive(const TBlock*& block, const TBlock* end,
+                                                std::size_t& offset) {
+    while (block != end) {
+        if (offset >= block->nUsed) {
+            ++block;
+            offset = 0;
+            continue;
+        }
+        const SEntry entry = Read(block->pBytes.get() + offset);
+        if (entry.pNode) {
+            return entry;
+        }
+        offset += entry.nBytes;
+    }
+    offset = 0;
+    return {};
 }
 
 int PositionBitsFor(std::size_t blocks) {
@@ -79,7 +105,7 @@ CItemMap::const_iterator::const_iterator(const SBlock* block, const SBlock* end,
 
 CItemMap::value_type CItemMap::const_iterator::operator*() const {
     const SEntry entry = Read(m_pBlock->pBytes.get() + m_nOffset);
-    return {entry.key, entry.pNode};
+    return {entry.Key(), entry.pNode};
 }
 
 CItemMap::const_iterator& CItemMap::const_iterator::operator++() {
@@ -88,20 +114,14 @@ CItemMap::const_iterator& CItemMap::const_iterator::operator++() {
     return *this;
 }
 
+CItemMap::value_type CItemMap::const_iterator::advance() {
+    m_nOffset += Read(m_pBlock->pBytes.get() + m_nOffset).nBytes;
+    const SEntry entry = SkipToLive(m_pBlock, m_pEnd, m_nOffset);
+    return {entry.Key(), entry.pNode};
+}
+
 void CItemMap::const_iterator::SkipErased() {
-    while (m_pBlock != m_pEnd) {
-        if (m_nOffset >= m_pBlock->nUsed) {
-            ++m_pBlock;
-            m_nOffset = 0;
-            continue;
-        }
-        const SEntry entry = Read(m_pBlock->pBytes.get() + m_nOffset);
-        if (entry.pNode) {
-            return;
-        }
-        m_nOffset += entry.nBytes;
-    }
-    m_nOffset = 0;
+    SkipToLive(m_pBlock, m_pEnd, m_nOffset);
 }
 
 CItemMap::CItemMap(const CItemMap& other) {
@@ -137,6 +157,20 @@ CDataValidationClient* CItemMap::find(std::string_view key) const {
     return found.pEntry ? Read(found.pEntry).pNode : nullptr;
 }
 
+CItemMap::const_iterator CItemMap::find_entry(std::string_view key) const {
+    if (m_nSize == 0) {
+        return end();
+    }
+    const SProbe found = Probe(key, HashOf(key));
+    if (!found.pEntry) {
+        return end();
+    }
+    const std::size_t position = (m_vecSlots[found.nSlot] & PositionMask(m_nPositionBits)) - 1;
+    const SBlock* blocks = m_vecBlocks.data();
+    return const_iterator(blocks + (position >> kOffsetBits), blocks + m_vecBlocks.size(),
+                          position & (kBlockSize - 1));
+}
+
 void CItemMap::set(std::string_view key, CDataValidationClient* node) {
     if (!node) {
         erase(key);
@@ -145,6 +179,7 @@ void CItemMap::set(std::string_view key, CDataValidationClient* node) {
     if (m_vecSlots.empty()) {
         Rehash(kLeastSlots);
     }
+    ++m_nGeneration;
     const std::uint64_t hash = HashOf(key);
     const SProbe found = Probe(key, hash);
     if (found.pEntry) {
@@ -171,6 +206,7 @@ bool CItemMap::erase(std::string_view key) {
     if (!found.pEntry) {
         return false;
     }
+    ++m_nGeneration;
     EraseSlot(found.nSlot);
     // The entry stays in its block, without a node, until the blocks are packed again.
     WriteNode(found.pEntry, nullptr);
@@ -215,6 +251,8 @@ bool operator==(const CItemMap& a, const CItemMap& b) {
 }
 
 void CItemMap::Swap(CItemMap& other) noexcept {
+    ++m_nGeneration;
+    ++other.m_nGeneration;
     std::swap(m_vecSlots, other.m_vecSlots);
     std::swap(m_vecBlocks, other.m_vecBlocks);
     std::swap(m_nSize, other.m_nSize);
@@ -234,7 +272,7 @@ inline CItemMap::SProbe CItemMap::Probe(std::string_view key, std::uint64_t hash
         // The tag spares reading most entries that are not the key's.
         if ((value & ~positionMask) == tag) {
             char* entry = EntryAt(value);
-            if (Read(entry).key == key) {
+            if (Read(entry).Key() == key) {
                 return {slot, entry};
             }
         }
@@ -309,7 +347,7 @@ void CItemMap::EraseSlot(std::size_t slot) {
     const auto after = [capacity](std::size_t at) { return at + 1 == capacity ? 0 : at + 1; };
     std::size_t gap = slot;
     for (std::size_t next = after(gap); m_vecSlots[next]; next = after(next)) {
-        const std::size_t home = HomeOf(HashOf(Read(EntryAt(m_vecSlots[next])).key));
+        const std::size_t home = HomeOf(HashOf(Read(EntryAt(m_vecSlots[next])).Key()));
         if (distance(home, next) >= distance(gap, next)) {
             m_vecSlots[gap] = m_vecSlots[next];
             gap = next;
