@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -222,6 +223,52 @@ TEST_F(DifferenceRulesTest, TheProgressHandlerCancelsAtTheNextScreen) {
     EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 2}}));
     // The first screen's differences go with the cancelled level.
     EXPECT_TRUE(changes.IsEmpty());
+}
+
+// The walk reads the other tree's key map in the order it was filled; these cases give it a
+// map in another order, or one that the progress handler changes under it.
+TEST_F(DifferenceRulesTest, AMapFilledInReverseTreeOrderMatchesByKey) {
+    Vel::CItemMap& map = *right->root.GetAllItemsMap();
+    std::vector<std::pair<std::string, Vel::CDataValidationClient*>> entries;
+    for (const auto& [key, node] : map) {
+        entries.emplace_back(key, node);
+    }
+    map.clear();
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        map.set(entry->first, entry->second);
+    }
+    ASSERT_EQ(right->Zone(2).m_Delay.SetValue(9), 0);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* item = At({"ZoneScreen", "Zones", "Zone[3]", "Zone.Delay"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_sRightValue, "9");
+}
+
+// The handler frees the map's entries before each screen; the walk reads the new ones.
+TEST_F(DifferenceRulesTest, AMapRebuiltByTheProgressHandlerIsReadAnew) {
+    ASSERT_EQ(right->Zone(0).m_Level.SetValue(3), 0);
+    Vel::CDiffProgress progress(left->root, &goOn, [this](int, int) {
+        right->root.CreateKeyMap();
+        return true;
+    });
+    EXPECT_EQ(Diff(&progress), 1);
+    CVelDataChange* item = At({"ZoneScreen", "Zones", "Zone[1]", "Zone.Level"});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_sRightValue, "3");
+}
+
+// Before the zone screen the handler enters the system screen under the zone screen's key, so
+// the zone screen is compared with the system screen and the changed zone is never reached.
+TEST_F(DifferenceRulesTest, AKeyReenteredByTheProgressHandlerIsReadAnew) {
+    ASSERT_EQ(right->Zone(0).m_Level.SetValue(3), 0);
+    const Vel::CString key = right->zoneScreen.GetItemUniqueKey(true);
+    Vel::CDiffProgress progress(left->root, &goOn, [this, &key](int done, int) {
+        if (done == 1) {
+            right->root.GetAllItemsMap()->set(key.view(), &right->system);
+        }
+        return true;
+    });
+    EXPECT_EQ(Diff(&progress), 0);
 }
 
 } // namespace
