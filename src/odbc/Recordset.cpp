@@ -198,8 +198,9 @@ void bindParam(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
     }
 }
 
-// A value per row of a block of `rows`, bound by column.
-void bindColumnBlock(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot, std::size_t rows) {
+// A value per row of a block of `rows`, bound by column; a statement that fetches one row at
+// a time binds a block of one.
+void bindColumn(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot, std::size_t rows) {
     slot.indicators.assign(rows, 0);
     if (slot.field.pLong) {
         slot.numbers.assign(rows, 0);
@@ -212,16 +213,6 @@ void bindColumnBlock(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot, std
     }
 }
 
-void bindColumn(const COdbcStatement& stmt, SQLUSMALLINT n, Slot& slot) {
-    sizeText(slot);
-    if (slot.field.pLong) {
-        stmt.Check(SQLBindCol(stmt.Get(), n, SQL_C_SLONG, &slot.number, 0, &slot.indicator));
-    } else {
-        stmt.Check(SQLBindCol(stmt.Get(), n, SQL_C_CHAR, slot.text.data(),
-                              static_cast<SQLLEN>(slot.text.size()), &slot.indicator));
-    }
-}
-
 // One fetched value of a column.
 struct Cell {
     SQLINTEGER number;
@@ -231,9 +222,6 @@ struct Cell {
 };
 
 Cell cellOf(const Slot& slot, std::size_t row) {
-    if (slot.indicators.empty()) {
-        return {slot.number, slot.indicator, slot.text.data(), slot.text.size()};
-    }
     if (slot.field.pLong) {
         return {slot.numbers[row], slot.indicators[row], nullptr, 0};
     }
@@ -273,12 +261,8 @@ void bindAll(const COdbcStatement& stmt, std::vector<Slot>& params, std::vector<
         bindParam(stmt, static_cast<SQLUSMALLINT>(i + 1), params[i]);
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const auto n = static_cast<SQLUSMALLINT>(i + 1);
-        if (block) {
-            bindColumnBlock(stmt, n, columns[i], block->status.size());
-        } else {
-            bindColumn(stmt, n, columns[i]);
-        }
+        bindColumn(stmt, static_cast<SQLUSMALLINT>(i + 1), columns[i],
+                   block ? block->status.size() : 1);
     }
 }
 
