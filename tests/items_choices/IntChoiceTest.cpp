@@ -88,12 +88,11 @@ TEST_F(IntChoiceTest, TextsFollowTheParentKeysToTheMarker) {
 }
 
 TEST_F(IntChoiceTest, SeismicFunctionsHaveTheirOwnTextFromVersion691) {
-    texts.LoadText("LMC_ZONE__FUNCTION_46=Function 46\nVEL_FUNCTION_SEISMIC=Seismic\n"
-                   "LMC_RIOOUTPUT__FUNCTION_95=Output 95\n");
+    texts.LoadText("LMC_ZONE__FUNCTION_46=Function 46\nVEL_FUNCTION_SEISMIC=Seismic\n");
     Panel(690, "[Zone.Function]\n");
     TestRoot newer(&managers);
     newer.SetLanguageClass(&texts);
-    CDataIntChoice olderZone(&screen, "Zone.Function"), olderRio(&screen, "RIOOutput.Function");
+    CDataIntChoice older(&screen, "Zone.Function");
     std::vector<std::unique_ptr<CDataIntChoice>> items;
     for (const char* key :
          {"Zone.Function", "RIOOutput.Function", "PanelVelSupport.OutputTypeList",
@@ -102,13 +101,11 @@ TEST_F(IntChoiceTest, SeismicFunctionsHaveTheirOwnTextFromVersion691) {
     }
     Change(690);
     ASSERT_TRUE(newer.ChangePanelVersion(kType, 691));
-    EXPECT_EQ(olderZone.GetTextByValue(46), "Function 46");
-    EXPECT_EQ(olderRio.GetTextByValue(95), "Output 95");
+    EXPECT_EQ(older.GetTextByValue(46), "Function 46");
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i]->GetTextByValue(i == 0 ? 46 : 95), "Seismic") << i;
     }
     EXPECT_EQ(items[0]->GetTextByValue(95), "LM==>Zone.Function 95");
-    EXPECT_EQ(items[1]->GetTextByValue(46), "LM==>RIOOutput.Function 46");
 }
 
 } // namespace
