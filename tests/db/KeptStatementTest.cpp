@@ -12,28 +12,25 @@
 namespace VelTest {
 namespace {
 
-// The one column of the table Kept, read as a number.
-class NumberRows : public Vel::CCommonDbSet {
+// The one column of the table Kept, read as a number or as a text: the same statement text
+// either way.
+class KeptRows : public Vel::CCommonDbSet {
 public:
-    explicit NumberRows(Vel::CDatabase* db) : CCommonDbSet(db) {}
+    KeptRows(Vel::CDatabase* db, bool asText) : CCommonDbSet(db), m_bAsText(asText) {}
     Vel::CString GetDefaultSQL() override { return "[Kept]"; }
     void DoFieldExchange(Vel::CFieldExchange* pFX) override {
         pFX->SetFieldType(Vel::CFieldExchange::outputColumn);
-        RFX_LongEx(pFX, "[Value]", m_lValue);
+        if (m_bAsText) {
+            RFX_Text(pFX, "[Value]", m_strValue);
+        } else {
+            RFX_LongEx(pFX, "[Value]", m_lValue);
+        }
     }
     long m_lValue = 0;
-};
-
-// The same column, read as a text: the same statement text as NumberRows.
-class TextRows : public Vel::CCommonDbSet {
-public:
-    explicit TextRows(Vel::CDatabase* db) : CCommonDbSet(db) {}
-    Vel::CString GetDefaultSQL() override { return "[Kept]"; }
-    void DoFieldExchange(Vel::CFieldExchange* pFX) override {
-        pFX->SetFieldType(Vel::CFieldExchange::outputColumn);
-        RFX_Text(pFX, "[Value]", m_strValue);
-    }
     Vel::CString m_strValue;
+
+private:
+    bool m_bAsText;
 };
 
 class KeptStatementTest : public DbFixture {
@@ -43,12 +40,12 @@ protected:
         m_db.ExecuteDirect("INSERT INTO [Kept] ([Value]) VALUES (5)");
     }
     long ReadNumber() {
-        NumberRows rows(&m_db);
+        KeptRows rows(&m_db, false);
         rows.Open(Vel::CRecordset::forwardOnly);
         return rows.m_lValue;
     }
     Vel::CString ReadText() {
-        TextRows rows(&m_db);
+        KeptRows rows(&m_db, true);
         rows.Open(Vel::CRecordset::forwardOnly);
         return rows.m_strValue;
     }
@@ -82,7 +79,7 @@ TEST_P(KeptStatementTest, RowsOfSeveralFetchBlocksAreAllReadInOrder) {
             Vel::CString::Formatted("INSERT INTO [Kept] ([Value]) VALUES (%ld)", value));
         stored.push_back(value);
     }
-    NumberRows rows(&m_db);
+    KeptRows rows(&m_db, false);
     rows.m_strSort = "[Value]";
     rows.Open(Vel::CRecordset::forwardOnly);
     std::vector<long> read;
