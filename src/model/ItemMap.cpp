@@ -109,19 +109,19 @@ CItemMap::value_type CItemMap::const_iterator::operator*() const {
 }
 
 CItemMap::const_iterator& CItemMap::const_iterator::operator++() {
-    m_nOffset += Read(m_pBlock->pBytes.get() + m_nOffset).nBytes;
-    SkipErased();
+    advance();
     return *this;
 }
 
 CItemMap::value_type CItemMap::const_iterator::advance() {
-    m_nOffset += Read(m_pBlock->pBytes.get() + m_nOffset).nBytes;
+    m_nOffset += m_nBytes;
     const SEntry entry = SkipToLive(m_pBlock, m_pEnd, m_nOffset);
+    m_nBytes = entry.nBytes;
     return {entry.Key(), entry.pNode};
 }
 
 void CItemMap::const_iterator::SkipErased() {
-    SkipToLive(m_pBlock, m_pEnd, m_nOffset);
+    m_nBytes = SkipToLive(m_pBlock, m_pEnd, m_nOffset).nBytes;
 }
 
 CItemMap::CItemMap(const CItemMap& other) {
