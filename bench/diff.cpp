@@ -3,7 +3,8 @@
 // reporting progress, and the sorted iteration over every entry of the change tree it fills,
 // next to the anchors: one walk of the same tree's key map, plain and with a look-up of every
 // key in the other tree's map, one walk of a plain hash map of the same keys and nodes, and the
-// matching of every item through the model (its unique key composed and looked up).
+// matching of every item through the model (its unique key composed and looked up), and the
+// floor under any exact walk: the calls it must make of every pair of nodes, with no matching.
 #include "LargestPanel.h"
 
 #include <vel/DataNumber.h>
@@ -169,5 +170,35 @@ void BM_Anchor_MatchEveryItem(benchmark::State& state) {
     PerItem(state, pair.items);
 }
 BENCHMARK(BM_Anchor_MatchEveryItem)->Unit(benchmark::kMillisecond);
+
+// The calls an exact walk cannot leave out, as a host class may override each: whether either
+// node of a pair is disabled and, for a pair of items, whether their values are equal. The
+// pairs are taken by position, so no key is composed, matched or looked up, and nothing is
+// entered in a change tree: what a diff costs beyond this is its matching and its own upkeep.
+int PairedCalls(Vel::CDataValidationClient& left, Vel::CDataValidationClient& right) {
+    if (left.IsDisabled() || right.IsDisabled()) {
+        return 0;
+    }
+    const Vel::CDataValidationClientList& lefts = left.GetChildListRef();
+    const Vel::CDataValidationClientList& rights = right.GetChildListRef();
+    if (lefts.empty()) {
+        return left.IsDataType() && right.IsDataType() &&
+               !static_cast<Vel::CData&>(left).Compare(static_cast<Vel::CData*>(&right));
+    }
+    int differences = 0;
+    for (std::size_t i = 0; i < lefts.size() && i < rights.size(); ++i) {
+        differences += PairedCalls(*lefts[i], *rights[i]);
+    }
+    return differences;
+}
+
+void BM_Floor_PairedCalls(benchmark::State& state) {
+    SPair& pair = Pair(0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PairedCalls(pair.left->Root(), pair.right->Root()));
+    }
+    PerItem(state, pair.items);
+}
+BENCHMARK(BM_Floor_PairedCalls)->Unit(benchmark::kMillisecond);
 
 } // namespace
