@@ -175,30 +175,41 @@ BENCHMARK(BM_Anchor_MatchEveryItem)->Unit(benchmark::kMillisecond);
 // node of a pair is disabled and, for a pair of items, whether their values are equal. The
 // pairs are taken by position, so no key is composed, matched or looked up, and nothing is
 // entered in a change tree: what a diff costs beyond this is its matching and its own upkeep.
-int PairedCalls(Vel::CDataValidationClient& left, Vel::CDataValidationClient& right) {
+// `entries`, when given, is read one entry per pair in step with the walk: the least that
+// matching through the other tree's key map adds, as every counterpart must be found there.
+int PairedCalls(Vel::CDataValidationClient& left, Vel::CDataValidationClient& right,
+                Vel::CItemMap::const_iterator* entries) {
+    int met = 0;
+    if (entries) {
+        met = entries->advance().second == &right;
+    }
     if (left.IsDisabled() || right.IsDisabled()) {
-        return 0;
+        return met;
     }
     const Vel::CDataValidationClientList& lefts = left.GetChildListRef();
     const Vel::CDataValidationClientList& rights = right.GetChildListRef();
     if (lefts.empty()) {
-        return left.IsDataType() && right.IsDataType() &&
-               !static_cast<Vel::CData&>(left).Compare(static_cast<Vel::CData*>(&right));
+        return met + (left.IsDataType() && right.IsDataType() &&
+                      !static_cast<Vel::CData&>(left).Compare(static_cast<Vel::CData*>(&right)));
     }
-    int differences = 0;
     for (std::size_t i = 0; i < lefts.size() && i < rights.size(); ++i) {
-        differences += PairedCalls(*lefts[i], *rights[i]);
+        met += PairedCalls(*lefts[i], *rights[i], entries);
     }
-    return differences;
+    return met;
 }
 
 void BM_Floor_PairedCalls(benchmark::State& state) {
     SPair& pair = Pair(0);
+    const bool readMap = state.range(0) != 0;
+    const Vel::CItemMap& map = *pair.right->Root().GetAllItemsMap();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PairedCalls(pair.left->Root(), pair.right->Root()));
+        Vel::CItemMap::const_iterator entries = map.begin();
+        benchmark::DoNotOptimize(
+            PairedCalls(pair.left->Root(), pair.right->Root(), readMap ? &entries : nullptr));
     }
     PerItem(state, pair.items);
 }
-BENCHMARK(BM_Floor_PairedCalls)->Unit(benchmark::kMillisecond);
+// 0: the calls alone; 1: with the other tree's key map read in step.
+BENCHMARK(BM_Floor_PairedCalls)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
