@@ -51,20 +51,6 @@ protected:
     }
 };
 
-TEST_P(KeptStatementTest, SecondTreeReadsIntoItsOwnItemsAfterTheFirstIsGone) {
-    auto first = Tree();
-    CreateTables(*first);
-    first->exitTime.SetValue(7);
-    first->Zone(2).m_Level.SetValue(3);
-    ASSERT_TRUE(first->root.StoreDataVel2Db(&m_db, false));
-    ASSERT_TRUE(Load(*first));
-    first.reset();
-    auto second = Tree();
-    ASSERT_TRUE(Load(*second));
-    EXPECT_EQ(second->exitTime.GetValue(), 7);
-    EXPECT_EQ(second->Zone(2).m_Level.GetValue(), 3);
-}
-
 TEST_P(KeptStatementTest, SameQueryReadAsTextAfterANumberGivesTheText) {
     MakeKeptTable();
     ASSERT_EQ(ReadNumber(), 5);

@@ -77,16 +77,6 @@ TEST_F(NodeXmlTest, CollectionWritesEachElementWithItsNumber) {
                              "</ZoneCollection>\n");
 }
 
-TEST_F(NodeXmlTest, ContainerOutsideACollectionOpensWithoutNumber) {
-    ZoneRecord zone(&screen);
-    zone.SetId(7);
-    Change(610);
-    EXPECT_EQ(Export(zone, 2), "\t\t<Zone>\n"
-                               "\t\t\t<Type value=\"3\">Interior &amp; hall</Type>\n"
-                               "\t\t\t<Name></Name>\n"
-                               "\t\t</Zone>\n");
-}
-
 TEST_F(NodeXmlTest, TextChangedBetweenTwoExportsThroughOneWriterIsTakenUp) {
     ZoneRecord zone(&screen);
     Change(610);
@@ -118,11 +108,15 @@ TEST_F(NodeXmlTest, TreesWrittenInOnePassKeepTheirOwnTexts) {
                                     "\t\t<Name></Name>\n\t</Zone>\n</Screen>\n");
 }
 
-TEST_F(NodeXmlTest, ContainerIsNamedByItsFullKeyAndItsItemsByTheirLastKey) {
+// Only an element of a collection carries its number.
+TEST_F(NodeXmlTest, ContainerOutsideACollectionIsNamedByItsFullKeyWithoutNumber) {
     TestScreen system(&root, "Panel.System");
     CDataNumber exitTime(&system, "Panel.System.ExitTime");
+    system.SetId(7);
     Change(610);
-    EXPECT_EQ(Export(system), "<Panel.System>\n\t<ExitTime>45</ExitTime>\n</Panel.System>\n");
+    EXPECT_EQ(Export(system, 2), "\t\t<Panel.System>\n"
+                                 "\t\t\t<ExitTime>45</ExitTime>\n"
+                                 "\t\t</Panel.System>\n");
 }
 
 TEST_F(NodeXmlTest, DisabledChildrenAreLeftOut) {
@@ -148,9 +142,12 @@ TEST_F(NodeXmlTest, CollectionReportsAChildThatIsNoContainerAndWritesIt) {
     CDataNumber stray(&zones, "Panel.System.ExitTime");
     Change(610);
     EXPECT_EQ(Export(zones), "<ZoneCollection>\n\t<ExitTime>45</ExitTime>\n</ZoneCollection>\n");
-    EXPECT_TRUE(HasReports(
-        sink, {Report(kError, "(*it)->GetType() == PanelDataTypes::CONTAINER",
-                      "DataCollectionBaseVel", 161, "Item should be the ContainerPanel.Zone")}));
+    EXPECT_TRUE(HasReports(sink, {{CAssertReport::Error,
+                                   "(*it)->GetType() == PanelDataTypes::CONTAINER",
+                                   "DataCollectionBaseVel",
+                                   161,
+                                   "Item should be the ContainerPanel.Zone",
+                                   {}}}));
 }
 
 } // namespace

@@ -1,36 +1,28 @@
 // Reading templates, writing reports and the failures of both.
 #include "ReportFixture.h"
 
-#include <cstdio>
-#include <filesystem>
+#include "support/TempValidationFolder.h"
+
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace VelTest {
 namespace {
 
 class FileTest : public ReportFixture {
 protected:
-    FileTest() { std::filesystem::create_directories(folder); }
-    ~FileTest() override { std::filesystem::remove_all(folder); }
-
-    void Write(const std::string& file, const std::string& text) {
-        std::ofstream(folder / file, std::ios::binary) << text;
-    }
     std::string Read(const std::string& file) {
-        std::ifstream in(folder / file, std::ios::binary);
+        std::ifstream in(folder.Path() + file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    Vel::CString Path(const std::string& file) { return (folder / file).string(); }
+    Vel::CString Path(const std::string& file) { return Vel::CString(folder.Path() + file); }
 
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("vel_report_" + std::to_string(::getpid()));
+    TempValidationFolder folder;
 };
 
 TEST_F(FileTest, TemplateIsReadPastItsFirstBlock) {
     const std::string text = std::string(40000, 'x') + "<!--Site.Count-->";
-    Write("big.html", text);
+    folder.WriteRaw("big.html", text);
     engine.m_strTemplateFile = Path("big.html");
     ASSERT_EQ(engine.Init(), 1);
     ASSERT_EQ(engine.Start(), 1);
@@ -50,7 +42,7 @@ TEST_F(FileTest, ReportOfExactlyOnePieceIsWrittenWhole) {
 }
 
 TEST_F(FileTest, ExistingReportIsReplaced) {
-    Write("out.html", std::string(100000, 'o'));
+    folder.WriteRaw("out.html", std::string(100000, 'o'));
     engine.m_strReportFile = Path("out.html");
     Fill("<p><!--Site.Count--></p>");
     EXPECT_EQ(Read("out.html"), "<p>7</p>");

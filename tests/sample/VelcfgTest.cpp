@@ -18,7 +18,7 @@ namespace {
 using VelTest::HasLine;
 using VelTest::Lines;
 using VelTest::ReadWholeFile;
-using ToolRun = VelTest::VelcfgRun;
+using ToolRun = VelTest::ToolResult;
 using VelTest::Velcfg;
 
 TEST(Velcfg, UsageAndSetupErrorsExitWithTwoAndOneLine) {

@@ -41,6 +41,16 @@ struct ExpectedReport {
     std::vector<std::string> values;
 };
 
+// The warning of a panel type and version the validation files do not cover.
+inline ExpectedReport UnsupportedVersion(int type, int version) {
+    return {Vel::CAssertReport::Warning,
+            "false",
+            "ValidationManagerVel",
+            143,
+            "Unsupported version. Configuration and validation data missing.",
+            {"nType=" + std::to_string(type), "nVersion=" + std::to_string(version)}};
+}
+
 // Checks that `sink` holds exactly the reports in `expected`, in order.
 ::testing::AssertionResult HasReports(const CaptureSink& sink,
                                       const std::vector<ExpectedReport>& expected);

@@ -18,10 +18,6 @@ namespace VelTest {
 
 namespace {
 
-#ifndef VEL_PG_DIR
-#define VEL_PG_DIR "pg"
-#endif
-
 std::string readFirstLine(const fs::path& file) {
     std::ifstream in(file);
     std::string line;

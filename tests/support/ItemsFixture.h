@@ -11,19 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace VelTest {
-
-constexpr auto kError = Vel::CAssertReport::Error;
-
-// An expected report, written on fewer lines than its aggregate.
-inline ExpectedReport Report(Vel::CAssertReport::Kind kind, const std::string& condition,
-                             const std::string& source, int line, const std::string& message,
-                             std::vector<std::string> values = {}) {
-    return {kind, condition, source, line, message, std::move(values)};
-}
 
 // first, first + step, ... (count numbers)
 inline std::vector<int> Series(int first, int step, int count) {

@@ -3,6 +3,8 @@
 // do not link the support archive.
 #pragma once
 
+#include "support/RunTool.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,19 +17,13 @@
 
 namespace VelTest {
 
-struct VelcfgRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 inline std::string ReadWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // `args` are shell words; `environment` ("NAME=value ...") is set for the run only.
-inline VelcfgRun Velcfg(const std::string& args, const std::string& environment = "") {
+inline ToolResult Velcfg(const std::string& args, const std::string& environment = "") {
     static int runs = 0;
     const std::filesystem::path base =
         std::filesystem::temp_directory_path() /
@@ -36,7 +32,7 @@ inline VelcfgRun Velcfg(const std::string& args, const std::string& environment 
     const std::string err = base.string() + ".err";
     const int raw =
         std::system((environment + " ./velcfg " + args + " >" + out + " 2>" + err).c_str());
-    VelcfgRun run;
+    ToolResult run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadWholeFile(out);
     run.err = ReadWholeFile(err);

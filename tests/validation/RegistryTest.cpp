@@ -61,13 +61,7 @@ TEST_F(RegistryTest, FailedRequestsAreWarnedAboutAndLeaveTheRegistryUnchanged) {
     std::vector<VelTest::ExpectedReport> expected;
     for (const auto& [type, version] : failing) {
         EXPECT_EQ(Access(type, version), nullptr) << type << "/" << version;
-        expected.push_back(
-            {CAssertReport::Warning,
-             "false",
-             "ValidationManagerVel",
-             143,
-             "Unsupported version. Configuration and validation data missing.",
-             {"nType=" + std::to_string(type), "nVersion=" + std::to_string(version)}});
+        expected.push_back(VelTest::UnsupportedVersion(type, version));
     }
     EXPECT_TRUE(VelTest::HasReports(sink, expected));
     EXPECT_EQ(Access(99, 330), held);

@@ -12,6 +12,7 @@ namespace {
 
 using VelTest::CaptureSink;
 using VelTest::HasReports;
+using VelTest::UnsupportedVersion;
 
 constexpr int kType = 5;
 constexpr int kVersion = 1;
@@ -38,15 +39,6 @@ protected:
     }
     CString GetMapPvmFileType(int nType) const override { return nType == kType ? "Model" : ""; }
 };
-
-VelTest::ExpectedReport Unsupported(int nType, int nVersion) {
-    return {CAssertReport::Warning,
-            "false",
-            "ValidationManagerVel",
-            143,
-            "Unsupported version. Configuration and validation data missing.",
-            {"nType=" + std::to_string(nType), "nVersion=" + std::to_string(nVersion)}};
-}
 
 // Every per-key answer in one text: disabled, read-only, check-import, choices, default
 // choice, chars, numbers, default number, default and allowed texts.
@@ -239,16 +231,16 @@ TEST_F(ValidationManagerTest, FailedSelectionsAreReportedAndKeepOrDropTheData) {
     CValidationManager base; // knows no files at all
     EXPECT_EQ(Answers(base, "Any"), "disabled,0,0,[],0,0..0,0..0,0,'',''");
     EXPECT_FALSE(base.InitPanelVersion(66, 650));
-    EXPECT_TRUE(HasReports(sink, {Unsupported(7, kVersion),
-                                  Unsupported(kType, 4),
+    EXPECT_TRUE(HasReports(sink, {UnsupportedVersion(7, kVersion),
+                                  UnsupportedVersion(kType, 4),
                                   {CAssertReport::Error,
                                    "false",
                                    "PVMDataFile",
                                    183,
                                    "Can't open Validation data file",
                                    {"m_sFileName=\"" + m_folder.Path() + "Missing.vmd\""}},
-                                  Unsupported(kType, 3),
-                                  Unsupported(66, 650)}));
+                                  UnsupportedVersion(kType, 3),
+                                  UnsupportedVersion(66, 650)}));
 }
 
 } // namespace

@@ -126,9 +126,9 @@ TEST(SampleExportTest, EveryChoiceIsWrittenWithTheTextOfItsValue) {
 TEST(SampleExportTest, VelcfgExportsTheScreensNamedWithTheValuesGiven) {
     const std::string file =
         std::filesystem::temp_directory_path() / ("vel-export-" + std::to_string(getpid()));
-    const VelcfgRun run = Velcfg("export --out " + file +
-                                 " --type 66 --version 650 --screen "
-                                 "Network --screen System 'System.PanelName=A&B 1'");
+    const ToolResult run = Velcfg("export --out " + file +
+                                  " --type 66 --version 650 --screen "
+                                  "Network --screen System 'System.PanelName=A&B 1'");
     const std::string xml = ReadWholeFile(file);
     std::filesystem::remove(file);
     EXPECT_EQ(run.status, 0) << run.err;
