@@ -2,8 +2,6 @@
 
 #include <vel/DataManagerBase.h>
 
-#include "SameBytes.h"
-
 #include "model/ChangeWalk.h"
 
 #include <cstdint>
@@ -93,7 +91,7 @@ CDataValidationClient* CDiffWalk::Counterpart(const SLevel& level, std::size_t p
     }
     m_pUnentered = nullptr;
     const CString& key = m_Path.EnterChild(level.keys, child);
-    if (held && SameText(*held, key.view())) {
+    if (held && *held == key.view()) {
         level.pOtherCursor->Take();
         return partner;
     }

@@ -4,12 +4,9 @@
 #include <vel/DataContainerBase.h>
 #include <vel/PanelDataTypes.h>
 
-#include "SameBytes.h"
-
 #include "model/TreeLevels.h"
 
 #include <charconv>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <typeinfo>
@@ -124,9 +121,8 @@ bool CKeyPath::IsKeyOf(const SLevel& level, const CDataValidationClient& child,
     }
     const std::size_t prefixSize = end - level.nBase;
     // The part first: it tells siblings apart, the prefix they share.
-    return held.size() == prefixSize + part.size() &&
-           SameBytes(held.data() + prefixSize, part.data(), part.size()) &&
-           SameBytes(held.data(), buffer.data() + level.nBase, prefixSize);
+    return held.size() == prefixSize + part.size() && held.substr(prefixSize) == part &&
+           held.substr(0, prefixSize) == std::string_view(buffer).substr(level.nBase, prefixSize);
 }
 
 CKeyPath::SLevel CKeyPath::ChildLevel(const SLevel& parent, const CDataValidationClient& child) {
