@@ -43,9 +43,7 @@ public:
             ++*this;
             return before;
         }
-        friend bool operator==(const const_iterator& a, const const_iterator& b) {
-            return a.m_pBlock == b.m_pBlock && a.m_nOffset == b.m_nOffset;
-        }
+        friend bool operator==(const const_iterator& a, const const_iterator& b) = default;
 
     private:
         friend class CItemMap;
@@ -56,8 +54,6 @@ public:
         const SBlock* m_pBlock = nullptr;
         const SBlock* m_pEnd = nullptr;
         std::size_t m_nOffset = 0;
-        // The size of the entry at m_nOffset, so that stepping past it needs no second read.
-        std::size_t m_nBytes = 0;
     };
     using iterator = const_iterator;
 

@@ -114,14 +114,13 @@ CItemMap::const_iterator& CItemMap::const_iterator::operator++() {
 }
 
 CItemMap::value_type CItemMap::const_iterator::advance() {
-    m_nOffset += m_nBytes;
+    m_nOffset += Read(m_pBlock->pBytes.get() + m_nOffset).nBytes;
     const SEntry entry = SkipToLive(m_pBlock, m_pEnd, m_nOffset);
-    m_nBytes = entry.nBytes;
     return {entry.Key(), entry.pNode};
 }
 
 void CItemMap::const_iterator::SkipErased() {
-    m_nBytes = SkipToLive(m_pBlock, m_pEnd, m_nOffset).nBytes;
+    SkipToLive(m_pBlock, m_pEnd, m_nOffset);
 }
 
 CItemMap::CItemMap(const CItemMap& other) {
