@@ -23,13 +23,6 @@ std::size_t CountBelow(const CDataValidationClient& node) {
     return count;
 }
 
-// Clears the value-in-database flags of the screens from position `first` on.
-void clearValuesInDbFrom(const CDataValidationClientList& screens, std::size_t first) {
-    for (std::size_t i = first; i < screens.size(); ++i) {
-        screens[i]->SetAllValuesInDb(false);
-    }
-}
-
 } // namespace
 
 CDataManagerBase::CDataManagerBase(const CString& sDataKey)
@@ -58,22 +51,11 @@ CString CDataManagerBase::GetPanelFamilyPrefix() {
 }
 
 bool CDataManagerBase::LoadDataDb2Vel(CDatabase* db, bool& notInDb, bool keepValues) {
-    // Each screen's value-in-database flags are cleared just before it loads, while its
-    // nodes are about to be touched anyway; a walk that stops clears the screens it did not
-    // reach, so every flag ends as if the whole tree had been cleared first.
-    m_bValueInDb = false;
-    std::size_t next = 0;
-    try {
-        for (; next < m_vecChildren.size(); ++next) {
-            m_vecChildren[next]->SetAllValuesInDb(false);
-            if (!m_vecChildren[next]->LoadScreenFromDb(db, notInDb, -1, keepValues, false)) {
-                clearValuesInDbFrom(m_vecChildren, next + 1);
-                return false;
-            }
+    SetAllValuesInDb(false);
+    for (CDataValidationClient* screen : m_vecChildren) {
+        if (!screen->LoadScreenFromDb(db, notInDb, -1, keepValues, false)) {
+            return false;
         }
-    } catch (...) {
-        clearValuesInDbFrom(m_vecChildren, next + 1);
-        throw;
     }
     ClearModified();
     return true;
