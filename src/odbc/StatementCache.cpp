@@ -34,16 +34,11 @@ void CStatementCache::Give(const CString& sql, SKeptStatement kept) {
         SQLFreeStmt(kept.stmt, SQL_UNBIND);
         SQLFreeStmt(kept.stmt, SQL_RESET_PARAMS);
     }
-    if (m_mapStatements.size() >= kMaxStatements) {
+    if (m_mapStatements.size() >= kMaxStatements || m_mapStatements.contains(sql)) {
         freeKept(kept);
         return;
     }
-    const auto [it, added] = m_mapStatements.try_emplace(sql);
-    if (!added) {
-        freeKept(kept);
-        return;
-    }
-    it->second = std::move(kept);
+    m_mapStatements.emplace(sql, std::move(kept));
 }
 
 void CStatementCache::Clear() {
