@@ -66,9 +66,6 @@ TEST(XmlWriterTest, DocumentFrameNamesPanelAndSite) {
     xml.EndDocument();
     EXPECT_EQ(xml.TakeText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                               "<Panel type=\"97\" version=\"120\" site=\"4711\">\n</Panel>\n");
-    xml.BeginDocument(66, 650);
-    EXPECT_EQ(xml.TakeText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                              "<Panel type=\"66\" version=\"650\">\n");
 }
 
 TEST(XmlWriterTest, StreamGetsTheDocumentInPiecesAsItGrows) {

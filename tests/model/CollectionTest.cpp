@@ -71,8 +71,6 @@ TEST_F(CollectionTest, ElementCountIsTheLimitWithinBounds) {
         ASSERT_TRUE(tree.root.ChangePanelVersion(kType, version));
         EXPECT_EQ(tree.zones.GetSize(), count) << configuration;
     }
-    ASSERT_GE(sink.Count(), 1u); // the missing limit
-    EXPECT_EQ(sink.Reports()[0].message, "Data Key was not found in Validation Files.");
 }
 
 } // namespace

@@ -102,8 +102,7 @@ TEST_F(LeafTest, MasksRoundUpToAllOnes) {
     EXPECT_EQ(unmasked.Masked(0x01FF), 0x01FF);
 }
 
-TEST_F(LeafTest, DefaultsAndTheirReport) {
-    EXPECT_FALSE(number.IsModified()); // defaults do not mark an item modified
+TEST_F(LeafTest, DefaultsOutOfRangeAndTheirReport) {
     EXPECT_EQ(inverted.GetValue(), 5); // a minimum above the maximum: the maximum wins
     EXPECT_EQ(high.GetValue(), 10);    // clamped after the report
     EXPECT_TRUE(high.IsModified());

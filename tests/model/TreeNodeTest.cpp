@@ -9,14 +9,17 @@ namespace {
 
 using Vel::CDataValidationClient;
 
-class TreeNodeTest : public ModelFixture {};
+// A tree of three zones, its collection set up without validation files.
+class TreeNodeTest : public ModelFixture {
+protected:
+    void SetUp() override { tree.zones.InitCollection(); }
+    TestTree tree{nullptr, 3};
+};
 
 TEST_F(TreeNodeTest, KeysAndPathsAtEveryDepth) {
     TestScreen year(nullptr, "HolidayInterval.Year"), year2(nullptr, "HolidayInterval.Year2");
     EXPECT_EQ(year.GetDataKey4Cmp(), "");
     EXPECT_EQ(year2.GetDataKey4Cmp(), "HolidayInterval.Year2");
-    TestTree tree(nullptr, 3);
-    tree.zones.InitCollection();
     const TestZone& third = tree.Zone(2);
     EXPECT_EQ(third.m_Level.GetItemUniqueKey(false), "ZoneScreen.Zones.Level");
     EXPECT_EQ(third.m_Level.GetItemPath(), "ZoneScreen.Zone(3).Level");
@@ -40,8 +43,6 @@ TEST_F(TreeNodeTest, WalksUpStopWhereTheParentChainReturns) {
 }
 
 TEST_F(TreeNodeTest, FindItemByKeyThroughWalkAndThroughKeyMap) {
-    TestTree tree(nullptr, 3);
-    tree.zones.InitCollection();
     // Without a key map the walk finds the first element answering the key without index.
     EXPECT_EQ(tree.root.FindItemByKey("ZoneScreen.Zones.Delay"), &tree.Zone(0).m_Delay);
     EXPECT_EQ(tree.root.FindItemByKey("ZoneScreen.Zones.2.Delay"), nullptr);
@@ -64,8 +65,6 @@ TEST_F(TreeNodeTest, FindItemByKeyThroughWalkAndThroughKeyMap) {
 }
 
 TEST_F(TreeNodeTest, ModifiedAndValueInDbFlagsOverSubtrees) {
-    TestTree tree(nullptr, 2);
-    tree.zones.InitCollection();
     tree.root.ClearModified();
     tree.Zone(1).m_Delay.SetModified();
     EXPECT_TRUE(tree.zones.IsModified());
