@@ -1,80 +1,56 @@
 // velcfg diff run as a real process: the listing, the mask, JSON, and Ctrl-C.
+#include "support/Velcfg.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace VelTest {
 namespace {
 
-struct ToolResult {
-    int status = -1; // exit status; -1 when velcfg did not exit by itself
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(FILE* file) {
-    std::string text;
-    char buffer[4096];
-    std::rewind(file);
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-        text.append(buffer, got);
-    }
-    std::fclose(file);
-    return text;
-}
-
-// Runs ./velcfg (the tests run in the output folder). With `interrupt`, SIGINT is sent at
-// once while still blocked in the child, so velcfg takes it as soon as it listens for it.
-ToolResult RunTool(const std::vector<std::string>& args, bool interrupt = false) {
-    FILE* out = std::tmpfile();
-    FILE* err = std::tmpfile();
-    std::vector<char*> argv = {const_cast<char*>("velcfg")};
-    for (const std::string& arg : args) {
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    }
-    argv.push_back(nullptr);
+// Runs ./velcfg with SIGINT sent at once while still blocked in the child, so velcfg takes it
+// as soon as it listens for it.
+ToolResult Interrupted(const std::string& args) {
+    const std::string base =
+        (std::filesystem::temp_directory_path() / ("velcfg-diff-" + std::to_string(getpid())))
+            .string();
+    const std::string out = base + ".out";
+    const std::string err = base + ".err";
     // Blocked before the fork, so the child starts with SIGINT blocked.
     sigset_t blocked;
     sigset_t previous;
     sigemptyset(&blocked);
     sigaddset(&blocked, SIGINT);
-    sigprocmask(interrupt ? SIG_BLOCK : SIG_UNBLOCK, &blocked, &previous);
+    sigprocmask(SIG_BLOCK, &blocked, &previous);
     const pid_t child = fork();
     if (child == 0) {
-        dup2(fileno(out), STDOUT_FILENO);
-        dup2(fileno(err), STDERR_FILENO);
-        execv("./velcfg", argv.data());
+        execl("/bin/sh", "sh", "-c", ("exec ./velcfg " + args + " >" + out + " 2>" + err).c_str(),
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     sigprocmask(SIG_SETMASK, &previous, nullptr);
-    if (interrupt) {
-        kill(child, SIGINT);
-    }
+    kill(child, SIGINT);
     int status = 0;
     waitpid(child, &status, 0);
     ToolResult result;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadAll(out);
-    result.err = ReadAll(err);
+    result.out = ReadWholeFile(out);
+    result.err = ReadWholeFile(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
     return result;
 }
 
-const std::vector<std::string> kPanel = {"diff", "--type", "101", "--version", "340"};
-
-std::vector<std::string> Args(std::vector<std::string> more) {
-    std::vector<std::string> args = kPanel;
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
+const std::string kPanel = "diff --type 101 --version 340 ";
 
 TEST(VelcfgDiffTest, ValuesOfBothSidesAreListedByScreenAndElementInOrder) {
-    const ToolResult run = RunTool(Args({"System.ExitTime=50", "Zones.12.Function=5", "--right",
-                                         "Zones.7.Function=5", "--right", "System.BellTime=3"}));
+    const ToolResult run =
+        Velcfg(kPanel + "System.ExitTime=50 Zones.12.Function=5 --right Zones.7.Function=5 "
+                        "--right System.BellTime=3");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "System parameters\n"
                        "  System parameters\n"
@@ -89,8 +65,8 @@ TEST(VelcfgDiffTest, ValuesOfBothSidesAreListedByScreenAndElementInOrder) {
 }
 
 TEST(VelcfgDiffTest, OnlyListsTheChosenSide) {
-    const ToolResult run = RunTool({"diff", "--type", "65", "--version", "610", "--to-type", "67",
-                                    "--to-version", "650", "--only", "right"});
+    const ToolResult run =
+        Velcfg("diff --type 65 --version 610 --to-type 67 --to-version 650 --only right");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("+ Zone: 64 x <...> | 96 x <...>\n"), std::string::npos);
     EXPECT_EQ(run.out.find("- "), std::string::npos);
@@ -98,7 +74,7 @@ TEST(VelcfgDiffTest, OnlyListsTheChosenSide) {
 }
 
 TEST(VelcfgDiffTest, JsonNestsTheEntries) {
-    const ToolResult run = RunTool(Args({"--json", "--right", "Zones.7.Function=5"}));
+    const ToolResult run = Velcfg(kPanel + "--json --right Zones.7.Function=5");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "{\n"
                        "  \"differences\": 1,\n"
@@ -114,14 +90,14 @@ TEST(VelcfgDiffTest, JsonNestsTheEntries) {
 }
 
 TEST(VelcfgDiffTest, BadInputIsAUsageError) {
-    EXPECT_EQ(RunTool(Args({"--only", "both"})).err,
+    EXPECT_EQ(Velcfg(kPanel + "--only both").err,
               "velcfg: --only takes left, right or changed, not 'both'\n");
-    EXPECT_EQ(RunTool(Args({"--right", "Zones.999.Function=5"})).status, 2);
+    EXPECT_EQ(Velcfg(kPanel + "--right Zones.999.Function=5").status, 2);
 }
 
 // Ctrl-C while the panels are opened: status 130 and nothing on standard output.
 TEST(VelcfgDiffTest, CtrlCEndsWith130AndPrintsNothing) {
-    const ToolResult run = RunTool(Args({"System.ExitTime=50"}), true);
+    const ToolResult run = Interrupted(kPanel + "System.ExitTime=50");
     EXPECT_EQ(run.status, 130);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "velcfg: interrupted\n");
