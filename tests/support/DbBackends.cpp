@@ -44,11 +44,8 @@ ScratchDatabase::ScratchDatabase(DbBackend backend) {
                                  ";Timeout=10000");
         return;
     }
-    const char* env = std::getenv("VEL_TEST_PG_CONNECT");
     const fs::path pgDir = VEL_PG_DIR;
-    if (env && *env) {
-        m_adminConnect = env;
-    } else if (fs::exists(pgDir / "connection.txt")) {
+    if (fs::exists(pgDir / "connection.txt")) {
         m_adminConnect = readFirstLine(pgDir / "connection.txt");
     } else if (fs::exists(pgDir / "absent.txt")) {
         m_skip = "PostgreSQL binaries are not installed: " + readFirstLine(pgDir / "absent.txt");
