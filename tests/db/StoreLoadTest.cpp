@@ -205,17 +205,6 @@ TEST_P(StoreLoadTest, LoadAfterTheTableWasMadeAgainReadsItsNewRows) {
     EXPECT_EQ(fresh->Zone(2).m_Level.GetValue(), 3);
 }
 
-TEST_P(StoreLoadTest, LoadAfterReconnectingReadsTheStoredValues) {
-    tree->exitTime.SetValue(7);
-    ASSERT_TRUE(tree->root.StoreDataVel2Db(&m_db, false));
-    ASSERT_TRUE(Load(*tree));
-    m_db.Close();
-    m_db.Open(Connect());
-    auto fresh = Tree();
-    ASSERT_TRUE(Load(*fresh));
-    EXPECT_EQ(fresh->exitTime.GetValue(), 7);
-}
-
 INSTANTIATE_TEST_SUITE_P(Backends, StoreLoadTest, kAllBackends, BackendName);
 
 // A screen whose one text item may hold more than its column: the refusal must lead a user
