@@ -132,13 +132,6 @@ TEST_F(DifferenceRulesTest, AnItemDisabledOnTheLeftInsideAnElementShowsTheElemen
     EXPECT_EQ(item->m_nChangeType, CVelDataChange::RIGHT_ONLY);
 }
 
-TEST_F(DifferenceRulesTest, ItemsDisabledOnBothSidesAreNotCompared) {
-    ASSERT_EQ(right->exitTime.SetValue(7), 0);
-    left->exitTime.Disable(true);
-    right->exitTime.Disable(true);
-    EXPECT_EQ(Diff(), 0);
-}
-
 // Trees of one shape are walked in step, but the key map decides which node is compared.
 TEST_F(DifferenceRulesTest, ElementsAreMatchedByNumberWhateverTheirPosition) {
     right->Zone(0).SetId(2);
