@@ -72,6 +72,11 @@ protected:
     bool goOn = true;
 };
 
+TEST_F(DifferenceRulesTest, IdenticalTreesGiveNothing) {
+    EXPECT_EQ(Diff(), 0);
+    EXPECT_TRUE(changes.IsEmpty());
+}
+
 TEST_F(DifferenceRulesTest, OneChangedValueIsGroupedUnderItsScreen) {
     ASSERT_EQ(right->exitTime.SetValue(7), 0);
     EXPECT_EQ(Diff(), 1);
@@ -86,6 +91,19 @@ TEST_F(DifferenceRulesTest, OneChangedValueIsGroupedUnderItsScreen) {
     EXPECT_EQ(item->m_sName, left->exitTime.GetCaptionText());
     EXPECT_EQ(item->m_sLeftValue, "5");
     EXPECT_EQ(item->m_sRightValue, "7");
+}
+
+TEST_F(DifferenceRulesTest, ChangedValuesInAnElementAreGroupedByElementNumber) {
+    ASSERT_EQ(right->Zone(2).m_Level.SetValue(3), 0);
+    ASSERT_EQ(right->Zone(2).m_Delay.SetValue(9), 0);
+    EXPECT_EQ(Diff(), 1);
+    CVelDataChange* collection = At({"ZoneScreen", "Zones"});
+    ASSERT_NE(collection, nullptr);
+    EXPECT_EQ(collection->m_sName, left->zones.GetCaptionText());
+    CVelDataChange* element = At({"ZoneScreen", "Zones", "Zone[3]"});
+    ASSERT_NE(element, nullptr);
+    EXPECT_EQ(element->m_sName, left->Zone(2).GetCaptionText() + "[3]");
+    EXPECT_EQ(element->GetCount(), 2);
 }
 
 TEST_F(DifferenceRulesTest, AShorterRightCollectionCountsBothSidesAsLeftOnly) {
